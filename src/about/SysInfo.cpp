@@ -1,0 +1,52 @@
+#include "SysInfo.h"
+
+#include "GetKeyValue.h"
+#include "MessageBoxes.h"
+
+#include <QFileInfo>
+#include <QProcess>
+
+#include <exception>
+
+namespace markast {
+
+namespace {
+
+const std::string ToolPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string ToolFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+#ifdef Q_OS_WIN
+const QString ToolFileName = QStringLiteral("\\MSINFO32.EXE");
+#else
+const QString ToolFileName = QStringLiteral("/MSINFO32.EXE");
+#endif
+
+// The tool's path, or an empty text when the registry names none that exists.
+QString findTool(Registry& registry) {
+    const auto root = static_cast<std::int32_t>(Registry::HkeyLocalMachine);
+    std::string value;
+    if (GetKeyValue(registry, root, ToolPathKey, "PATH", value))
+        return QString::fromLocal8Bit(value); // taken as it stands, even when stale
+    if (!GetKeyValue(registry, root, ToolFolderKey, "MSINFO", value))
+        return {};
+    const QString tool = QString::fromLocal8Bit(value) + ToolFileName;
+    return QFileInfo(tool).isFile() ? tool : QString();
+}
+
+} // namespace
+
+bool DetachedProcessStarter::start(const QString& program) {
+    return !program.isEmpty() && QProcess::startDetached(program, {});
+}
+
+void StartSysInfo(Registry& registry, ProcessStarter& processes, MessageBoxes& messages) {
+    try {
+        const QString tool = findTool(registry);
+        if (!tool.isEmpty() && processes.start(tool))
+            return;
+    } catch (const std::exception&) {
+        // falls through to the message, like every other failure here
+    }
+    messages.show(SysInfoUnavailableText, QStringLiteral("Markast"), MessageBoxes::Icon::None);
+}
+
+} // namespace markast

@@ -1,0 +1,91 @@
+#include "frmAbout.h"
+
+#include "SysInfo.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace markast {
+
+frmAbout::frmAbout(QWidget* owner, Services services) : QDialog(owner), services_(services) {
+    setWindowTitle(QStringLiteral("About Information"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    if (owner)
+        setWindowIcon(owner->windowIcon());
+    setFixedSize(px(4770), px(3630));
+    setAccessibleName(windowTitle());
+
+    picIcon = new QLabel(this);
+    picIcon->setPixmap(QPixmap(QStringLiteral(":/markast/maker.png")));
+    picIcon->setGeometry(px(1440), px(240), px(1560), px(360));
+    picIcon->setAccessibleName(QStringLiteral("Veltrom Marking Technology logo"));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setGeometry(px(2880), px(2625), px(1467), px(345));
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo->setGeometry(px(2880), px(3075), px(1452), px(345));
+    cmdSysInfo->setAutoDefault(false);
+
+    const auto left = Qt::AlignLeft | Qt::AlignTop;
+    const auto centre = Qt::AlignHCenter | Qt::AlignTop;
+    Label6 = label(QStringLiteral("Markast"), left, 120, 1080, 2175, 255);
+    Label5 = label(QStringLiteral("www.veltrom.example.com"), centre, 2280, 2040, 2415, 255);
+    Label4 = label(QStringLiteral("Tel. +44 1632 960 418"), centre, 2280, 1800, 2415, 255);
+    Label3 = label(QStringLiteral("United Kingdom"), centre, 2400, 1560, 2175, 255);
+    Label2 = label(QStringLiteral("Fenwick Marsh"), centre, 2400, 1320, 2175, 255);
+    Label1 = label(QStringLiteral("Veltrom Marking Technology"), centre, 2400, 1080, 2175, 255);
+    lblVersion = label(QStringLiteral("Version 1.0.4"), left, 720, 1440, 1455, 225);
+    lblDisclaimer = label(QStringLiteral("Copyright (c) 2026 Veltrom Marking Technology. "
+                                         "All rights reserved."),
+                          left, 255, 2625, 2190, 825);
+    QPalette black = lblDisclaimer->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    lblDisclaimer->setPalette(black);
+
+    // Only the two buttons take the focus; OK first.
+    setTabOrder(cmdOK, cmdSysInfo);
+    cmdOK->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+}
+
+QLabel* frmAbout::label(const QString& text, Qt::Alignment alignment, int left, int top, int width,
+                        int height) {
+    auto* created = new QLabel(text, this);
+    created->setAlignment(alignment);
+    created->setWordWrap(true);
+    created->setGeometry(px(left), px(top), px(width), px(height));
+    return created;
+}
+
+int frmAbout::px(int twips) const {
+    const QScreen* screen = this->screen();
+    return twipsToPixels(twips, screen ? screen->logicalDotsPerInchX() : 96.0);
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+void frmAbout::cmdSysInfo_Click() {
+    StartSysInfo(services_.registry, services_.processes, services_.messages);
+}
+
+// The etched separator above the buttons: a grey line with a white one just below it.
+void frmAbout::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    painter.drawLine(px(225), px(2430), px(4560), px(2430));
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawLine(px(240), px(2445), px(4560), px(2445));
+}
+
+} // namespace markast

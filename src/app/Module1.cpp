@@ -1,0 +1,14 @@
+#include "Module1.h"
+
+#include "frmMain.h"
+
+namespace markast::Module1 {
+
+void Main(FormServices services) {
+    MainForm = new frmMain(services);
+    MainForm->Form_Load();
+    MainForm->show();
+    MainForm->reportStartUpProblems();
+}
+
+} // namespace markast::Module1

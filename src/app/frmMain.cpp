@@ -1,0 +1,464 @@
+#include "frmMain.h"
+
+#include "FileDialog.h"
+#include "LogoLoader.h"
+#include "LogoSender.h"
+#include "MessageBoxes.h"
+#include "Module1.h"
+#include "ProgressBar.h"
+#include "SerialControl.h"
+#include "SettingsStore.h"
+#include "SettingsText.h"
+#include "StatusBar.h"
+#include "Twips.h"
+#include "frmAbout.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWindow>
+
+#include <exception>
+
+namespace markast {
+
+namespace {
+
+const QString AppName = QStringLiteral("Markast");
+const QString Section = QStringLiteral("Settings");
+const QString LineSettings; // never set: the line keeps 9600 baud, 8N1
+
+const QString UnexpectedFailureText = QStringLiteral(
+    "An internal error stopped the last command. Markast is still running; please try again.");
+const QString RefusedByteText = QStringLiteral(
+    "The marker did not take the logo.\n\nCheck the cable, the COM port setting and the marker, "
+    "then click Download to send the logo again from the start.");
+
+struct GeometryKey {
+    const char* key;
+    float fallback;
+};
+constexpr GeometryKey GeometryKeys[] = {
+    {"MainLeft", 1000}, {"MainTop", 1000}, {"MainWidth", 6000}, {"MainHeight", 3915}};
+
+QString portKey(int port) {
+    return QStringLiteral("Com%1").arg(port);
+}
+
+QString portEnabledKey(int port) {
+    return QStringLiteral("Com%1Enabled").arg(port);
+}
+
+// The pictures are drawn on silver, which stands for transparent.
+QPixmap silverMasked(const QString& path) {
+    QPixmap picture(path);
+    picture.setMask(picture.createMaskFromColor(QColor(192, 192, 192)));
+    return picture;
+}
+
+QLabel* topLeftLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+frmMain::frmMain(FormServices services, QWidget* parent)
+    : QMainWindow(parent), MSComm1(services.serial), services_(services) {
+    setWindowTitle(QStringLiteral("Veltrom Marking Technology - Logo Download Utility"));
+    QIcon icon;
+    icon.addPixmap(silverMasked(QStringLiteral(":/markast/markast16.png")));
+    icon.addPixmap(silverMasked(QStringLiteral(":/markast/markast32.png")));
+    setWindowIcon(icon);
+    // Fixed border with a close box only: no maximize or minimize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setAccessibleName(windowTitle());
+    createMenus();
+    createControls();
+    setTabOrderAsLaidOut();
+    setFixedSize(px(6000), px(3915));
+    MSComm1.setWaitHook([this] { keepResponsive(); });
+}
+
+frmMain::~frmMain() {
+    MSComm1.setWaitHook({});
+}
+
+void frmMain::createMenus() {
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open..."));
+    mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuActions = menuBar()->addMenu(QStringLiteral("&Actions"));
+    mnuDownload = mnuActions->addAction(QStringLiteral("&Download Logo"));
+    mnuSettings = menuBar()->addMenu(QStringLiteral("&Settings"));
+    mnuComPorts = mnuSettings->addMenu(QStringLiteral("&Com Ports"));
+    for (int port = 1; port <= PortCount; ++port) {
+        QAction* item = mnuComPorts->addAction(QStringLiteral("Com &%1").arg(port));
+        item->setCheckable(true);
+        item->setChecked(true); // as laid out; the load sequence replaces the marks
+        portItems_[static_cast<std::size_t>(port - 1)] = item;
+        connect(item, &QAction::triggered, this,
+                [this, port] { atEventBoundary([this, port] { mniCom_Click(port); }); });
+    }
+    mniCom1 = portItems_[0];
+    mniCom2 = portItems_[1];
+    mniCom3 = portItems_[2];
+    mniCom4 = portItems_[3];
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About "));
+
+    wire(mnuFileOpen, &frmMain::mnuFileOpen_Click);
+    wire(mnuFileExit, &frmMain::mnuFileExit_Click);
+    wire(mnuDownload, &frmMain::mnuDownload_Click);
+    wire(mnuHelpAbout, &frmMain::mnuHelpAbout_Click);
+}
+
+void frmMain::createControls() {
+    client = new QWidget(this);
+    client->setAccessibleName(QStringLiteral("Logo download"));
+    setCentralWidget(client);
+    client->installEventFilter(this);
+
+    Frame1 = new QGroupBox(QStringLiteral("File"), client);
+    Frame1->setGeometry(twipsRect(120, 2280, 5655, 615, dpi()));
+    Frame1->setAccessibleName(QStringLiteral("File"));
+    Label1 = topLeftLabel(QString(), Frame1);
+    Label1->setGeometry(twipsRect(240, 240, 5295, 255, dpi()));
+
+    ProgressBar1 = new ProgressBar(client);
+    ProgressBar1->setGeometry(twipsRect(360, 1080, 4935, 255, dpi()));
+    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
+
+    tbToolBar = new Toolbar(client);
+    tbToolBar->setAccessibleName(QStringLiteral("Toolbar"));
+    tbToolBar->setImageList(&imlToolbarIcons);
+    imlToolbarIcons.add(QStringLiteral("Open"), silverMasked(QStringLiteral(":/markast/open.png")));
+    // The list draws the 16 x 16 image of the two-image Download icon.
+    imlToolbarIcons.add(QStringLiteral("Download"),
+                        silverMasked(QStringLiteral(":/markast/download16.png")));
+    connect(tbToolBar, &Toolbar::buttonClick, this, [this](ToolbarButton* button) {
+        atEventBoundary([this, button] { tbToolBar_ButtonClick(*button); });
+    });
+
+    sbStatusBar = new StatusBar(client);
+    sbStatusBar->setAccessibleName(QStringLiteral("Status bar"));
+
+    lblHelp = topLeftLabel(QStringLiteral("lblHelp"), client);
+    lblHelp->setGeometry(twipsRect(480, 1440, 4815, 735, dpi()));
+
+    Action = topLeftLabel(QStringLiteral("Progress"), client);
+    Action->setGeometry(twipsRect(360, 840, 5175, 375, dpi()));
+    // The bar is drawn over the caption's lower part, leaving its first line visible.
+    ProgressBar1->raise();
+}
+
+void frmMain::setTabOrderAsLaidOut() {
+    const QWidget* order[] = {sbStatusBar, tbToolBar, ProgressBar1, Action,
+                              Frame1,      Label1,    lblHelp};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+}
+
+void frmMain::wire(QAction* action, void (frmMain::*handler)()) {
+    connect(action, &QAction::triggered, this,
+            [this, handler] { atEventBoundary([this, handler] { (this->*handler)(); }); });
+}
+
+template <typename Handler> void frmMain::atEventBoundary(Handler&& handler) {
+    try {
+        handler();
+    } catch (const std::exception&) {
+        services_.messages.show(UnexpectedFailureText, AppName, MessageBoxes::Icon::Critical);
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client && event->type() == QEvent::Resize)
+        arrangeAlignedControls();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The toolbar and the status bar are aligned controls: they span the client area's width.
+void frmMain::arrangeAlignedControls() {
+    const int width = client->width();
+    const int toolbarHeight = std::max(px(420), tbToolBar->sizeHint().height());
+    tbToolBar->setGeometry(0, 0, width, toolbarHeight);
+    const int statusHeight = std::max(px(270), sbStatusBar->sizeHint().height());
+    sbStatusBar->setGeometry(0, client->height() - statusHeight, width, statusHeight);
+}
+
+double frmMain::dpi() const {
+    const QScreen* screen = this->screen();
+    return screen ? screen->logicalDotsPerInchX() : 96.0;
+}
+
+int frmMain::px(int twips) const {
+    return twipsToPixels(twips, dpi());
+}
+
+// ---- Load and unload ----
+
+void frmMain::Form_Load() {
+    applyStoredGeometry();
+    applyStoredPortMarks();
+    sbStatusBar->setSimpleText(QStringLiteral("Waiting for command"));
+    Label1->setText(QStringLiteral("No File Selected"));
+    addToolbarButtons();
+    mnuDownload->setEnabled(false);
+
+    int startUpPort = checkedPort(*this);
+    if (startUpPort == 0) {
+        // Nothing marked: start as on a first run rather than with no port at all.
+        startUpPort = 1;
+        setPortChecked(startUpPort, true);
+    }
+    sbStatusBar->setPanelText(2, portPanelText(startUpPort, LineSettings));
+    if (configurePort(MSComm1, startUpPort, LineSettings, SequenceForm::StartUp))
+        Module1::LastGoodPort = static_cast<std::int16_t>(startUpPort);
+    else
+        failedStartUpPort_ = startUpPort;
+    lblHelp->setText(QStringLiteral("Click Open and Browse for HPGL\\1 file to download."));
+}
+
+void frmMain::reportStartUpProblems() {
+    if (failedStartUpPort_ == 0)
+        return;
+    services_.messages.show(QStringLiteral("COM%1 could not be opened. Choose another port under "
+                                           "Settings > Com Ports.")
+                                .arg(failedStartUpPort_),
+                            AppName, MessageBoxes::Icon::Warning);
+    failedStartUpPort_ = 0;
+}
+
+void frmMain::applyStoredGeometry() {
+    float twips[std::size(GeometryKeys)];
+    for (std::size_t i = 0; i < std::size(GeometryKeys); ++i) {
+        const GeometryKey& entry = GeometryKeys[i];
+        const QString text = services_.settings.read(AppName, Section, QLatin1String(entry.key),
+                                                     textFromNumber(entry.fallback));
+        twips[i] = numberFromText(text).value_or(entry.fallback);
+    }
+    // The stored size is the outer size; the desktop's frame, where it already knows it, is
+    // taken off so the window comes up at the size it was closed with.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    frameExtra_ = {frame.left() + frame.right(), frame.top() + frame.bottom()};
+    move(twipsToPixels(twips[0], dpi()), twipsToPixels(twips[1], dpi()));
+    setFixedSize(std::max(1, twipsToPixels(twips[2], dpi()) - frameExtra_.width()),
+                 std::max(1, twipsToPixels(twips[3], dpi()) - frameExtra_.height()));
+}
+
+void frmMain::applyStoredPortMarks() {
+    for (int port = 1; port <= PortCount; ++port) {
+        const bool fallback = port == 1;
+        const QString text =
+            services_.settings.read(AppName, Section, portKey(port), textFromTruth(fallback));
+        setPortChecked(port, truthFromText(text).value_or(fallback));
+    }
+}
+
+void frmMain::addToolbarButtons() {
+    btnOpen = tbToolBar->addButton();
+    btnOpen->setKey(QStringLiteral("Open"));
+    btnOpen->setCaption(QStringLiteral("Open"));
+    btnOpen->setToolTipText(QStringLiteral("Open Logo File"));
+    btnOpen->setImage(QStringLiteral("Open"));
+
+    btnDownload = tbToolBar->addButton();
+    btnDownload->setKey(QStringLiteral("Downloader"));
+    btnDownload->setCaption(QStringLiteral("Download"));
+    btnDownload->setToolTipText(QStringLiteral("Download Logo File"));
+    btnDownload->setImage(QStringLiteral("Download"));
+    btnDownload->setEnabled(false);
+    arrangeAlignedControls();
+}
+
+QRectF frmMain::outerTwips() const {
+    const QPoint place = frameGeometry().topLeft();
+    const QSize size = this->size() + frameExtra_;
+    return {pixelsToTwips(place.x(), dpi()), pixelsToTwips(place.y(), dpi()),
+            pixelsToTwips(size.width(), dpi()), pixelsToTwips(size.height(), dpi())};
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (phase_ == Phase::Sending) {
+        // Bytes are on their way: the window closes as soon as the last one is out.
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    if (!unloaded_)
+        Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload() {
+    unloadOtherWindows();
+    storeSettings();
+    (void)MSComm1.setPortOpen(false);
+    unloaded_ = true;
+}
+
+void frmMain::unloadOtherWindows() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        QWidget* window = *it;
+        if (window != this && window->isVisible())
+            window->close();
+    }
+}
+
+void frmMain::storeSettings() {
+    bool stored = true;
+    if (!isMinimized()) {
+        const QRectF outer = outerTwips();
+        const qreal values[] = {outer.left(), outer.top(), outer.width(), outer.height()};
+        for (std::size_t i = 0; i < std::size(GeometryKeys); ++i) {
+            stored &= services_.settings.write(AppName, Section, QLatin1String(GeometryKeys[i].key),
+                                               textFromNumber(static_cast<float>(values[i])));
+        }
+    }
+    for (int port = 1; port <= PortCount; ++port) {
+        stored &= services_.settings.write(AppName, Section, portKey(port),
+                                           textFromTruth(isPortChecked(port)));
+    }
+    for (int port = 1; port <= PortCount; ++port) {
+        stored &= services_.settings.write(AppName, Section, portEnabledKey(port),
+                                           textFromTruth(isPortEnabled(port)));
+    }
+    if (!stored)
+        qWarning("Markast: the settings could not be saved; the next start uses older values.");
+}
+
+// ---- Handlers ----
+
+void frmMain::mnuFileOpen_Click() {
+    if (phase_ != Phase::Idle)
+        return; // no second transfer may start inside a download's settle wait
+    loadLogo(services_.fileDialog, *this, logo);
+}
+
+void frmMain::mnuFileExit_Click() {
+    (void)MSComm1.setPortOpen(false);
+    close();
+}
+
+void frmMain::mnuDownload_Click() {
+    SendLogo();
+}
+
+void frmMain::mniCom_Click(int port) {
+    checkOnly(*this, port);
+    SetComPort();
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    frmAbout about(this, {services_.registry, services_.processes, services_.messages});
+    about.exec();
+}
+
+void frmMain::tbToolBar_ButtonClick(const ToolbarButton& Button) {
+    if (Button.key() == QLatin1String("Open"))
+        mnuFileOpen_Click();
+    else if (Button.key() == QLatin1String("Downloader"))
+        SendLogo();
+}
+
+void frmMain::SendLogo() {
+    if (phase_ != Phase::Idle)
+        return; // no second stream may start inside the first
+    const SendOutcome outcome = sendLogo(logo, MSComm1, *this, services_.clock);
+    if (outcome == SendOutcome::Refused && !unloaded_)
+        services_.messages.show(RefusedByteText, AppName, MessageBoxes::Icon::Warning);
+}
+
+void frmMain::SetComPort() {
+    setComPort(*this, MSComm1, services_.messages, Module1::LastGoodPort);
+}
+
+// ---- TransferView ----
+
+void frmMain::setStatusText(const QString& text) {
+    sbStatusBar->setSimpleText(text);
+}
+
+void frmMain::refreshAction() {
+    Action->repaint();
+    sbStatusBar->repaint();
+}
+
+void frmMain::setProgressMax(float max) {
+    ProgressBar1->setMax(max);
+}
+
+void frmMain::setProgressValue(float value) {
+    ProgressBar1->setValue(value);
+}
+
+void frmMain::setFileText(const QString& text) {
+    Label1->setText(text);
+}
+
+void frmMain::setHelpText(const QString& text) {
+    lblHelp->setText(text);
+}
+
+void frmMain::setDownloadEnabled(bool enabled) {
+    btnDownload->setEnabled(enabled);
+    mnuDownload->setEnabled(enabled);
+}
+
+void frmMain::enableOpen() {
+    btnOpen->setEnabled(true);
+    mnuFileOpen->setEnabled(true);
+}
+
+void frmMain::setPhase(Phase phase) {
+    phase_ = phase;
+    if (phase != Phase::Sending && closePending_) {
+        closePending_ = false;
+        close();
+    }
+}
+
+void frmMain::keepResponsive() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void frmMain::processEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+// ---- PortMenu ----
+
+QAction* frmMain::portItem(int port) const {
+    return portItems_.at(static_cast<std::size_t>(port - 1));
+}
+
+bool frmMain::isPortChecked(int port) const {
+    return portItem(port)->isChecked();
+}
+
+void frmMain::setPortChecked(int port, bool checked) {
+    portItem(port)->setChecked(checked);
+}
+
+bool frmMain::isPortEnabled(int port) const {
+    return portItem(port)->isEnabled();
+}
+
+void frmMain::setPortEnabled(int port, bool enabled) {
+    portItem(port)->setEnabled(enabled);
+}
+
+void frmMain::setPortPanelText(const QString& text) {
+    sbStatusBar->setPanelText(2, text);
+}
+
+} // namespace markast

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "FormServices.h"
+#include "LogoBuffer.h"
+#include "PortSelection.h"
+#include "Toolbar.h"
+#include "TransferView.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+
+namespace markast {
+
+class ProgressBar;
+class StatusBar;
+
+// The program's one working window.
+class frmMain final : public QMainWindow, public TransferView, public PortMenu {
+    Q_OBJECT
+public:
+    explicit frmMain(FormServices services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The load sequence: settings, initial texts, toolbar buttons and the start-up port, all
+    // before the window is first shown.
+    void Form_Load();
+    // Tells the operator once, after the window is up, when the start-up port did not open.
+    void reportStartUpProblems();
+
+    // Handlers, as the menus and the toolbar run them.
+    void mnuFileOpen_Click();
+    void mnuFileExit_Click();
+    void mnuDownload_Click();
+    void mniCom_Click(int port);
+    void mnuHelpAbout_Click();
+    void tbToolBar_ButtonClick(const ToolbarButton& Button);
+
+    void SendLogo();
+    void SetComPort();
+
+    // The window's elements, named as the form designer named them.
+    QMenu* mnuFile;
+    QAction* mnuFileOpen;
+    QAction* mnuFileExit;
+    QMenu* mnuActions;
+    QAction* mnuDownload;
+    QMenu* mnuSettings;
+    QMenu* mnuComPorts;
+    QAction* mniCom1;
+    QAction* mniCom2;
+    QAction* mniCom3;
+    QAction* mniCom4;
+    QMenu* mnuHelp;
+    QAction* mnuHelpAbout;
+
+    QWidget* client;
+    QGroupBox* Frame1;
+    QLabel* Label1;
+    ProgressBar* ProgressBar1;
+    Toolbar* tbToolBar;
+    StatusBar* sbStatusBar;
+    QLabel* lblHelp;
+    QLabel* Action;
+    ImageList imlToolbarIcons;
+    SerialControl& MSComm1;
+
+    ToolbarButton* btnOpen = nullptr;
+    ToolbarButton* btnDownload = nullptr;
+    LogoBuffer logo;
+
+    // TransferView
+    void setStatusText(const QString& text) override;
+    void refreshAction() override;
+    void setProgressMax(float max) override;
+    void setProgressValue(float value) override;
+    void setFileText(const QString& text) override;
+    void setHelpText(const QString& text) override;
+    void setDownloadEnabled(bool enabled) override;
+    void enableOpen() override;
+    void setPhase(Phase phase) override;
+    void keepResponsive() override;
+    void processEvents() override;
+    bool isUnloaded() const override { return unloaded_; }
+
+    // PortMenu
+    bool isPortChecked(int port) const override;
+    void setPortChecked(int port, bool checked) override;
+    bool isPortEnabled(int port) const override;
+    void setPortEnabled(int port, bool enabled) override;
+    void setPortPanelText(const QString& text) override;
+
+    // The window's outer place and size in twips, as the settings store keeps them.
+    QRectF outerTwips() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createMenus();
+    void createControls();
+    void setTabOrderAsLaidOut();
+    void arrangeAlignedControls();
+    void wire(QAction* action, void (frmMain::*handler)());
+    // Runs a handler so that nothing it throws ends the program or loses the window.
+    template <typename Handler> void atEventBoundary(Handler&& handler);
+
+    void applyStoredGeometry();
+    void applyStoredPortMarks();
+    void addToolbarButtons();
+    void Form_Unload();
+    void unloadOtherWindows();
+    void storeSettings();
+
+    QAction* portItem(int port) const;
+    double dpi() const;
+    int px(int twips) const;
+
+    FormServices services_;
+    std::array<QAction*, PortCount> portItems_{};
+    Phase phase_ = Phase::Idle;
+    bool closePending_ = false;
+    bool unloaded_ = false;
+    int failedStartUpPort_ = 0;
+    QSize frameExtra_; // what the desktop adds around the client area, in pixels
+};
+
+} // namespace markast

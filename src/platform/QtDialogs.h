@@ -1,0 +1,26 @@
+#pragma once
+
+#include "FileDialog.h"
+#include "MessageBoxes.h"
+
+namespace markast {
+
+// Message boxes owned by the window that is active when they are shown.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void show(const QString& text, const QString& title, Icon icon) override;
+};
+
+// Qt's own (not the desktop's) open dialog, owned by the active window, so every platform
+// matches patterns the same way.
+class QtFileDialog final : public FileDialog {
+public:
+    std::optional<QString> showOpen(const OpenDialogSetup& setup) override;
+};
+
+// "*.plt" -> "*.[pP][lL][tT]": operators coming from Windows expect LOGO.PLT to match too.
+QString caseInsensitiveGlob(const QString& glob);
+// Qt's "description (patterns)" form of each entry, patterns made case-insensitive.
+QStringList qtNameFilters(const QString& filter);
+
+} // namespace markast

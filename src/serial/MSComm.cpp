@@ -1,0 +1,220 @@
+#include "MSComm.h"
+
+#include <QElapsedTimer>
+
+#include <optional>
+
+namespace markast {
+
+namespace {
+
+constexpr int MaxPort = 16;
+constexpr int WaitSliceMs = 50;
+
+// A modem-line or flow-control call that the device cannot do (a pseudo-terminal has no modem
+// lines) is no failure: the line still carries the bytes.
+bool succeededOrUnsupported(bool ok, QSerialPort& port) {
+    if (ok)
+        return true;
+    if (port.error() == QSerialPort::UnsupportedOperationError) {
+        port.clearError();
+        return true;
+    }
+    return false;
+}
+
+std::optional<QSerialPort::Parity> parityFromLetter(const QString& letter) {
+    const QString upper = letter.toUpper();
+    if (upper == QLatin1String("N"))
+        return QSerialPort::NoParity;
+    if (upper == QLatin1String("E"))
+        return QSerialPort::EvenParity;
+    if (upper == QLatin1String("O"))
+        return QSerialPort::OddParity;
+    if (upper == QLatin1String("M"))
+        return QSerialPort::MarkParity;
+    if (upper == QLatin1String("S"))
+        return QSerialPort::SpaceParity;
+    return std::nullopt;
+}
+
+std::optional<QSerialPort::StopBits> stopBitsFromText(const QString& text) {
+    if (text == QLatin1String("1"))
+        return QSerialPort::OneStop;
+    if (text == QLatin1String("1.5"))
+        return QSerialPort::OneAndHalfStop;
+    if (text == QLatin1String("2"))
+        return QSerialPort::TwoStop;
+    return std::nullopt;
+}
+
+} // namespace
+
+QString comDevicePath(int port) {
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(port);
+#else
+    const QByteArray mapped = qgetenv(QStringLiteral("MARKAST_COM%1").arg(port).toLatin1());
+    if (!mapped.isEmpty())
+        return QString::fromLocal8Bit(mapped);
+    return QStringLiteral("/dev/ttyS%1").arg(port - 1);
+#endif
+}
+
+MSComm::MSComm() = default;
+
+MSComm::~MSComm() {
+    if (port_.isOpen())
+        port_.close();
+}
+
+bool MSComm::setCommPort(int port) {
+    if (port_.isOpen())
+        return false;
+    if (port < 1 || port > MaxPort) {
+        commPort_ = 0; // an open must not fall back to the port chosen before
+        return false;
+    }
+    commPort_ = port;
+    return true;
+}
+
+bool MSComm::setSettings(const QString& settings) {
+    if (settings.isEmpty())
+        return true;
+    const QStringList fields = settings.split(QLatin1Char(','));
+    if (fields.size() != 4)
+        return false;
+    bool baudOk = false;
+    bool dataOk = false;
+    const int baud = fields[0].trimmed().toInt(&baudOk);
+    const int data = fields[2].trimmed().toInt(&dataOk);
+    const auto parity = parityFromLetter(fields[1].trimmed());
+    const auto stop = stopBitsFromText(fields[3].trimmed());
+    if (!baudOk || baud <= 0 || !dataOk || data < 5 || data > 8 || !parity || !stop)
+        return false;
+    line_ = {baud, *parity, static_cast<QSerialPort::DataBits>(data), *stop};
+    return !port_.isOpen() || applyLineSettings();
+}
+
+bool MSComm::setRTSEnable(bool enable) {
+    rtsEnable_ = enable;
+    if (port_.isOpen())
+        applyModemLines();
+    return true;
+}
+
+bool MSComm::setHandshaking(int handshaking) {
+    if (handshaking < 0 || handshaking > 3)
+        return false;
+    handshaking_ = handshaking;
+    return !port_.isOpen() || applyLineSettings();
+}
+
+bool MSComm::setPortOpen(bool open) {
+    if (!open) {
+        if (port_.isOpen())
+            port_.close();
+        port_.clearError();
+        return true;
+    }
+    if (port_.isOpen() || commPort_ == 0)
+        return false;
+    port_.setPortName(comDevicePath(commPort_));
+    if (!port_.open(QIODevice::WriteOnly)) {
+        port_.clearError();
+        return false;
+    }
+    if (!applyLineSettings()) {
+        port_.close();
+        port_.clearError();
+        return false;
+    }
+    applyModemLines();
+    return true;
+}
+
+bool MSComm::applyLineSettings() {
+    // Handshaking 3 (RTS/CTS with XON/XOFF) has no Qt equivalent; the hardware lines win.
+    const QSerialPort::FlowControl flow = handshaking_ >= HandshakeRtsCts
+                                              ? QSerialPort::HardwareControl
+                                          : handshaking_ == 1 ? QSerialPort::SoftwareControl
+                                                              : QSerialPort::NoFlowControl;
+    return succeededOrUnsupported(port_.setBaudRate(line_.baudRate), port_) &&
+           succeededOrUnsupported(port_.setParity(line_.parity), port_) &&
+           succeededOrUnsupported(port_.setDataBits(line_.dataBits), port_) &&
+           succeededOrUnsupported(port_.setStopBits(line_.stopBits), port_) &&
+           succeededOrUnsupported(port_.setFlowControl(flow), port_);
+}
+
+void MSComm::applyModemLines() {
+    succeededOrUnsupported(port_.setDataTerminalReady(true), port_);
+    // Under RTS/CTS handshaking the driver owns RTS and keeps it raised while it can receive.
+    if (port_.flowControl() != QSerialPort::HardwareControl)
+        succeededOrUnsupported(port_.setRequestToSend(rtsEnable_), port_);
+    port_.clearError();
+}
+
+bool MSComm::setOutBufferCount(int count) {
+    if (count != 0 || !port_.isOpen())
+        return false;
+    port_.clear(QSerialPort::Output);
+    port_.clearError();
+    return true;
+}
+
+int MSComm::outBufferCount() const {
+    return port_.isOpen() ? static_cast<int>(port_.bytesToWrite()) : 0;
+}
+
+bool MSComm::output(std::uint8_t byte) {
+    if (!port_.isOpen())
+        return false;
+    if (!waitUntilPendingAtMost(OutBufferSize - 1))
+        return false;
+    const char c = static_cast<char>(byte);
+    if (port_.write(&c, 1) != 1)
+        return fail();
+    return true;
+}
+
+bool MSComm::drain() {
+    return port_.isOpen() && waitUntilPendingAtMost(0);
+}
+
+// Qt holds written bytes in an unbounded buffer that reaches the device only while we wait
+// for it, so every wait happens here, in short slices that never spin and never block for good.
+bool MSComm::waitUntilPendingAtMost(qint64 limit) {
+    qint64 pending = port_.bytesToWrite();
+    QElapsedTimer sinceProgress;
+    sinceProgress.start();
+    while (pending > limit) {
+        port_.waitForBytesWritten(WaitSliceMs);
+        if (port_.error() == QSerialPort::TimeoutError)
+            port_.clearError();
+        else if (port_.error() != QSerialPort::NoError)
+            return fail(); // the device went away
+        const qint64 now = port_.bytesToWrite();
+        if (now < pending) {
+            pending = now;
+            sinceProgress.restart();
+        } else if (sinceProgress.elapsed() >= stallTime_.count()) {
+            return fail();
+        }
+        if (waitHook_)
+            waitHook_();
+        if (!port_.isOpen())
+            return false;
+    }
+    return true;
+}
+
+// Drops what is still queued so that no byte after a refused one reaches the line.
+bool MSComm::fail() {
+    if (port_.isOpen())
+        port_.clear(QSerialPort::Output);
+    port_.clearError();
+    return false;
+}
+
+} // namespace markast

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "SerialControl.h"
+
+#include <QSerialPort>
+
+#include <chrono>
+
+namespace markast {
+
+// The device that stands for COMn: on Windows the system's "COMn"; elsewhere the path in
+// MARKAST_COMn when that is set, else /dev/ttyS<n-1>.
+QString comDevicePath(int port);
+
+// The serial-port component over Qt Serial Port. The port is opened write-only, since nothing
+// is ever read from the marker.
+class MSComm final : public SerialControl {
+public:
+    static constexpr int OutBufferSize = 512;
+    // Long enough for a real UART to empty its kernel queue at 9600 baud while the marker
+    // holds CTS for a moment.
+    static constexpr std::chrono::milliseconds DefaultStallTime{30000};
+
+    MSComm();
+    ~MSComm() override;
+
+    bool setCommPort(int port) override;
+    int commPort() const override { return commPort_; }
+    bool setSettings(const QString& settings) override;
+    bool setRTSEnable(bool enable) override;
+    bool setHandshaking(int handshaking) override;
+    bool setPortOpen(bool open) override;
+    bool portOpen() const override { return port_.isOpen(); }
+    bool setOutBufferCount(int count) override;
+    int outBufferCount() const override;
+    bool output(std::uint8_t byte) override;
+    bool drain() override;
+    void setWaitHook(std::function<void()> hook) override { waitHook_ = std::move(hook); }
+
+    // How long the device may take no byte before output() or drain() gives up.
+    void setStallTime(std::chrono::milliseconds stallTime) { stallTime_ = stallTime; }
+    std::chrono::milliseconds stallTime() const { return stallTime_; }
+
+private:
+    struct LineSettings {
+        qint32 baudRate = 9600;
+        QSerialPort::Parity parity = QSerialPort::NoParity;
+        QSerialPort::DataBits dataBits = QSerialPort::Data8;
+        QSerialPort::StopBits stopBits = QSerialPort::OneStop;
+    };
+
+    bool applyLineSettings();
+    void applyModemLines();
+    bool waitUntilPendingAtMost(qint64 limit);
+    bool fail();
+
+    QSerialPort port_;
+    int commPort_ = 1;
+    LineSettings line_;
+    bool rtsEnable_ = false;
+    int handshaking_ = 0;
+    std::chrono::milliseconds stallTime_ = DefaultStallTime;
+    std::function<void()> waitHook_;
+};
+
+} // namespace markast

@@ -1,0 +1,51 @@
+#include "PortSelection.h"
+
+#include "MessageBoxes.h"
+#include "SerialControl.h"
+
+namespace markast {
+
+namespace {
+bool isPortNumber(int port) {
+    return port >= 1 && port <= PortMenu::PortCount;
+}
+} // namespace
+
+int checkedPort(const PortMenu& menu) {
+    int port = 0;
+    for (int n = 1; n <= PortMenu::PortCount; ++n) {
+        if (menu.isPortChecked(n))
+            port = n;
+    }
+    return port;
+}
+
+void checkOnly(PortMenu& menu, int port) {
+    for (int n = 1; n <= PortMenu::PortCount; ++n)
+        menu.setPortChecked(n, n == port);
+}
+
+void setComPort(PortMenu& menu, SerialControl& control, MessageBoxes& messages, int lastGoodPort) {
+    const QString lineSettings;
+    const int port = checkedPort(menu);
+    menu.setPortPanelText(portPanelText(port, lineSettings));
+    if (configurePort(control, port, lineSettings, SequenceForm::Switch))
+        return;
+
+    messages.show(InvalidPortText, InvalidPortTitle, MessageBoxes::Icon::Information);
+    if (isPortNumber(port))
+        menu.setPortEnabled(port, false);
+    if (!isPortNumber(lastGoodPort))
+        return;
+    menu.setPortEnabled(lastGoodPort, true);
+    menu.setPortChecked(lastGoodPort, true);
+    for (int n = 1; n <= PortMenu::PortCount; ++n) {
+        if (n != lastGoodPort)
+            menu.setPortChecked(n, false);
+    }
+    // Reopen the port the menu now shows checked, so the menu and the line agree. If that
+    // fails too, the line stays closed and the operator has been told already.
+    (void)configurePort(control, lastGoodPort, lineSettings, SequenceForm::Switch);
+}
+
+} // namespace markast

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace markast {
+
+class MessageBoxes;
+class SerialControl;
+
+// The Com Ports menu as port selection sees it: one item per port, numbered from 1.
+class PortMenu {
+public:
+    static constexpr int PortCount = 4;
+
+    virtual ~PortMenu() = default;
+    virtual bool isPortChecked(int port) const = 0;
+    virtual void setPortChecked(int port, bool checked) = 0;
+    virtual bool isPortEnabled(int port) const = 0;
+    virtual void setPortEnabled(int port, bool enabled) = 0;
+    virtual void setPortPanelText(const QString& text) = 0;
+};
+
+// The port the menu marks: the highest-numbered checked item, or 0 when none is.
+int checkedPort(const PortMenu& menu);
+
+// Checks item port and clears the others, in item order.
+void checkOnly(PortMenu& menu, int port);
+
+// Switches the serial control to the checked port. A port that fails is reported, its item
+// disabled, and the menu and the line go back to lastGoodPort. Never fails to its caller.
+void setComPort(PortMenu& menu, SerialControl& control, MessageBoxes& messages, int lastGoodPort);
+
+inline const QString InvalidPortText = QStringLiteral("Invalid Comunication port please try again");
+inline const QString InvalidPortTitle = QStringLiteral("Incorect Com Port Setting");
+
+} // namespace markast

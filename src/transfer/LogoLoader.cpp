@@ -1,0 +1,81 @@
+#include "LogoLoader.h"
+
+#include "FileDialog.h"
+#include "TransferView.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <limits>
+#include <new>
+
+namespace markast {
+
+namespace {
+
+const OpenDialogSetup LogoDialog{
+    QStringLiteral("Open Logo File"),
+    QStringLiteral("HPGL Plot Files (*.PLT) |*.plt|Logo Files (*.Dot) |*.Dot"),
+    QString(),
+};
+
+// Reads the file's bytes, one read call per byte, into indices 1 to LogoLength of fresh.
+bool readBytes(QFile& file, TransferView& view, LogoBuffer& fresh) {
+    char InByte = 0;
+    const std::int32_t length = fresh.LogoLength;
+    // An index outside the buffer is a failure, never a write: this ends the load of an empty file.
+    if (!file.getChar(&InByte) || length < 1)
+        return false;
+    fresh.LogoData[1] = static_cast<std::uint8_t>(InByte);
+    for (std::int32_t i = 2; i <= length; ++i) {
+        view.setProgressValue(static_cast<float>(i));
+        if (!file.getChar(&InByte))
+            return false; // a read error, or the file shrank
+        fresh.LogoData[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(InByte);
+    }
+    return file.atEnd(); // a file that grew meanwhile is no longer the file we sized
+}
+
+} // namespace
+
+bool loadLogo(FileDialog& dialog, TransferView& view, LogoBuffer& logo) {
+    const std::optional<QString> chosen = dialog.showOpen(LogoDialog);
+    if (!chosen || chosen->isEmpty())
+        return false;
+    const QString path = *chosen;
+
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > std::numeric_limits<std::int32_t>::max())
+        return false;
+
+    // Read into a buffer of its own so that a failed load leaves the earlier logo whole.
+    LogoBuffer fresh;
+    fresh.LogoLength = static_cast<std::int32_t>(info.size());
+    try {
+        fresh.LogoData.assign(static_cast<std::size_t>(fresh.LogoLength) + 1, 0);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+
+    view.setStatusText(QStringLiteral("Loading Logo File (%1 bytes)").arg(fresh.LogoLength));
+    view.refreshAction();
+    view.setProgressValue(0);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    view.setProgressMax(static_cast<float>(fresh.LogoLength));
+    if (!readBytes(file, view, fresh))
+        return false;
+    file.close();
+
+    logo = std::move(fresh);
+    view.setProgressValue(0);
+    view.setFileText(path);
+    view.setStatusText(QStringLiteral("Logo Loaded, Now Select Download"));
+    view.refreshAction();
+    view.setDownloadEnabled(true);
+    view.setHelpText(texts::LoadedHelp);
+    return true;
+}
+
+} // namespace markast
