@@ -1,0 +1,206 @@
+// The serial-port component against real pseudo-terminals.
+#include "MSComm.h"
+#include "Pty.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+using namespace markast;
+using namespace markast::test;
+using namespace std::chrono_literals;
+
+class TestMSComm : public QObject {
+    Q_OBJECT
+
+private:
+    // Maps COM1 to path and opens it the way start-up does.
+    static bool openOn(MSComm& comm, const QString& path) {
+        qputenv("MARKAST_COM1", path.toLocal8Bit());
+        return configurePort(comm, 1, QString(), SequenceForm::StartUp);
+    }
+
+private Q_SLOTS:
+    void everyByteValueArrivesInOrderAndUnchanged() {
+        SocatPair pair;
+        QVERIFY(pair.isReady());
+        FarEndReader reader(pair.openFarEnd());
+        MSComm comm;
+        QVERIFY(openOn(comm, pair.programEnd()));
+
+        QByteArray expected;
+        for (int round = 0; round < 4; ++round) {
+            for (int value = 0; value < 256; ++value) {
+                const auto byte = static_cast<std::uint8_t>(round % 2 ? 255 - value : value);
+                QVERIFY(comm.output(byte));
+                expected.append(static_cast<char>(byte));
+            }
+        }
+        QVERIFY(comm.drain());
+        QVERIFY(reader.waitForBytes(expected.size(), 10s));
+        QCOMPARE(reader.bytesAfterQuiet(200ms), expected);
+    }
+
+    void stalledLineFailsAfterStallTimeWithoutSpinning() {
+        HeldLine line;
+        QVERIFY(line.isReady());
+        FarEndReader reader(line.takeMaster());
+        MSComm comm;
+        comm.setStallTime(2s);
+        QVERIFY(openOn(comm, line.programEnd()));
+        line.hold();
+
+        int maxPending = 0;
+        qint64 accepted = 0;
+        QElapsedTimer timer;
+        timer.start();
+        const auto cpuBefore = processCpuTime();
+        while (accepted < 10'000'000 && comm.output(static_cast<std::uint8_t>(accepted))) {
+            ++accepted;
+            maxPending = std::max(maxPending, comm.outBufferCount());
+        }
+        const auto wall = std::chrono::milliseconds(timer.elapsed());
+        const auto cpu = std::chrono::duration_cast<std::chrono::milliseconds>(processCpuTime() -
+                                                                               cpuBefore);
+
+        QVERIFY2(accepted < 10'000'000, "a held line must make output fail");
+        QVERIFY(maxPending <= MSComm::OutBufferSize);
+        QVERIFY2(wall >= 2s, "output gave up before the stall time");
+        QVERIFY2(wall < 30s, "output did not give up on a held line");
+        QVERIFY2(cpu < wall / 2, qPrintable(QStringLiteral("%1 ms of processor time in %2 ms")
+                                                .arg(cpu.count())
+                                                .arg(wall.count())));
+        // Nothing after the refused byte is sent: what was pending is gone.
+        QCOMPARE(comm.outBufferCount(), 0);
+        line.release();
+        QVERIFY(reader.bytesAfterQuiet(300ms).size() <= accepted);
+    }
+
+    void heldLineResumesWithoutLosingBytes() {
+        HeldLine line;
+        QVERIFY(line.isReady());
+        FarEndReader reader(line.takeMaster());
+        MSComm comm;
+        comm.setStallTime(20s);
+        QVERIFY(openOn(comm, line.programEnd()));
+        line.hold();
+        int released = 0;
+        comm.setWaitHook([&] {
+            if (++released == 10)
+                line.release(); // the marker raises CTS again after half a second
+        });
+        QByteArray expected;
+        for (int i = 0; i < 100'000; ++i) {
+            const auto byte = static_cast<std::uint8_t>(i * 7);
+            QVERIFY(comm.output(byte));
+            expected.append(static_cast<char>(byte));
+        }
+        QVERIFY(comm.drain());
+        QVERIFY(released >= 10);
+        QVERIFY(reader.waitForBytes(expected.size(), 20s));
+        QCOMPARE(reader.bytesAfterQuiet(200ms), expected);
+    }
+
+    void farEndGoneMidSendFailsOutput() {
+        SocatPair pair;
+        QVERIFY(pair.isReady());
+        MSComm comm;
+        comm.setStallTime(60s);
+        QVERIFY(openOn(comm, pair.programEnd()));
+        // Nobody reads the far end, so the line fills and output has to wait; then the far
+        // end goes away.
+        comm.setWaitHook([&] { pair.kill(); });
+        QElapsedTimer timer;
+        timer.start();
+        bool refused = false;
+        for (int i = 0; i < 10'000'000 && !refused; ++i)
+            refused = !comm.output(0x55);
+        QVERIFY(refused);
+        QVERIFY2(timer.elapsed() < 30'000, "the failure must come from the device, not a stall");
+        QVERIFY(comm.setPortOpen(false));
+    }
+
+    void discardingPendingOutputSendsNothing() {
+        HeldLine line;
+        QVERIFY(line.isReady());
+        FarEndReader reader(line.takeMaster());
+        MSComm comm;
+        QVERIFY(openOn(comm, line.programEnd()));
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(comm.output(0xAA));
+        QCOMPARE(comm.outBufferCount(), 300);
+        QVERIFY(comm.setOutBufferCount(0));
+        QCOMPARE(comm.outBufferCount(), 0);
+        QVERIFY(comm.drain());
+        QVERIFY(reader.bytesAfterQuiet(300ms).isEmpty());
+    }
+
+    void opensOnlyWhatCanBeOpened() {
+        MSComm comm;
+        qputenv("MARKAST_COM2", "/nonexistent/markast-tty");
+        QVERIFY(comm.setCommPort(2));
+        QVERIFY(!comm.setPortOpen(true));
+        QVERIFY(!comm.portOpen());
+        QVERIFY(!comm.output(1));
+
+        // Port 0 selects nothing, so no earlier port is opened in its stead.
+        QVERIFY(!comm.setCommPort(0));
+        QVERIFY(!comm.setPortOpen(true));
+        QVERIFY(!configurePort(comm, 0, QString(), SequenceForm::Switch));
+        QVERIFY(!comm.portOpen());
+    }
+
+    void aPortHeldByAnotherProgramFailsToOpen() {
+        SocatPair pair;
+        QVERIFY(pair.isReady());
+        MSComm first;
+        MSComm second;
+        QVERIFY(openOn(first, pair.programEnd()));
+        QVERIFY(!openOn(second, pair.programEnd()));
+        QVERIFY(!second.portOpen());
+        QVERIFY(first.portOpen());
+    }
+
+    void closingTwiceAndSwitchingAreHarmless() {
+        SocatPair pair;
+        QVERIFY(pair.isReady());
+        MSComm comm;
+        QVERIFY(openOn(comm, pair.programEnd()));
+        QVERIFY(!comm.setCommPort(2)); // only while closed
+        QCOMPARE(comm.commPort(), 1);
+        QVERIFY(comm.setPortOpen(false));
+        QVERIFY(comm.setPortOpen(false));
+        QVERIFY(configurePort(comm, 1, QString(), SequenceForm::Switch));
+        QVERIFY(configurePort(comm, 1, QString(), SequenceForm::Switch));
+        QVERIFY(comm.portOpen());
+    }
+
+    void lineSettingsText() {
+        MSComm comm;
+        QVERIFY(comm.setSettings(QString()));
+        QVERIFY(comm.setSettings(QStringLiteral("9600,N,8,1")));
+        QVERIFY(comm.setSettings(QStringLiteral("19200,e,7,2")));
+        QVERIFY(!comm.setSettings(QStringLiteral("9600,X,8,1")));
+        QVERIFY(!comm.setSettings(QStringLiteral("fast")));
+        QVERIFY(!comm.setSettings(QStringLiteral("9600,N,9,1")));
+        QVERIFY(!comm.setHandshaking(4));
+        QVERIFY(!comm.setOutBufferCount(0)); // needs an open port
+    }
+
+    void portPanelTextHoldsASignPlace() {
+        QCOMPARE(portPanelText(2, QString()), QStringLiteral("COM 2 : "));
+        QCOMPARE(portPanelText(2, QString()).size(), 8);
+        QCOMPARE(portPanelText(0, QString()), QStringLiteral("COM 0 : "));
+        QCOMPARE(portPanelText(12, QStringLiteral("9600,N,8,1")),
+                 QStringLiteral("COM 12 : 9600,N,8,1"));
+    }
+
+    void comPortsMapToDevices() {
+        qputenv("MARKAST_COM3", "/dev/ttyUSB7");
+        QCOMPARE(comDevicePath(3), QStringLiteral("/dev/ttyUSB7"));
+        qunsetenv("MARKAST_COM4");
+        QCOMPARE(comDevicePath(4), QStringLiteral("/dev/ttyS3"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMSComm)
+#include "tst_mscomm.moc"
