@@ -92,6 +92,7 @@ frmMain::~frmMain() {
 }
 
 void frmMain::createMenus() {
+    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open..."));
     mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <stdexcept>
+
 namespace markast::test {
 
 void RecordingMessageBoxes::show(const QString& text, const QString& title, Icon icon) {
@@ -12,6 +14,10 @@ void RecordingMessageBoxes::show(const QString& text, const QString& title, Icon
 
 std::optional<QString> ScriptedFileDialog::showOpen(const OpenDialogSetup& setup) {
     setups.push_back(setup);
+    if (throwsWhenShown)
+        throw std::runtime_error("dialog failed");
+    if (whileOpen)
+        whileOpen();
     if (answers.empty())
         return std::nullopt;
     auto answer = answers.front();

@@ -42,6 +42,8 @@ public:
 
     std::deque<std::optional<QString>> answers;
     std::vector<OpenDialogSetup> setups;
+    bool throwsWhenShown = false; // stands for any failure escaping a handler
+    std::function<void()> whileOpen;
 };
 
 // A clock that stands still until paused: every pause moves it on by the pause's length.

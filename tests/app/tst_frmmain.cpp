@@ -1,0 +1,420 @@
+// The main window: its layout, its start-up from the settings, its close, and the dispatch of
+// its commands.
+#include "Fakes.h"
+#include "Module1.h"
+#include "ProgressBar.h"
+#include "StatusBar.h"
+#include "Twips.h"
+#include "frmMain.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace markast;
+using namespace markast::test;
+
+using StoredValues = QMap<QString, QString>;
+
+namespace {
+
+const QStringList StartUpSequence = {
+    QStringLiteral("CommPort=%1"),   QStringLiteral("Settings=\"\""),
+    QStringLiteral("RTSEnable=True"), QStringLiteral("Handshaking=2"),
+    QStringLiteral("PortOpen=True"), QStringLiteral("OutBufferCount=0")};
+
+QStringList startUpCalls(int port) {
+    QStringList calls = StartUpSequence;
+    calls[0] = calls[0].arg(port);
+    return calls;
+}
+
+const QStringList AllKeys = {
+    "MainLeft", "MainTop",     "MainWidth",   "MainHeight",  "Com1",        "Com2",
+    "Com3",     "Com4",        "Com1Enabled", "Com2Enabled", "Com3Enabled", "Com4Enabled"};
+
+} // namespace
+
+class TestFrmMain : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakeServices> fakes;
+    std::unique_ptr<frmMain> form;
+
+    frmMain& load() {
+        form = std::make_unique<frmMain>(fakes->services());
+        form->Form_Load();
+        return *form;
+    }
+
+    QList<bool> checkMarks() const {
+        return {form->mniCom1->isChecked(), form->mniCom2->isChecked(),
+                form->mniCom3->isChecked(), form->mniCom4->isChecked()};
+    }
+
+private Q_SLOTS:
+    void init() {
+        fakes = std::make_unique<FakeServices>();
+        Module1::LastGoodPort = 0;
+    }
+
+    void cleanup() {
+        form.reset();
+        fakes.reset();
+    }
+
+    void firstRunComesUpWithDefaults() {
+        frmMain& main = load();
+        QCOMPARE(main.windowTitle(),
+                 QStringLiteral("Veltrom Marking Technology - Logo Download Utility"));
+        // 1000 twips is 66.7 pixels at 96 DPI; 6000 x 3915 is exactly 400 x 261.
+        QCOMPARE(main.pos(), QPoint(67, 67));
+        QCOMPARE(main.size(), QSize(400, 261));
+        QCOMPARE(checkMarks(), QList<bool>({true, false, false, false}));
+        QCOMPARE(fakes->serial.calls, startUpCalls(1));
+        QVERIFY(fakes->serial.portOpen());
+        QCOMPARE(Module1::LastGoodPort, 1);
+        QCOMPARE(main.sbStatusBar->panelText(2), QStringLiteral("COM 1 : "));
+        QCOMPARE(main.sbStatusBar->panelText(2).size(), 8);
+        QVERIFY(fakes->messages.shown.empty());
+    }
+
+    void initialStateOfEveryElement() {
+        frmMain& main = load();
+        QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for command"));
+        QCOMPARE(main.sbStatusBar->panelText(1), QStringLiteral("Status"));
+        QCOMPARE(main.Label1->text(), QStringLiteral("No File Selected"));
+        QCOMPARE(main.lblHelp->text(),
+                 QStringLiteral("Click Open and Browse for HPGL\\1 file to download."));
+        QCOMPARE(main.Action->text(), QStringLiteral("Progress"));
+        QCOMPARE(main.Frame1->title(), QStringLiteral("File"));
+        QCOMPARE(main.ProgressBar1->max(), 100.0f);
+        QCOMPARE(main.ProgressBar1->value(), 0.0f);
+
+        const QList<QAction*> buttons = main.tbToolBar->actions();
+        QCOMPARE(buttons.size(), 2);
+        QCOMPARE(buttons[0], main.btnOpen);
+        QCOMPARE(buttons[1], main.btnDownload);
+        QCOMPARE(main.btnOpen->key(), QStringLiteral("Open"));
+        QCOMPARE(main.btnOpen->caption(), QStringLiteral("Open"));
+        QCOMPARE(main.btnOpen->toolTip(), QStringLiteral("Open Logo File"));
+        QCOMPARE(main.btnOpen->image(), QStringLiteral("Open"));
+        QVERIFY(main.btnOpen->isEnabled());
+        QCOMPARE(main.btnDownload->key(), QStringLiteral("Downloader"));
+        QCOMPARE(main.btnDownload->caption(), QStringLiteral("Download"));
+        QCOMPARE(main.btnDownload->toolTip(), QStringLiteral("Download Logo File"));
+        QCOMPARE(main.btnDownload->image(), QStringLiteral("Download"));
+        QVERIFY(!main.btnDownload->icon().isNull());
+        QVERIFY(!main.btnDownload->isEnabled());
+        QVERIFY(!main.mnuDownload->isEnabled());
+        QVERIFY(main.mnuFileOpen->isEnabled());
+        QCOMPARE(main.tbToolBar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+
+        const QStringList menus = {"&File", "&Actions", "&Settings", "&Help"};
+        QStringList shown;
+        for (QAction* menu : main.menuBar()->actions())
+            shown.append(menu->text());
+        QCOMPARE(shown, menus);
+        QCOMPARE(main.mnuFileOpen->text(), QStringLiteral("&Open..."));
+        QCOMPARE(main.mnuFileExit->text(), QStringLiteral("E&xit"));
+        QCOMPARE(main.mnuDownload->text(), QStringLiteral("&Download Logo"));
+        QCOMPARE(main.mnuComPorts->title(), QStringLiteral("&Com Ports"));
+        QCOMPARE(main.mniCom3->text(), QStringLiteral("Com &3"));
+        QCOMPARE(main.mnuHelpAbout->text(), QStringLiteral("&About "));
+        for (QAction* item : {main.mniCom1, main.mniCom2, main.mniCom3, main.mniCom4}) {
+            QVERIFY(item->isCheckable());
+            QVERIFY(item->isEnabled());
+        }
+    }
+
+    void windowHasAFixedBorderAndOnlyACloseBox() {
+        frmMain& main = load();
+        QCOMPARE(main.minimumSize(), main.maximumSize());
+        QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(main.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(main.windowFlags() & Qt::WindowCloseButtonHint);
+    }
+
+    void controlsSitWhereTheLayoutPutsThem() {
+        frmMain& main = load();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const double dpi = main.screen()->logicalDotsPerInchX();
+        QCOMPARE(main.Frame1->geometry(), twipsRect(120, 2280, 5655, 615, dpi));
+        QCOMPARE(main.Label1->parentWidget(), main.Frame1);
+        QCOMPARE(main.Label1->geometry(), twipsRect(240, 240, 5295, 255, dpi));
+        QCOMPARE(main.ProgressBar1->geometry(), twipsRect(360, 1080, 4935, 255, dpi));
+        QCOMPARE(main.lblHelp->geometry(), twipsRect(480, 1440, 4815, 735, dpi));
+        QCOMPARE(main.Action->geometry(), twipsRect(360, 840, 5175, 375, dpi));
+        QVERIFY(main.lblHelp->wordWrap());
+        QVERIFY(main.Label1->wordWrap());
+        // The aligned controls span the client area: the toolbar at its top, the status bar
+        // at its bottom.
+        QCOMPARE(main.tbToolBar->geometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(main.tbToolBar->width(), main.client->width());
+        QCOMPARE(main.sbStatusBar->geometry().bottom(), main.client->height() - 1);
+        QCOMPARE(main.sbStatusBar->width(), main.client->width());
+        // The bar is drawn over the caption, whose first line stays visible above it.
+        QVERIFY(main.client->childAt(main.ProgressBar1->geometry().center()) != main.Action);
+        QVERIFY(main.Action->fontMetrics().height() <=
+                main.ProgressBar1->y() - main.Action->y());
+    }
+
+    void storedPortMarks_data() {
+        QTest::addColumn<StoredValues>("stored");
+        QTest::addColumn<QList<bool>>("marks");
+        QTest::addColumn<int>("opened");
+        QTest::newRow("com3 only") << StoredValues{{"Com1", "False"}, {"Com2", "False"}, {"Com3", "True"},
+                                          {"Com4", "False"}}
+                                   << QList<bool>{false, false, true, false} << 3;
+        QTest::newRow("com1 absent, com4 true")
+            << StoredValues{{"Com4", "True"}} << QList<bool>{true, false, false, true} << 4;
+        QTest::newRow("small letters") << StoredValues{{"Com2", "true"}}
+                                       << QList<bool>{true, true, false, false} << 2;
+        QTest::newRow("capitals") << StoredValues{{"Com2", "TRUE"}} << QList<bool>{true, true, false, false}
+                                  << 2;
+        QTest::newRow("zero") << StoredValues{{"Com2", "0"}} << QList<bool>{true, false, false, false} << 1;
+        QTest::newRow("one") << StoredValues{{"Com2", "1"}} << QList<bool>{true, true, false, false} << 2;
+        QTest::newRow("minus one")
+            << StoredValues{{"Com2", "-1"}} << QList<bool>{true, true, false, false} << 2;
+        QTest::newRow("garbage falls back")
+            << StoredValues{{"Com1", "maybe"}, {"Com2", "\x01\x02junk"}, {"Com3", ""}}
+            << QList<bool>{true, false, false, false} << 1;
+        QTest::newRow("none marked opens com1")
+            << StoredValues{{"Com1", "False"}, {"Com2", "False"}, {"Com3", "False"}, {"Com4", "False"}}
+            << QList<bool>{true, false, false, false} << 1;
+    }
+
+    void storedPortMarks() {
+        QFETCH(StoredValues, stored);
+        QFETCH(QList<bool>, marks);
+        QFETCH(int, opened);
+        fakes->settings.values = stored;
+        load();
+        QCOMPARE(checkMarks(), marks);
+        QCOMPARE(fakes->serial.calls, startUpCalls(opened));
+        QCOMPARE(Module1::LastGoodPort, opened);
+        QCOMPARE(form->sbStatusBar->panelText(2), QStringLiteral("COM %1 : ").arg(opened));
+    }
+
+    void storedGeometryIsAppliedAsRead_data() {
+        QTest::addColumn<StoredValues>("stored");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("whole twips") << StoredValues{{"MainLeft", "1500"},
+                                            {"MainTop", "300"},
+                                            {"MainWidth", "7500"},
+                                            {"MainHeight", "4500"}}
+                                     << QRect(100, 20, 500, 300);
+        QTest::newRow("off the screen")
+            << StoredValues{{"MainLeft", "-30000"}, {"MainTop", "90000"}} << QRect(-2000, 6000, 400, 261);
+        QTest::newRow("garbage falls back")
+            << StoredValues{{"MainLeft", "left"}, {"MainTop", "1e999"}, {"MainWidth", ""}}
+            << QRect(67, 67, 400, 261);
+    }
+
+    void storedGeometryIsAppliedAsRead() {
+        QFETCH(StoredValues, stored);
+        QFETCH(QRect, expected);
+        fakes->settings.values = stored;
+        frmMain& main = load();
+        QCOMPARE(QRect(main.pos(), main.size()), expected);
+    }
+
+    void closingWritesEveryKeyAndClosesThePort() {
+        frmMain& main = load();
+        main.mniCom3->setEnabled(false);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        fakes->serial.calls.clear();
+        QVERIFY(main.close());
+        QCOMPARE(fakes->settings.writtenKeys, AllKeys);
+        QCOMPARE(fakes->settings.value("MainLeft"), QStringLiteral("1005"));
+        QCOMPARE(fakes->settings.value("MainWidth"), QStringLiteral("6000"));
+        QCOMPARE(fakes->settings.value("MainHeight"), QStringLiteral("3915"));
+        QCOMPARE(fakes->settings.value("Com1"), QStringLiteral("True"));
+        QCOMPARE(fakes->settings.value("Com2"), QStringLiteral("False"));
+        QCOMPARE(fakes->settings.value("Com3Enabled"), QStringLiteral("False"));
+        QCOMPARE(fakes->settings.value("Com4Enabled"), QStringLiteral("True"));
+        QCOMPARE(fakes->serial.calls, QStringList{"PortOpen=False"});
+        QVERIFY(!fakes->serial.portOpen());
+        QVERIFY(main.isUnloaded());
+    }
+
+    void storedGeometryComesBackAfterAClose() {
+        fakes->settings.values = {{"MainLeft", "1500"}, {"MainTop", "750"}};
+        load();
+        QVERIFY(form->close());
+        const QRect first(form->pos(), form->size());
+        form.reset();
+        Module1::LastGoodPort = 0;
+        frmMain& again = load();
+        QCOMPARE(QRect(again.pos(), again.size()), first);
+        QCOMPARE(fakes->settings.value("MainTop"), QStringLiteral("750"));
+    }
+
+    void closingWhileMinimizedKeepsTheWindowKeys() {
+        fakes->settings.values = {{"MainLeft", "42"}, {"MainTop", "43"}};
+        frmMain& main = load();
+        main.showMinimized();
+        QVERIFY(main.isMinimized());
+        QVERIFY(main.close());
+        QCOMPARE(fakes->settings.writtenKeys, AllKeys.mid(4));
+        QCOMPARE(fakes->settings.value("MainLeft"), QStringLiteral("42"));
+        QCOMPARE(fakes->settings.value("MainTop"), QStringLiteral("43"));
+    }
+
+    void exitClosesThePortThenUnloads_data() {
+        QTest::addColumn<bool>("portOpenBefore");
+        QTest::newRow("port open") << true;
+        QTest::newRow("port already closed") << false;
+    }
+
+    void exitClosesThePortThenUnloads() {
+        QFETCH(bool, portOpenBefore);
+        frmMain& main = load();
+        main.show();
+        if (!portOpenBefore)
+            QVERIFY(fakes->serial.setPortOpen(false));
+        fakes->serial.calls.clear();
+        main.mnuFileExit->trigger();
+        QCOMPARE(fakes->serial.calls, QStringList({"PortOpen=False", "PortOpen=False"}));
+        QCOMPARE(fakes->settings.writtenKeys, AllKeys);
+        QVERIFY(main.isUnloaded());
+        QVERIFY(!main.isVisible());
+    }
+
+    void otherWindowsCloseBeforeAnySettingIsWritten() {
+        frmMain& main = load();
+        main.show();
+        QWidget other;
+        other.show();
+        bool otherOpenAtFirstWrite = true;
+        fakes->settings.beforeWrite = [&] {
+            if (fakes->settings.writtenKeys.isEmpty())
+                otherOpenAtFirstWrite = other.isVisible();
+        };
+        QVERIFY(main.close());
+        QVERIFY(!otherOpenAtFirstWrite);
+        QVERIFY(!other.isVisible());
+    }
+
+    void aStoreThatRefusesWritesStillClosesThePort() {
+        fakes->settings.refuseWrites = true;
+        frmMain& main = load();
+        main.show();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("settings could not be saved"));
+        QVERIFY(main.close());
+        QVERIFY(!fakes->serial.portOpen());
+        QVERIFY(!main.isVisible());
+    }
+
+    void aStartUpPortThatFailsLeavesTheWindowUp() {
+        fakes->settings.values = {{"Com1", "False"}, {"Com2", "True"}};
+        fakes->serial.portsThatFail = {2};
+        frmMain& main = load();
+        main.show();
+        QCOMPARE(Module1::LastGoodPort, 0);
+        QVERIFY(!fakes->serial.portOpen());
+        QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for command"));
+        QCOMPARE(main.lblHelp->text(),
+                 QStringLiteral("Click Open and Browse for HPGL\\1 file to download."));
+        QVERIFY(fakes->messages.shown.empty()); // not before the window is up
+        main.reportStartUpProblems();
+        main.reportStartUpProblems();
+        QCOMPARE(fakes->messages.shown.size(), std::size_t(1));
+        QVERIFY(fakes->messages.shown[0].text.contains(QStringLiteral("COM2")));
+        QVERIFY(fakes->messages.shown[0].text.contains(QStringLiteral("Settings > Com Ports")));
+    }
+
+    void toolbarDispatchesOnTheExactKey_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<bool>("downloads");
+        QTest::newRow("Open") << "Open" << true << false;
+        QTest::newRow("Downloader") << "Downloader" << false << true;
+        QTest::newRow("open") << "open" << false << false;
+        QTest::newRow("OPEN") << "OPEN" << false << false;
+        QTest::newRow("downloader") << "downloader" << false << false;
+        QTest::newRow("Download") << "Download" << false << false;
+        QTest::newRow("empty") << "" << false << false;
+    }
+
+    void toolbarDispatchesOnTheExactKey() {
+        QFETCH(QString, key);
+        QFETCH(bool, opens);
+        QFETCH(bool, downloads);
+        frmMain& main = load();
+        ToolbarButton button(*main.tbToolBar, nullptr);
+        button.setKey(key);
+        main.tbToolBar_ButtonClick(button);
+        QCOMPARE(fakes->fileDialog.setups.size(), std::size_t(opens ? 1 : 0));
+        QCOMPARE(main.sbStatusBar->simpleText(),
+                 downloads ? QStringLiteral("Waiting for Command")
+                           : QStringLiteral("Waiting for command"));
+    }
+
+    void openButtonAndMenuRunTheSameHandler() {
+        frmMain& main = load();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QTest::mouseClick(main.tbToolBar->widgetForAction(main.btnOpen), Qt::LeftButton);
+        main.mnuFileOpen->trigger();
+        QCOMPARE(fakes->fileDialog.setups.size(), std::size_t(2));
+        QCOMPARE(fakes->fileDialog.setups[0].title, fakes->fileDialog.setups[1].title);
+        QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for command"));
+        QCOMPARE(main.Label1->text(), QStringLiteral("No File Selected"));
+    }
+
+    void greyedDownloadButtonDoesNothing() {
+        frmMain& main = load();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QTest::mouseClick(main.tbToolBar->widgetForAction(main.btnDownload), Qt::LeftButton);
+        QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for command"));
+        QVERIFY(fakes->serial.sent.empty());
+    }
+
+    void aFailureInAHandlerIsReportedAndTheWindowStays() {
+        frmMain& main = load();
+        main.show();
+        fakes->fileDialog.throwsWhenShown = true;
+        main.mnuFileOpen->trigger();
+        QCOMPARE(fakes->messages.shown.size(), std::size_t(1));
+        QCOMPARE(fakes->messages.shown[0].icon, MessageBoxes::Icon::Critical);
+        QVERIFY(!fakes->messages.shown[0].text.contains(QStringLiteral("dialog failed")));
+        QVERIFY(main.isVisible());
+        QVERIFY(!main.isUnloaded());
+    }
+
+    void panelTextsAreHeldButNeverShown() {
+        frmMain& main = load();
+        main.show();
+        for (const QLabel* label : main.sbStatusBar->findChildren<QLabel*>()) {
+            QVERIFY(!label->text().contains(QStringLiteral("COM 1")));
+            QVERIFY(!label->text().contains(QStringLiteral("Status")));
+        }
+        QCOMPARE(main.sbStatusBar->panelText(2), QStringLiteral("COM 1 : "));
+    }
+
+    void everyControlHasAnAccessibleName() {
+        frmMain& main = load();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        for (QWidget* widget : main.findChildren<QWidget*>()) {
+            if (!widget->isVisible())
+                continue;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY(accessible);
+            QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(),
+                     qPrintable(widget->metaObject()->className()));
+        }
+    }
+};
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"
