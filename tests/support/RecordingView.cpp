@@ -1,0 +1,24 @@
+#include "RecordingView.h"
+
+namespace markast::test {
+
+void RecordingView::setProgressValue(float value) {
+    values.push_back(value);
+    if (logEveryValue)
+        log.append(QStringLiteral("value: %1").arg(double(value), 0, 'f', 0));
+    if (onProgress)
+        onProgress(value);
+}
+
+void RecordingView::setPhase(Phase phase) {
+    static const char* const names[] = {"idle", "sending", "settling"};
+    log.append(QStringLiteral("phase: ") + QLatin1String(names[static_cast<int>(phase)]));
+}
+
+void RecordingView::processEvents() {
+    ++processEventsCalls;
+    if (onProcessEvents)
+        onProcessEvents();
+}
+
+} // namespace markast::test

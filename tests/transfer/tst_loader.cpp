@@ -1,0 +1,234 @@
+// Loading a logo file into the logo buffer.
+#include "Fakes.h"
+#include "LogoLoader.h"
+#include "RecordingView.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace markast;
+using namespace markast::test;
+
+namespace {
+
+QByteArray allByteValues() {
+    QByteArray bytes;
+    for (int value = 0; value < 256; ++value)
+        bytes.append(static_cast<char>(value));
+    return bytes;
+}
+
+QByteArray logoBytes(const LogoBuffer& logo) {
+    return QByteArray(reinterpret_cast<const char*>(logo.LogoData.data()) + 1, logo.LogoLength);
+}
+
+LogoBuffer logoOf(const QByteArray& bytes) {
+    LogoBuffer logo;
+    logo.LogoLength = static_cast<std::int32_t>(bytes.size());
+    logo.LogoData.assign(1, 0);
+    logo.LogoData.insert(logo.LogoData.end(), bytes.begin(), bytes.end());
+    return logo;
+}
+
+// Runs check in a child process with an ordinary user's rights, so that a file root could
+// read anyway becomes unreadable; the child's exit code is the result.
+int asOrdinaryUser(const std::function<int()>& check) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(99);
+        _exit(check());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
+}
+
+} // namespace
+
+class TestLoader : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    ScriptedFileDialog dialog;
+    RecordingView view;
+
+    QString writeFile(const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    bool load(const std::optional<QString>& answer, LogoBuffer& logo) {
+        dialog.answers = {answer};
+        return loadLogo(dialog, view, logo);
+    }
+
+private Q_SLOTS:
+    void init() {
+        dialog = ScriptedFileDialog();
+        view = RecordingView();
+    }
+
+    void theDialogIsSetUpForLogoFiles() {
+        LogoBuffer logo;
+        QVERIFY(!load(std::nullopt, logo));
+        QCOMPARE(dialog.setups.size(), std::size_t(1));
+        QCOMPARE(dialog.setups[0].title, QStringLiteral("Open Logo File"));
+        QCOMPARE(dialog.setups[0].filter,
+                 QStringLiteral("HPGL Plot Files (*.PLT) |*.plt|Logo Files (*.Dot) |*.Dot"));
+        QCOMPARE(dialog.setups[0].fileName, QString());
+    }
+
+    void aOneByteFileShowsEveryStepInOrder() {
+        const QString path = writeFile("one.plt", "\x1b");
+        LogoBuffer logo;
+        QVERIFY(load(path, logo));
+        QCOMPARE(view.log, QStringList({
+                               "status: Loading Logo File (1 bytes)",
+                               "refresh",
+                               "value: 0",
+                               "max: 1",
+                               "value: 0",
+                               "file: " + path,
+                               "status: Logo Loaded, Now Select Download",
+                               "refresh",
+                               "download enabled",
+                               "help: " + texts::LoadedHelp,
+                           }));
+        QCOMPARE(logo.LogoLength, 1);
+        QCOMPARE(logo.LogoData, std::vector<std::uint8_t>({0, 0x1b}));
+    }
+
+    void progressMovesFromTheSecondByteOn() {
+        LogoBuffer logo;
+        QVERIFY(load(writeFile("two.plt", "AB"), logo));
+        QCOMPARE(view.values, std::vector<float>({0, 2, 0}));
+
+        view = RecordingView();
+        QVERIFY(load(writeFile("five.plt", "ABCDE"), logo));
+        QCOMPARE(view.values, std::vector<float>({0, 2, 3, 4, 5, 0}));
+    }
+
+    void everyByteValueLoadsUnchanged() {
+        const QByteArray bytes = allByteValues() + "\r\n\n\r\x1a" + allByteValues();
+        LogoBuffer logo;
+        QVERIFY(load(writeFile("all.Dot", bytes), logo));
+        QCOMPARE(logoBytes(logo), bytes);
+        QCOMPARE(logo.LogoData.size(), std::size_t(bytes.size() + 1));
+        QCOMPARE(logo.LogoData[0], std::uint8_t(0));
+    }
+
+    void aSecondFileReplacesTheFirstWhole() {
+        LogoBuffer logo;
+        QVERIFY(load(writeFile("long.plt", QByteArray(1000, 'x')), logo));
+        QVERIFY(load(writeFile("short.plt", "abc"), logo));
+        QCOMPARE(logo.LogoLength, 3);
+        QCOMPARE(logo.LogoData.size(), std::size_t(4));
+        QCOMPARE(logoBytes(logo), QByteArray("abc"));
+    }
+
+    void failuresBeforeReadingChangeNothing_data() {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::newRow("cancel") << std::optional<QString>();
+        QTest::newRow("empty name") << std::optional<QString>(QString());
+        QTest::newRow("missing file") << std::optional<QString>("/nonexistent/logo.plt");
+        QTest::newRow("directory") << std::optional<QString>("/tmp");
+    }
+
+    void failuresBeforeReadingChangeNothing() {
+        QFETCH(std::optional<QString>, answer);
+        LogoBuffer logo = logoOf("earlier");
+        QVERIFY(!load(answer, logo));
+        QVERIFY(view.log.isEmpty());
+        QCOMPARE(logoBytes(logo), QByteArray("earlier"));
+    }
+
+    void anEmptyFileFailsAndKeepsTheEarlierLogo() {
+        LogoBuffer logo = logoOf("earlier");
+        QVERIFY(!load(writeFile("empty.plt", QByteArray()), logo));
+        QCOMPARE(view.log, QStringList({"status: Loading Logo File (0 bytes)", "refresh",
+                                        "value: 0", "max: 0"}));
+        QCOMPARE(logo.LogoLength, 7);
+        QCOMPARE(logoBytes(logo), QByteArray("earlier"));
+        // The file was closed: it can be loaded again once it has content.
+        QVERIFY(QFile::remove(dir.filePath("empty.plt")));
+    }
+
+    void aFileThatChangesSizeWhileReadFails_data() {
+        QTest::addColumn<bool>("grows");
+        QTest::newRow("grows") << true;
+        QTest::newRow("shrinks") << false;
+    }
+
+    void aFileThatChangesSizeWhileReadFails() {
+        QFETCH(bool, grows);
+        const QString path = writeFile("moving.plt", QByteArray(200'000, 'm'));
+        view.logEveryValue = false;
+        view.onProgress = [&](float value) {
+            if (value != 100'000)
+                return;
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.resize(grows ? 300'000 : 150'000));
+        };
+        LogoBuffer logo = logoOf("earlier");
+        QVERIFY(!load(path, logo));
+        QCOMPARE(logoBytes(logo), QByteArray("earlier"));
+        QVERIFY(!view.log.contains("download enabled"));
+        QCOMPARE(view.log.first(), QStringLiteral("status: Loading Logo File (200000 bytes)"));
+    }
+
+    void anUnreadableFileFailsQuietly() {
+        const QString path = writeFile("locked.plt", "secret");
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        // The folder stays open to others: the size is seen, only the read is refused.
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner | QFileDevice::ExeOther));
+        const int result = asOrdinaryUser([&] {
+            LogoBuffer logo = logoOf("earlier");
+            const bool loaded = load(path, logo);
+            const bool sizeShown = view.log.value(0) == "status: Loading Logo File (6 bytes)";
+            return !loaded && sizeShown && logoBytes(logo) == "earlier" ? 0 : 1;
+        });
+        QCOMPARE(result, 0);
+    }
+
+    void filesTooLargeForTheLengthAreRefusedBeforeAllocating() {
+        const QString path = dir.filePath("huge.plt");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(qint64(1) << 31)); // sparse: takes no room on the disk
+        file.close();
+        LogoBuffer logo = logoOf("earlier");
+        QVERIFY(!load(path, logo));
+        QVERIFY(view.log.isEmpty());
+        QCOMPARE(logoBytes(logo), QByteArray("earlier"));
+    }
+
+    void progressNeverDecreasesNorPassesMaxBeyondSinglePrecision() {
+        const qint64 size = (qint64(1) << 24) + 7;
+        const QString path = dir.filePath("big.plt");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(size));
+        file.close();
+        view.logEveryValue = false;
+        LogoBuffer logo;
+        QVERIFY(load(path, logo));
+        QCOMPARE(view.max, float(size));
+        const auto& values = view.values;
+        QCOMPARE(values.size(), std::size_t(size - 1 + 2));
+        for (std::size_t i = 2; i + 1 < values.size(); ++i)
+            QVERIFY(values[i] >= values[i - 1] && values[i] <= view.max);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLoader)
+#include "tst_loader.moc"
