@@ -61,6 +61,8 @@ SendOutcome sendLogo(const LogoBuffer& logo, SerialControl& control, TransferVie
     view.refreshAction();
 
     view.setPhase(TransferView::Phase::Settling);
+    if (view.isUnloaded())
+        return SendOutcome::WindowClosed; // a close that waited for the last byte
     const double start = settleStart(clock.secondsSinceMidnight());
     for (;;) {
         view.processEvents();

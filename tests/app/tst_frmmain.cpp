@@ -24,9 +24,9 @@ using StoredValues = QMap<QString, QString>;
 namespace {
 
 const QStringList StartUpSequence = {
-    QStringLiteral("CommPort=%1"),   QStringLiteral("Settings=\"\""),
+    QStringLiteral("CommPort=%1"),    QStringLiteral("Settings=\"\""),
     QStringLiteral("RTSEnable=True"), QStringLiteral("Handshaking=2"),
-    QStringLiteral("PortOpen=True"), QStringLiteral("OutBufferCount=0")};
+    QStringLiteral("PortOpen=True"),  QStringLiteral("OutBufferCount=0")};
 
 QStringList startUpCalls(int port) {
     QStringList calls = StartUpSequence;
@@ -34,9 +34,9 @@ QStringList startUpCalls(int port) {
     return calls;
 }
 
-const QStringList AllKeys = {
-    "MainLeft", "MainTop",     "MainWidth",   "MainHeight",  "Com1",        "Com2",
-    "Com3",     "Com4",        "Com1Enabled", "Com2Enabled", "Com3Enabled", "Com4Enabled"};
+const QStringList AllKeys = {"MainLeft",    "MainTop",     "MainWidth",   "MainHeight",
+                             "Com1",        "Com2",        "Com3",        "Com4",
+                             "Com1Enabled", "Com2Enabled", "Com3Enabled", "Com4Enabled"};
 
 } // namespace
 
@@ -53,8 +53,8 @@ class TestFrmMain : public QObject {
     }
 
     QList<bool> checkMarks() const {
-        return {form->mniCom1->isChecked(), form->mniCom2->isChecked(),
-                form->mniCom3->isChecked(), form->mniCom4->isChecked()};
+        return {form->mniCom1->isChecked(), form->mniCom2->isChecked(), form->mniCom3->isChecked(),
+                form->mniCom4->isChecked()};
     }
 
 private Q_SLOTS:
@@ -161,33 +161,38 @@ private Q_SLOTS:
         QCOMPARE(main.sbStatusBar->width(), main.client->width());
         // The bar is drawn over the caption, whose first line stays visible above it.
         QVERIFY(main.client->childAt(main.ProgressBar1->geometry().center()) != main.Action);
-        QVERIFY(main.Action->fontMetrics().height() <=
-                main.ProgressBar1->y() - main.Action->y());
+        QVERIFY(main.Action->fontMetrics().height() <= main.ProgressBar1->y() - main.Action->y());
     }
 
     void storedPortMarks_data() {
         QTest::addColumn<StoredValues>("stored");
         QTest::addColumn<QList<bool>>("marks");
         QTest::addColumn<int>("opened");
-        QTest::newRow("com3 only") << StoredValues{{"Com1", "False"}, {"Com2", "False"}, {"Com3", "True"},
-                                          {"Com4", "False"}}
+        QTest::newRow("com3 only") << StoredValues{{"Com1", "False"},
+                                                   {"Com2", "False"},
+                                                   {"Com3", "True"},
+                                                   {"Com4", "False"}}
                                    << QList<bool>{false, false, true, false} << 3;
         QTest::newRow("com1 absent, com4 true")
             << StoredValues{{"Com4", "True"}} << QList<bool>{true, false, false, true} << 4;
-        QTest::newRow("small letters") << StoredValues{{"Com2", "true"}}
-                                       << QList<bool>{true, true, false, false} << 2;
-        QTest::newRow("capitals") << StoredValues{{"Com2", "TRUE"}} << QList<bool>{true, true, false, false}
-                                  << 2;
-        QTest::newRow("zero") << StoredValues{{"Com2", "0"}} << QList<bool>{true, false, false, false} << 1;
-        QTest::newRow("one") << StoredValues{{"Com2", "1"}} << QList<bool>{true, true, false, false} << 2;
+        QTest::newRow("small letters")
+            << StoredValues{{"Com2", "true"}} << QList<bool>{true, true, false, false} << 2;
+        QTest::newRow("capitals") << StoredValues{{"Com2", "TRUE"}}
+                                  << QList<bool>{true, true, false, false} << 2;
+        QTest::newRow("zero") << StoredValues{{"Com2", "0"}}
+                              << QList<bool>{true, false, false, false} << 1;
+        QTest::newRow("one") << StoredValues{{"Com2", "1"}} << QList<bool>{true, true, false, false}
+                             << 2;
         QTest::newRow("minus one")
             << StoredValues{{"Com2", "-1"}} << QList<bool>{true, true, false, false} << 2;
         QTest::newRow("garbage falls back")
             << StoredValues{{"Com1", "maybe"}, {"Com2", "\x01\x02junk"}, {"Com3", ""}}
             << QList<bool>{true, false, false, false} << 1;
-        QTest::newRow("none marked opens com1")
-            << StoredValues{{"Com1", "False"}, {"Com2", "False"}, {"Com3", "False"}, {"Com4", "False"}}
-            << QList<bool>{true, false, false, false} << 1;
+        QTest::newRow("none marked opens com1") << StoredValues{{"Com1", "False"},
+                                                                {"Com2", "False"},
+                                                                {"Com3", "False"},
+                                                                {"Com4", "False"}}
+                                                << QList<bool>{true, false, false, false} << 1;
     }
 
     void storedPortMarks() {
@@ -206,12 +211,13 @@ private Q_SLOTS:
         QTest::addColumn<StoredValues>("stored");
         QTest::addColumn<QRect>("expected");
         QTest::newRow("whole twips") << StoredValues{{"MainLeft", "1500"},
-                                            {"MainTop", "300"},
-                                            {"MainWidth", "7500"},
-                                            {"MainHeight", "4500"}}
+                                                     {"MainTop", "300"},
+                                                     {"MainWidth", "7500"},
+                                                     {"MainHeight", "4500"}}
                                      << QRect(100, 20, 500, 300);
         QTest::newRow("off the screen")
-            << StoredValues{{"MainLeft", "-30000"}, {"MainTop", "90000"}} << QRect(-2000, 6000, 400, 261);
+            << StoredValues{{"MainLeft", "-30000"}, {"MainTop", "90000"}}
+            << QRect(-2000, 6000, 400, 261);
         QTest::newRow("garbage falls back")
             << StoredValues{{"MainLeft", "left"}, {"MainTop", "1e999"}, {"MainWidth", ""}}
             << QRect(67, 67, 400, 261);
@@ -353,9 +359,8 @@ private Q_SLOTS:
         button.setKey(key);
         main.tbToolBar_ButtonClick(button);
         QCOMPARE(fakes->fileDialog.setups.size(), std::size_t(opens ? 1 : 0));
-        QCOMPARE(main.sbStatusBar->simpleText(),
-                 downloads ? QStringLiteral("Waiting for Command")
-                           : QStringLiteral("Waiting for command"));
+        QCOMPARE(main.sbStatusBar->simpleText(), downloads ? QStringLiteral("Waiting for Command")
+                                                           : QStringLiteral("Waiting for command"));
     }
 
     void openButtonAndMenuRunTheSameHandler() {

@@ -33,22 +33,23 @@ const RegFileRegistry::Value* find(const RegFileRegistry::Hive& hive, const std:
     return value == values->second.end() ? nullptr : &value->second;
 }
 
-const std::string WellFormed = "REGEDIT4\r\n"
-                               "\r\n"
-                               "; a comment\r\n"
-                               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n"
-                               "\"PATH\"=\"C:\\\\Program Files\\\\Common Files\\\\MSINFO32.EXE\"\r\n"
-                               "@=\"default \\\"quoted\\\"\"\r\n"
-                               "\"Count\"=dword:12345678\r\n"
-                               "\"Expand\"=hex(2):25,00,41,\\\r\n"
-                               "  00,25,00,00,00\r\n"
-                               "\"Blob\"=hex:de,ad,be,ef\r\n"
-                               "\"Gone\"=\"soon\"\r\n"
-                               "\"Gone\"=-\r\n"
-                               "\r\n"
-                               "[HKEY_CURRENT_USER\\Software\\Dropped]\r\n"
-                               "\"x\"=\"y\"\r\n"
-                               "[-HKEY_CURRENT_USER\\Software\\Dropped]\r\n";
+const std::string WellFormed =
+    "REGEDIT4\r\n"
+    "\r\n"
+    "; a comment\r\n"
+    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n"
+    "\"PATH\"=\"C:\\\\Program Files\\\\Common Files\\\\MSINFO32.EXE\"\r\n"
+    "@=\"default \\\"quoted\\\"\"\r\n"
+    "\"Count\"=dword:12345678\r\n"
+    "\"Expand\"=hex(2):25,00,41,\\\r\n"
+    "  00,25,00,00,00\r\n"
+    "\"Blob\"=hex:de,ad,be,ef\r\n"
+    "\"Gone\"=\"soon\"\r\n"
+    "\"Gone\"=-\r\n"
+    "\r\n"
+    "[HKEY_CURRENT_USER\\Software\\Dropped]\r\n"
+    "\"x\"=\"y\"\r\n"
+    "[-HKEY_CURRENT_USER\\Software\\Dropped]\r\n";
 
 } // namespace
 
@@ -100,8 +101,8 @@ private Q_SLOTS:
             << QByteArray("REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n\"b\"=dword:xyz\n");
         QTest::newRow("long dword")
             << QByteArray("REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n\"b\"=dword:123456789\n");
-        QTest::newRow("bad hex")
-            << QByteArray("REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n\"b\"=hex:zz,01\n");
+        QTest::newRow("bad hex") << QByteArray(
+            "REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n\"b\"=hex:zz,01\n");
         QTest::newRow("bad hex type")
             << QByteArray("REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n\"b\"=hex(q):01\n");
         QTest::newRow("no equals") << QByteArray("REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n\"b\"\n");

@@ -59,8 +59,8 @@ private Q_SLOTS:
             maxPending = std::max(maxPending, comm.outBufferCount());
         }
         const auto wall = std::chrono::milliseconds(timer.elapsed());
-        const auto cpu = std::chrono::duration_cast<std::chrono::milliseconds>(processCpuTime() -
-                                                                               cpuBefore);
+        const auto cpu =
+            std::chrono::duration_cast<std::chrono::milliseconds>(processCpuTime() - cpuBefore);
 
         QVERIFY2(accepted < 10'000'000, "a held line must make output fail");
         QVERIFY(maxPending <= MSComm::OutBufferSize);

@@ -91,8 +91,9 @@ public:
     void setWaitHook(std::function<void()> hook) override { waitHook = std::move(hook); }
 
     QStringList calls;
-    QSet<QString> failingSteps; // "CommPort", "Settings", "RTSEnable", "Handshaking", "PortOpen=True", ...
-    QSet<int> portsThatFail;    // ports whose open fails
+    QSet<QString>
+        failingSteps; // "CommPort", "Settings", "RTSEnable", "Handshaking", "PortOpen=True", ...
+    QSet<int> portsThatFail; // ports whose open fails
     std::vector<std::uint8_t> sent;
     // Output refuses the byte with this index from 0 on, when set.
     std::optional<std::size_t> refuseAt;

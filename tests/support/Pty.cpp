@@ -91,9 +91,8 @@ QByteArray FarEndReader::bytesAfterQuiet(std::chrono::milliseconds quiet) const 
 }
 
 SocatPair::SocatPair() {
-    socat_.start(QStringLiteral("socat"),
-                 {QStringLiteral("pty,raw,echo=0,link=") + programEnd(),
-                  QStringLiteral("pty,raw,echo=0,link=") + farEnd()});
+    socat_.start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + programEnd(),
+                                           QStringLiteral("pty,raw,echo=0,link=") + farEnd()});
     ready_ = socat_.waitForStarted(5000) &&
              waitUntil([&] { return QFile::exists(programEnd()) && QFile::exists(farEnd()); },
                        std::chrono::seconds(5));

@@ -190,7 +190,8 @@ private Q_SLOTS:
         QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
         // The folder stays open to others: the size is seen, only the read is refused.
         QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                      QFileDevice::ExeOwner | QFileDevice::ExeOther));
+                                                      QFileDevice::ExeOwner |
+                                                      QFileDevice::ExeOther));
         const int result = asOrdinaryUser([&] {
             LogoBuffer logo = logoOf("earlier");
             const bool loaded = load(path, logo);

@@ -24,13 +24,8 @@ QByteArray sentBytes(const FakeSerialControl& serial) {
 }
 
 const QStringList AfterTheWait = {
-    "phase: idle",
-    "open enabled",
-    "status: Waiting for Command",
-    "file: No file loaded",
-    "download disabled",
-    "value: 0",
-    "help: " + texts::DownloadedHelp,
+    "phase: idle",       "open enabled", "status: Waiting for Command",    "file: No file loaded",
+    "download disabled", "value: 0",     "help: " + texts::DownloadedHelp,
 };
 
 } // namespace
@@ -129,7 +124,8 @@ private Q_SLOTS:
         clock.now = clockAtStart;
         QCOMPARE(sendLogo(logoOf("x"), serial, view, clock), SendOutcome::Completed);
         // The wait ends at the first reading at or past start + 3, give or take one pause.
-        QVERIFY2(clock.readings.back() >= lastReading && clock.readings.back() < lastReading + 0.021,
+        QVERIFY2(clock.readings.back() >= lastReading &&
+                     clock.readings.back() < lastReading + 0.021,
                  qPrintable(QString::number(clock.readings.back(), 'f', 3)));
         QVERIFY(clock.readings.size() > 2);
         // Events are processed before every reading after the first, with a pause in between.
