@@ -20,9 +20,12 @@ std::optional<QString> ScriptedFileDialog::showOpen(const OpenDialogSetup& setup
         whileOpen();
     if (answers.empty())
         return std::nullopt;
-    auto answer = answers.front();
+    const bool cancelled = !answers.front().has_value();
+    const QString path = answers.front().value_or(QString());
     answers.pop_front();
-    return answer;
+    if (cancelled)
+        return std::nullopt;
+    return path;
 }
 
 double FakeClock::secondsSinceMidnight() {

@@ -1,0 +1,139 @@
+// The About box, shown from the main window.
+#include "Fakes.h"
+#include "Module1.h"
+#include "Twips.h"
+#include "frmAbout.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace markast;
+using namespace markast::test;
+
+class TestFrmAbout : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakeServices> fakes;
+    std::unique_ptr<frmMain> form;
+
+    frmMain& start() {
+        form = std::make_unique<frmMain>(fakes->services());
+        form->Form_Load();
+        form->show();
+        return *form;
+    }
+
+    // Runs inside the About box once it is up, then shows it again until onOpen is done.
+    void whenAboutOpens(const std::function<void(frmAbout&)>& onOpen) {
+        QTimer::singleShot(0, this, [onOpen] {
+            auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+            if (!about) {
+                QTest::qFail("the About box is not the active modal window", __FILE__, __LINE__);
+                return;
+            }
+            onOpen(*about);
+        });
+    }
+
+private Q_SLOTS:
+    void init() {
+        fakes = std::make_unique<FakeServices>();
+        Module1::LastGoodPort = 0;
+    }
+
+    void cleanup() {
+        form.reset();
+        fakes.reset();
+    }
+
+    void theBoxIsLaidOutAsDesigned() {
+        frmMain& main = start();
+        frmAbout about(&main, {fakes->registry, fakes->processes, fakes->messages});
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        const double dpi = about.screen()->logicalDotsPerInchX();
+        QCOMPARE(about.windowTitle(), QStringLiteral("About Information"));
+        QCOMPARE(about.size(), QSize(twipsToPixels(4770, dpi), twipsToPixels(3630, dpi)));
+        QCOMPARE(about.minimumSize(), about.maximumSize());
+        QCOMPARE(about.picIcon->geometry(), twipsRect(1440, 240, 1560, 360, dpi));
+        QCOMPARE(about.picIcon->pixmap().size(), QSize(104, 24));
+        QCOMPARE(about.cmdOK->geometry(), twipsRect(2880, 2625, 1467, 345, dpi));
+        QCOMPARE(about.cmdSysInfo->geometry(), twipsRect(2880, 3075, 1452, 345, dpi));
+        QCOMPARE(about.lblVersion->geometry(), twipsRect(720, 1440, 1455, 225, dpi));
+        QCOMPARE(about.lblDisclaimer->geometry(), twipsRect(255, 2625, 2190, 825, dpi));
+        QCOMPARE(about.Label6->text(), QStringLiteral("Markast"));
+        QCOMPARE(about.lblVersion->text(), QStringLiteral("Version 1.0.4"));
+        QCOMPARE(about.Label1->text(), QStringLiteral("Veltrom Marking Technology"));
+        QVERIFY(about.Label5->text().contains(QStringLiteral("example.com")));
+        QVERIFY(about.lblDisclaimer->text().contains(QRegularExpression("\\b20\\d\\d\\b")));
+        QCOMPARE(about.cmdSysInfo->text(), QStringLiteral("&System Info..."));
+        QVERIFY(about.cmdOK->isDefault());
+        QCOMPARE(about.cmdOK->nextInFocusChain(), about.cmdSysInfo);
+        QCOMPARE(about.windowIcon().cacheKey(), main.windowIcon().cacheKey());
+        // Centred over its owner.
+        QVERIFY((about.geometry().center() - main.geometry().center()).manhattanLength() <= 2);
+    }
+
+    void enterAndEscCloseTheBoxFromTheMenu_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
+
+    void enterAndEscCloseTheBoxFromTheMenu() {
+        QFETCH(int, key);
+        frmMain& main = start();
+        bool wasModalOverMain = false;
+        whenAboutOpens([&](frmAbout& about) {
+            wasModalOverMain = about.isModal() && about.parentWidget() == &main &&
+                               about.windowModality() == Qt::ApplicationModal;
+            QTest::keyClick(&about, Qt::Key(key));
+        });
+        main.mnuHelpAbout->trigger(); // returns once the box is closed
+        QVERIFY(wasModalOverMain);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QVERIFY(main.findChildren<frmAbout*>().isEmpty()); // unloaded, not merely hidden
+    }
+
+    void systemInfoStartsTheToolOncePerClick() {
+        frmMain& main = start();
+        fakes->registry = RegFileRegistry(*parseRegFile(
+            "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\n"
+            "\"PATH\"=\"/usr/bin/msinfo32\"\n"));
+        whenAboutOpens([&](frmAbout& about) {
+            QTest::mouseClick(about.cmdSysInfo, Qt::LeftButton);
+            about.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&about));
+            QTest::keyClick(&about, Qt::Key_S, Qt::AltModifier); // the access key
+            QTRY_COMPARE(fakes->processes.started.size(), 2); // an access key clicks after a moment
+            QVERIFY(about.isVisible());                       // the box stays open
+            QTest::mouseClick(about.cmdOK, Qt::LeftButton);
+        });
+        main.mnuHelpAbout->trigger();
+        QCOMPARE(fakes->processes.started, QStringList({"/usr/bin/msinfo32", "/usr/bin/msinfo32"}));
+        QVERIFY(fakes->messages.shown.empty());
+    }
+
+    void closingTheMainWindowUnloadsAnOpenAboutBoxFirst() {
+        frmMain& main = start();
+        bool aboutOpenAtFirstWrite = true;
+        fakes->settings.beforeWrite = [&] {
+            if (fakes->settings.writtenKeys.isEmpty())
+                aboutOpenAtFirstWrite = QApplication::activeModalWidget() != nullptr &&
+                                        QApplication::activeModalWidget()->isVisible();
+        };
+        whenAboutOpens([&](frmAbout&) { main.close(); });
+        main.mnuHelpAbout->trigger();
+        QVERIFY(!aboutOpenAtFirstWrite);
+        QVERIFY(main.isUnloaded());
+    }
+};
+
+QTEST_MAIN(TestFrmAbout)
+#include "tst_frmabout.moc"

@@ -1,0 +1,149 @@
+// Finding and starting the system-information tool.
+#include "Fakes.h"
+#include "RecordingRegistry.h"
+#include "SysInfo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace markast;
+using namespace markast::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+const std::string TryOne = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\n";
+const std::string TryTwo = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools Location]\n";
+
+// A .reg quoted text for a path.
+std::string regText(const QString& path) {
+    std::string text;
+    for (const char c : path.toStdString()) {
+        if (c == '\\' || c == '"')
+            text += '\\';
+        text += c;
+    }
+    return '"' + text + '"';
+}
+
+// 1024 bytes of 'A' as a .reg hex list: a text value that fills the read buffer, no NUL.
+std::string fullBuffer() {
+    std::string list = "41";
+    for (int i = 1; i < 1024; ++i)
+        list += ",41";
+    return list;
+}
+
+} // namespace
+
+class TestSysInfo : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    RecordingProcessStarter processes;
+    RecordingMessageBoxes messages;
+
+    void verifyUnavailable() {
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(messages.shown[0].text,
+                 QStringLiteral("System Information Is Unavailable At This Time"));
+        QCOMPARE(messages.shown[0].title, QStringLiteral("Markast"));
+        QCOMPARE(messages.shown[0].icon, MessageBoxes::Icon::None);
+    }
+
+private Q_SLOTS:
+    void init() {
+        processes = RecordingProcessStarter();
+        messages = RecordingMessageBoxes();
+    }
+
+    void theFirstPlaceIsStartedAsItStands() {
+        const QString tool = QStringLiteral("/opt/sys tools/\"quoted\" info;echo");
+        RecordingRegistry registry("REGEDIT4\n" + TryOne + "\"PATH\"=" + regText(tool) + "\n" +
+                                   TryTwo + "\"MSINFO\"=\"/elsewhere\"\n");
+        StartSysInfo(registry, processes, messages);
+        QCOMPARE(processes.started, QStringList{tool});
+        QVERIFY(messages.shown.empty());
+        for (const QString& call : registry.calls)
+            QVERIFY(!call.contains(QStringLiteral("Location")));
+    }
+
+    void aStaleFirstPlaceGivesTheMessageWithoutTryingTheSecond() {
+        processes.startSucceeds = false;
+        RecordingRegistry registry("REGEDIT4\n" + TryOne + "\"PATH\"=\"/gone/msinfo32\"\n" +
+                                   TryTwo + "\"MSINFO\"=" + regText(dir.path()) + "\n");
+        StartSysInfo(registry, processes, messages);
+        QCOMPARE(processes.started, QStringList{"/gone/msinfo32"});
+        verifyUnavailable();
+        for (const QString& call : registry.calls)
+            QVERIFY(!call.contains(QStringLiteral("Location")));
+    }
+
+    void theSecondPlaceNamesTheToolsFolder() {
+        QFile tool(dir.filePath("MSINFO32.EXE"));
+        QVERIFY(tool.open(QIODevice::WriteOnly));
+        tool.close();
+        RecordingRegistry registry("REGEDIT4\n" + TryTwo + "\"MSINFO\"=" + regText(dir.path()) +
+                                   "\n");
+        StartSysInfo(registry, processes, messages);
+        QCOMPARE(processes.started, QStringList{dir.filePath("MSINFO32.EXE")});
+        QVERIFY(messages.shown.empty());
+    }
+
+    void aSecondPlaceWithoutTheToolGivesTheMessage() {
+        QTemporaryDir empty;
+        RecordingRegistry registry("REGEDIT4\n" + TryTwo + "\"MSINFO\"=" + regText(empty.path()) +
+                                   "\n");
+        StartSysInfo(registry, processes, messages);
+        QVERIFY(processes.started.isEmpty());
+        verifyUnavailable();
+    }
+
+    void unreadablePlacesGiveTheMessage_data() {
+        QTest::addColumn<QString>("reg");
+        QTest::newRow("neither place") << "REGEDIT4\n";
+        QTest::newRow("a path of another type")
+            << QString::fromStdString("REGEDIT4\n" + TryOne + "\"PATH\"=hex:01,02\n");
+        QTest::newRow("a path without a NUL") << QString::fromStdString(
+            "REGEDIT4\n" + TryOne + "\"PATH\"=hex(1):" + fullBuffer() + "\n");
+    }
+
+    void unreadablePlacesGiveTheMessage() {
+        QFETCH(QString, reg);
+        RecordingRegistry registry(reg.toStdString());
+        StartSysInfo(registry, processes, messages);
+        QVERIFY(processes.started.size() <= 1);
+        if (!processes.started.isEmpty())
+            QCOMPARE(processes.started[0], QString()); // nothing real was started
+        verifyUnavailable();
+    }
+
+    void theStarterRunsThePathItselfWithoutAShell() {
+        // A program whose path has blanks, quotes and a semicolon in it.
+        const QString folder = dir.filePath("sys info \"x\";true");
+        QVERIFY(QDir().mkpath(folder));
+        const QString program = folder + "/tool";
+        const QString marker = dir.filePath("ran");
+        QFile script(program);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(("#!/bin/sh\necho \"$#\" > '" + marker + "'\n").toUtf8());
+        script.close();
+        QVERIFY(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+
+        DetachedProcessStarter starter;
+        QVERIFY(starter.start(program));
+        const auto written = [&] {
+            QFile ran(marker);
+            return ran.open(QIODevice::ReadOnly) ? ran.readAll() : QByteArray();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(written().endsWith('\n'), 10000);
+        QCOMPARE(written().trimmed(), QByteArray("0")); // no arguments split off the path
+        QVERIFY(!starter.start(QString()));
+        QVERIFY(!starter.start(dir.filePath("no such tool")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSysInfo)
+#include "tst_sysinfo.moc"
