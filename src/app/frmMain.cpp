@@ -22,8 +22,6 @@
 #include <QScreen>
 #include <QWindow>
 
-#include <exception>
-
 namespace markast {
 
 namespace {
@@ -175,7 +173,7 @@ void frmMain::wire(QAction* action, void (frmMain::*handler)()) {
 template <typename Handler> void frmMain::atEventBoundary(Handler&& handler) {
     try {
         handler();
-    } catch (const std::exception&) {
+    } catch (...) {
         services_.messages.show(UnexpectedFailureText, AppName, MessageBoxes::Icon::Critical);
     }
 }

@@ -26,7 +26,8 @@ bool NativeSettingsStore::write(const QString& application, const QString& secti
         return false;
     settings.setValue(keyPath(section, key), text);
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    // A FormatError only says the file held junk before: the rewrite replaced it.
+    return settings.status() != QSettings::AccessError;
 }
 
 } // namespace markast

@@ -396,6 +396,25 @@ private Q_SLOTS:
         QVERIFY(!main.isUnloaded());
     }
 
+    void progressTakesAnyLogoLength() {
+        frmMain& main = load();
+        ProgressBar& bar = *main.ProgressBar1;
+        const float longest = 2147483647.0f; // the largest LogoLength, to the nearest float
+        bar.setMax(longest);
+        bar.setValue(longest / 2);
+        QCOMPARE(bar.value(), longest / 2);
+        QCOMPARE(bar.QProgressBar::value(), (bar.maximum() - bar.minimum()) / 2);
+        bar.setValue(longest);
+        QCOMPARE(bar.QProgressBar::value(), bar.maximum());
+        // After a failed load the bar may be asked for more than its Max: it shows a full bar.
+        bar.setMax(10);
+        bar.setValue(25);
+        QCOMPARE(bar.value(), 25.0f);
+        QCOMPARE(bar.QProgressBar::value(), bar.maximum());
+        bar.setMax(0);
+        QCOMPARE(bar.QProgressBar::value(), bar.minimum());
+    }
+
     void panelTextsAreHeldButNeverShown() {
         frmMain& main = load();
         main.show();

@@ -1,4 +1,5 @@
-// Loading a logo file into the logo buffer.
+// Loading a logo file into the logo buffer. The failures an operator meets at the window
+// are tested in tests/faults.
 #include "Fakes.h"
 #include "LogoLoader.h"
 #include "RecordingView.h"
@@ -136,10 +137,8 @@ private Q_SLOTS:
 
     void failuresBeforeReadingChangeNothing_data() {
         QTest::addColumn<std::optional<QString>>("answer");
-        QTest::newRow("cancel") << std::optional<QString>();
         QTest::newRow("empty name") << std::optional<QString>(QString());
         QTest::newRow("missing file") << std::optional<QString>("/nonexistent/logo.plt");
-        QTest::newRow("directory") << std::optional<QString>("/tmp");
     }
 
     void failuresBeforeReadingChangeNothing() {
@@ -148,41 +147,6 @@ private Q_SLOTS:
         QVERIFY(!load(answer, logo));
         QVERIFY(view.log.isEmpty());
         QCOMPARE(logoBytes(logo), QByteArray("earlier"));
-    }
-
-    void anEmptyFileFailsAndKeepsTheEarlierLogo() {
-        LogoBuffer logo = logoOf("earlier");
-        QVERIFY(!load(writeFile("empty.plt", QByteArray()), logo));
-        QCOMPARE(view.log, QStringList({"status: Loading Logo File (0 bytes)", "refresh",
-                                        "value: 0", "max: 0"}));
-        QCOMPARE(logo.LogoLength, 7);
-        QCOMPARE(logoBytes(logo), QByteArray("earlier"));
-        // The file was closed: it can be loaded again once it has content.
-        QVERIFY(QFile::remove(dir.filePath("empty.plt")));
-    }
-
-    void aFileThatChangesSizeWhileReadFails_data() {
-        QTest::addColumn<bool>("grows");
-        QTest::newRow("grows") << true;
-        QTest::newRow("shrinks") << false;
-    }
-
-    void aFileThatChangesSizeWhileReadFails() {
-        QFETCH(bool, grows);
-        const QString path = writeFile("moving.plt", QByteArray(200'000, 'm'));
-        view.logEveryValue = false;
-        view.onProgress = [&](float value) {
-            if (value != 100'000)
-                return;
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.resize(grows ? 300'000 : 150'000));
-        };
-        LogoBuffer logo = logoOf("earlier");
-        QVERIFY(!load(path, logo));
-        QCOMPARE(logoBytes(logo), QByteArray("earlier"));
-        QVERIFY(!view.log.contains("download enabled"));
-        QCOMPARE(view.log.first(), QStringLiteral("status: Loading Logo File (200000 bytes)"));
     }
 
     void anUnreadableFileFailsQuietly() {
@@ -199,18 +163,6 @@ private Q_SLOTS:
             return !loaded && sizeShown && logoBytes(logo) == "earlier" ? 0 : 1;
         });
         QCOMPARE(result, 0);
-    }
-
-    void filesTooLargeForTheLengthAreRefusedBeforeAllocating() {
-        const QString path = dir.filePath("huge.plt");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.resize(qint64(1) << 31)); // sparse: takes no room on the disk
-        file.close();
-        LogoBuffer logo = logoOf("earlier");
-        QVERIFY(!load(path, logo));
-        QVERIFY(view.log.isEmpty());
-        QCOMPARE(logoBytes(logo), QByteArray("earlier"));
     }
 
     void progressNeverDecreasesNorPassesMaxBeyondSinglePrecision() {

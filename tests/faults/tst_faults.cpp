@@ -1,0 +1,389 @@
+// What goes wrong on the road of a logo, and what the operator sees then: the texts, the
+// enabled states, the message, and the bytes that reached the far end of the line.
+//
+// Scenarios tested where their subject lives, and not repeated here:
+// - a missing port chosen from the menu: tests/serial/tst_portselection;
+// - an unreadable file (needs an ordinary user's rights): tests/transfer/tst_loader;
+// - a close request while the bytes are on their way: tests/app/tst_endtoend.
+#include "MSComm.h"
+#include "Module1.h"
+#include "ProgressBar.h"
+#include "Pty.h"
+#include "SettingsStore.h"
+#include "StatusBar.h"
+#include "WindowRig.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+using namespace markast;
+using namespace markast::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+QByteArray patterned(qsizetype size) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 13 + i / 97) % 256);
+    return bytes;
+}
+
+const QString RefusedText = QStringLiteral("did not take the logo");
+
+} // namespace
+
+class TestFaults : public QObject {
+    Q_OBJECT
+
+    void verifyRefused(WindowRig& rig, const QString& path, qsizetype size) {
+        frmMain& main = *rig.form;
+        QCOMPARE(rig.fakes.messages.shown.size(), std::size_t(1));
+        QVERIFY(rig.fakes.messages.shown[0].text.contains(RefusedText));
+        QCOMPARE(rig.fakes.messages.shown[0].icon, MessageBoxes::Icon::Warning);
+        QCOMPARE(main.sbStatusBar->simpleText(),
+                 QStringLiteral("Downloading HPGL file (%1 bytes)").arg(size));
+        QCOMPARE(main.Label1->text(), path);
+        QVERIFY(main.mnuDownload->isEnabled());
+        QVERIFY(main.btnDownload->isEnabled());
+        QVERIFY(main.isVisible());
+        QVERIFY(!main.isUnloaded());
+    }
+
+private Q_SLOTS:
+    void init() {
+        for (int port = 1; port <= 4; ++port)
+            qunsetenv(qPrintable(QStringLiteral("MARKAST_COM%1").arg(port)));
+    }
+
+    // ---- The line ----
+
+    void ctsHeldLowForever() {
+        HeldLine line;
+        QVERIFY(line.isReady());
+        FarEndReader reader(line.takeMaster());
+        WindowRig rig;
+        frmMain& main = rig.startReal(line.programEnd(), 2s);
+        const QByteArray bytes = patterned(100'000);
+        const QString path = rig.writeFile("held.plt", bytes);
+        rig.open(path);
+        line.hold();
+        main.mnuDownload->trigger();
+
+        verifyRefused(rig, path, bytes.size());
+        const float stoppedAt = main.ProgressBar1->value();
+        QVERIFY(stoppedAt > 0 && stoppedAt < bytes.size());
+        line.release();
+        const QByteArray partial = reader.bytesAfterQuiet(300ms);
+        QVERIFY(partial.size() < stoppedAt);
+        QCOMPARE(partial, bytes.left(partial.size()));
+
+        // Once the line runs again, Download sends the whole logo from its first byte.
+        main.mnuDownload->trigger();
+        QVERIFY(reader.waitForBytes(partial.size() + bytes.size(), 20s));
+        QCOMPARE(reader.bytesAfterQuiet(300ms).mid(partial.size()), bytes);
+        QCOMPARE(rig.fakes.messages.shown.size(), std::size_t(1));
+        QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for Command"));
+    }
+
+    void farEndKilledMidSend() {
+        SocatPair pair;
+        QVERIFY(pair.isReady());
+        FarEndReader reader(pair.openFarEnd(), 9600);
+        WindowRig rig;
+        frmMain& main = rig.startReal(pair.programEnd(), 60s);
+        const QByteArray bytes = patterned(300'000);
+        const QString path = rig.writeFile("pulled.plt", bytes);
+        rig.open(path);
+        // The window keeps repainting while it sends, so a timer fires mid-send.
+        QTimer::singleShot(1000, &main, [&] { pair.kill(); });
+        main.mnuDownload->trigger();
+
+        verifyRefused(rig, path, bytes.size());
+        const QByteArray received = reader.bytesAfterQuiet(300ms);
+        QVERIFY(received.size() < bytes.size());
+        QCOMPARE(received, bytes.left(received.size()));
+    }
+
+    // ---- The port ----
+
+    void aPortThatCannotBeOpenedAtStartUp_data() {
+        QTest::addColumn<bool>("busy");
+        QTest::newRow("busy") << true;
+        QTest::newRow("missing") << false;
+    }
+
+    void aPortThatCannotBeOpenedAtStartUp() {
+        QFETCH(bool, busy);
+        SocatPair pair;
+        QVERIFY(pair.isReady());
+        FarEndReader reader(pair.openFarEnd());
+        MSComm otherProgram;
+        qputenv("MARKAST_COM1", pair.programEnd().toLocal8Bit());
+        QVERIFY(configurePort(otherProgram, 1, QString(), SequenceForm::StartUp));
+        if (!busy)
+            QVERIFY(otherProgram.setPortOpen(false));
+
+        WindowRig rig;
+        frmMain& main =
+            rig.startReal(busy ? pair.programEnd() : QStringLiteral("/nonexistent/ttyMARKAST"));
+        main.reportStartUpProblems();
+        QCOMPARE(rig.fakes.messages.shown.size(), std::size_t(1));
+        QVERIFY(rig.fakes.messages.shown[0].text.contains(QStringLiteral("COM1")));
+        QCOMPARE(Module1::LastGoodPort, 0);
+        QVERIFY(!rig.comm->portOpen());
+        QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for command"));
+        QVERIFY(main.mniCom1->isChecked());
+
+        // A download then meets a closed port: it fails in order and sends nothing.
+        const QString path = rig.writeFile("logo.plt", "PU0,0;");
+        rig.open(path);
+        main.mnuDownload->trigger();
+        QCOMPARE(rig.fakes.messages.shown.size(), std::size_t(2));
+        QVERIFY(rig.fakes.messages.shown[1].text.contains(RefusedText));
+        QCOMPARE(main.Label1->text(), path);
+        QVERIFY(main.mnuDownload->isEnabled());
+        QVERIFY(reader.bytesAfterQuiet(300ms).isEmpty());
+    }
+
+    void aBusyPortChosenFromTheMenu() {
+        SocatPair first;
+        SocatPair second;
+        QVERIFY(first.isReady() && second.isReady());
+        FarEndReader firstReader(first.openFarEnd());
+        FarEndReader secondReader(second.openFarEnd());
+        qputenv("MARKAST_COM2", second.programEnd().toLocal8Bit());
+        MSComm otherProgram;
+        QVERIFY(configurePort(otherProgram, 2, QString(), SequenceForm::StartUp));
+
+        WindowRig rig;
+        frmMain& main = rig.startReal(first.programEnd());
+        main.mniCom2->trigger();
+        QCOMPARE(rig.fakes.messages.shown.size(), std::size_t(1));
+        QCOMPARE(rig.fakes.messages.shown[0].text,
+                 QStringLiteral("Invalid Comunication port please try again"));
+        QVERIFY(!main.mniCom2->isEnabled());
+        QVERIFY(!main.mniCom2->isChecked());
+        QVERIFY(main.mniCom1->isChecked());
+
+        rig.loadAndSend("SP2;PA0,0;");
+        QVERIFY(firstReader.waitForBytes(10, 10s));
+        QCOMPARE(firstReader.bytesAfterQuiet(200ms), QByteArray("SP2;PA0,0;"));
+        QVERIFY(secondReader.bytes().isEmpty());
+    }
+
+    // ---- The file ----
+
+    void aFailedLoadKeepsTheEarlierLogoWholeAndSendable_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("statusAfter");
+        const QString unchanged = QStringLiteral("Logo Loaded, Now Select Download");
+        QTest::newRow("cancel") << "cancel" << unchanged;
+        QTest::newRow("empty file") << "empty"
+                                    << "Loading Logo File (0 bytes)";
+        QTest::newRow("directory") << "directory" << unchanged;
+        QTest::newRow("vanished file") << "vanished" << unchanged;
+        QTest::newRow("grows while loading") << "grows"
+                                             << "Loading Logo File (200000 bytes)";
+        QTest::newRow("shrinks while loading") << "shrinks"
+                                               << "Loading Logo File (200000 bytes)";
+        QTest::newRow("sparse 2 GiB") << "sparse" << unchanged;
+    }
+
+    void aFailedLoadKeepsTheEarlierLogoWholeAndSendable() {
+        QFETCH(QString, kind);
+        QFETCH(QString, statusAfter);
+        SocatPair pair;
+        QVERIFY(pair.isReady());
+        FarEndReader reader(pair.openFarEnd());
+        WindowRig rig;
+        frmMain& main = rig.startReal(pair.programEnd());
+        const QByteArray earlier = "IN;SP1;PU100,100;PD200,200;";
+        const QString earlierPath = rig.writeFile("earlier.plt", earlier);
+        rig.open(earlierPath);
+
+        QString path = rig.writeFile("failing.plt", patterned(200'000));
+        if (kind == "cancel") {
+            path.clear();
+        } else if (kind == "empty") {
+            path = rig.writeFile("empty.plt", QByteArray());
+        } else if (kind == "directory") {
+            path = rig.dir.path();
+        } else if (kind == "vanished") {
+            rig.fakes.fileDialog.whileOpen = [&] {
+                QFile::remove(path);
+            };
+        } else if (kind == "grows" || kind == "shrinks") {
+            connect(main.ProgressBar1, &QProgressBar::valueChanged, &main, [&, kind] {
+                if (main.ProgressBar1->value() < 100'000 || !QFile::exists(path))
+                    return;
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::ReadWrite));
+                QVERIFY(file.resize(kind == "grows" ? 300'000 : 150'000));
+                file.close();
+                QFile::rename(path, path + ".done"); // change it once
+            });
+        } else if (kind == "sparse") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.resize(qint64(1) << 31));
+        }
+        if (path.isEmpty())
+            rig.fakes.fileDialog.answers = {std::nullopt};
+        else
+            rig.fakes.fileDialog.answers = {path};
+        main.mnuFileOpen->trigger();
+
+        QCOMPARE(main.sbStatusBar->simpleText(), statusAfter);
+        QCOMPARE(main.Label1->text(), earlierPath);
+        QVERIFY(main.mnuDownload->isEnabled());
+        QVERIFY(main.btnDownload->isEnabled());
+        QVERIFY(rig.fakes.messages.shown.empty());
+
+        main.mnuDownload->trigger();
+        QVERIFY(reader.waitForBytes(earlier.size(), 10s));
+        QCOMPARE(reader.bytesAfterQuiet(300ms), earlier);
+        QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for Command"));
+    }
+
+    void anEmptyFileAsTheFirstLoadSendsNothing() {
+        SocatPair pair;
+        QVERIFY(pair.isReady());
+        FarEndReader reader(pair.openFarEnd());
+        WindowRig rig;
+        frmMain& main = rig.startReal(pair.programEnd());
+        rig.open(rig.writeFile("empty.plt", QByteArray()));
+        QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Loading Logo File (0 bytes)"));
+        QCOMPARE(main.Label1->text(), QStringLiteral("No File Selected"));
+        QCOMPARE(main.ProgressBar1->value(), 0.0f);
+        QVERIFY(!main.mnuDownload->isEnabled());
+        main.mnuDownload->trigger();
+        main.btnDownload->trigger();
+        QVERIFY(reader.bytesAfterQuiet(300ms).isEmpty());
+    }
+
+    // ---- The settings ----
+
+    void aSettingsFileOfJunk_data() {
+        QTest::addColumn<QByteArray>("junk");
+        QByteArray binary;
+        for (int i = 0; i < 8192; ++i)
+            binary.append(static_cast<char>((i * 181 + 7) % 256));
+        QTest::newRow("binary") << binary;
+        QTest::newRow("garbage values") << QByteArray("[Settings]\nMainLeft=banana\nMainTop=\n"
+                                                      "MainWidth=1e999\nCom1=perhaps\nCom2=\x01\n"
+                                                      "Com3=, ,\n[Settings\n=\n");
+    }
+
+    void aSettingsFileOfJunk() {
+        QFETCH(QByteArray, junk);
+        QTemporaryDir config;
+        QVERIFY(QDir(config.path()).mkpath("Markast"));
+        QFile file(config.filePath("Markast/Markast.conf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(junk);
+        file.close();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+
+        NativeSettingsStore store;
+        WindowRig rig;
+        rig.settings = &store;
+        QTest::failOnWarning(QRegularExpression("settings could not be saved"));
+        frmMain& main = rig.startFake();
+        QCOMPARE(main.size(), QSize(400, 261));
+        QVERIFY(main.mniCom1->isChecked());
+        QVERIFY(!main.mniCom2->isChecked());
+        QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for command"));
+        QVERIFY(rig.fakes.serial.portOpen());
+        QVERIFY(main.close());
+        QVERIFY(!rig.fakes.serial.portOpen());
+        QCOMPARE(store.read("Markast", "Settings", "Com1", "?"), QStringLiteral("True"));
+        QCOMPARE(store.read("Markast", "Settings", "MainWidth", "?"), QStringLiteral("6000"));
+    }
+
+    void aSettingsFolderThatCannotBeWritten() {
+        QTemporaryDir config;
+        QFile blocker(config.filePath("blocked"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           config.filePath("blocked/inside"));
+
+        NativeSettingsStore store;
+        WindowRig rig;
+        rig.settings = &store;
+        frmMain& main = rig.startFake();
+        QVERIFY(main.mniCom1->isChecked());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("settings could not be saved"));
+        QVERIFY(main.close());
+        QVERIFY(main.isUnloaded());
+        QVERIFY(!main.isVisible());
+        QVERIFY(!rig.fakes.serial.portOpen());
+    }
+
+    // ---- The settle wait ----
+
+    void closingDuringTheSettleWait_data() {
+        QTest::addColumn<bool>("byExit");
+        QTest::newRow("close box") << false;
+        QTest::newRow("File > Exit") << true;
+    }
+
+    void closingDuringTheSettleWait() {
+        QFETCH(bool, byExit);
+        SocatPair pair;
+        QVERIFY(pair.isReady());
+        FarEndReader reader(pair.openFarEnd());
+        WindowRig rig;
+        frmMain& main = rig.startReal(pair.programEnd());
+        rig.fakes.clock.onPause = [&] {
+            if (rig.fakes.clock.readings.size() == 3) {
+                if (byExit)
+                    main.mnuFileExit->trigger();
+                else
+                    main.close();
+            }
+        };
+        rig.loadAndSend("PD;PU;");
+        QVERIFY(main.isUnloaded());
+        QVERIFY(!main.isVisible());
+        QVERIFY(!rig.comm->portOpen());
+        QCOMPARE(rig.fakes.settings.writtenKeys.size(), 12);
+        QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Download Complete"));
+        QVERIFY(rig.fakes.messages.shown.empty());
+        QCOMPARE(reader.bytesAfterQuiet(300ms), QByteArray("PD;PU;"));
+    }
+
+    void openOrDownloadPressedDuringTheSettleWait() {
+        SocatPair pair;
+        QVERIFY(pair.isReady());
+        FarEndReader reader(pair.openFarEnd());
+        WindowRig rig;
+        frmMain& main = rig.startReal(pair.programEnd());
+        const QString other = rig.writeFile("other.plt", "SHOULD NOT LOAD");
+        rig.open(rig.writeFile("once.plt", "IN;SP1;"));
+        rig.fakes.fileDialog.answers = {other};
+        int presses = 0;
+        rig.fakes.clock.onPause = [&] {
+            QVERIFY(main.mnuFileOpen->isEnabled() && main.mnuDownload->isEnabled());
+            main.mnuFileOpen->trigger();
+            main.btnOpen->trigger();
+            main.mnuDownload->trigger();
+            main.btnDownload->trigger();
+            ++presses;
+        };
+        main.mnuDownload->trigger();
+        QVERIFY(presses > 0);
+        QCOMPARE(rig.fakes.fileDialog.setups.size(), std::size_t(1)); // only the first load
+        QCOMPARE(reader.bytesAfterQuiet(300ms), QByteArray("IN;SP1;"));
+        QCOMPARE(main.Label1->text(), QStringLiteral("No file loaded"));
+        QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for Command"));
+    }
+};
+
+QTEST_MAIN(TestFaults)
+#include "tst_faults.moc"
