@@ -6,7 +6,7 @@ namespace markast {
 
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), simple_(new QLabel(this)) {
     setSizeGripEnabled(false);
-    simple_->setAccessibleName(QStringLiteral("Status"));
+    // The label's accessible name is its text, so a screen reader reads the status itself.
     addWidget(simple_, 1);
 }
 
@@ -16,7 +16,6 @@ QString StatusBar::simpleText() const {
 
 void StatusBar::setSimpleText(const QString& text) {
     simple_->setText(text);
-    simple_->setAccessibleDescription(text);
 }
 
 } // namespace markast
