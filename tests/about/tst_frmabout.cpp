@@ -1,7 +1,7 @@
 // The About box, shown from the main window.
 #include "Fakes.h"
-#include "Module1.h"
 #include "Twips.h"
+#include "WindowRig.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 
@@ -11,23 +11,15 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
 using namespace markast;
 using namespace markast::test;
 
 class TestFrmAbout : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakeServices> fakes;
-    std::unique_ptr<frmMain> form;
+    std::unique_ptr<WindowRig> rig;
 
-    frmMain& start() {
-        form = std::make_unique<frmMain>(fakes->services());
-        form->Form_Load();
-        form->show();
-        return *form;
-    }
+    frmMain& start() { return rig->startFake(); }
 
     // Runs inside the About box once it is up, then shows it again until onOpen is done.
     void whenAboutOpens(const std::function<void(frmAbout&)>& onOpen) {
@@ -42,19 +34,12 @@ class TestFrmAbout : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
-        fakes = std::make_unique<FakeServices>();
-        Module1::LastGoodPort = 0;
-    }
-
-    void cleanup() {
-        form.reset();
-        fakes.reset();
-    }
+    void init() { rig = std::make_unique<WindowRig>(); }
+    void cleanup() { rig.reset(); }
 
     void theBoxIsLaidOutAsDesigned() {
         frmMain& main = start();
-        frmAbout about(&main, {fakes->registry, fakes->processes, fakes->messages});
+        frmAbout about(&main, {rig->fakes.registry, rig->fakes.processes, rig->fakes.messages});
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         const double dpi = about.screen()->logicalDotsPerInchX();
@@ -103,7 +88,7 @@ private Q_SLOTS:
 
     void systemInfoStartsTheToolOncePerClick() {
         frmMain& main = start();
-        fakes->registry = RegFileRegistry(*parseRegFile(
+        rig->fakes.registry = RegFileRegistry(*parseRegFile(
             "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\n"
             "\"PATH\"=\"/usr/bin/msinfo32\"\n"));
         whenAboutOpens([&](frmAbout& about) {
@@ -111,20 +96,22 @@ private Q_SLOTS:
             about.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&about));
             QTest::keyClick(&about, Qt::Key_S, Qt::AltModifier); // the access key
-            QTRY_COMPARE(fakes->processes.started.size(), 2); // an access key clicks after a moment
-            QVERIFY(about.isVisible());                       // the box stays open
+            QTRY_COMPARE(rig->fakes.processes.started.size(),
+                         2);            // an access key clicks after a moment
+            QVERIFY(about.isVisible()); // the box stays open
             QTest::mouseClick(about.cmdOK, Qt::LeftButton);
         });
         main.mnuHelpAbout->trigger();
-        QCOMPARE(fakes->processes.started, QStringList({"/usr/bin/msinfo32", "/usr/bin/msinfo32"}));
-        QVERIFY(fakes->messages.shown.empty());
+        QCOMPARE(rig->fakes.processes.started,
+                 QStringList({"/usr/bin/msinfo32", "/usr/bin/msinfo32"}));
+        QVERIFY(rig->fakes.messages.shown.empty());
     }
 
     void closingTheMainWindowUnloadsAnOpenAboutBoxFirst() {
         frmMain& main = start();
         bool aboutOpenAtFirstWrite = true;
-        fakes->settings.beforeWrite = [&] {
-            if (fakes->settings.writtenKeys.isEmpty())
+        rig->fakes.settings.beforeWrite = [&] {
+            if (rig->fakes.settings.writtenKeys.isEmpty())
                 aboutOpenAtFirstWrite = QApplication::activeModalWidget() != nullptr &&
                                         QApplication::activeModalWidget()->isVisible();
         };

@@ -14,17 +14,6 @@ using namespace markast;
 using namespace markast::test;
 using namespace std::chrono_literals;
 
-namespace {
-
-QByteArray patterned(qsizetype size) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 251 + i / 256) % 256);
-    return bytes;
-}
-
-} // namespace
-
 class TestEndToEnd : public QObject {
     Q_OBJECT
 
@@ -37,8 +26,8 @@ private Q_SLOTS:
         QTest::newRow("all byte values") << all;
         QTest::newRow("1 byte") << QByteArray("\x00", 1);
         QTest::newRow("2 bytes") << QByteArray("\r\n");
-        QTest::newRow("1000 bytes") << patterned(1000);
-        QTest::newRow("1 MiB") << patterned(1 << 20);
+        QTest::newRow("1000 bytes") << patternedBytes(1000);
+        QTest::newRow("1 MiB") << patternedBytes(1 << 20);
     }
 
     void theFarEndReceivesExactlyTheFile() {
@@ -72,7 +61,7 @@ private Q_SLOTS:
         FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
         frmMain& main = rig.startReal(pair.programEnd());
-        const QByteArray bytes = patterned(5000);
+        const QByteArray bytes = patternedBytes(5000);
         const QString path = rig.writeFile("again.plt", bytes);
         rig.open(path);
         main.btnDownload->trigger();
@@ -92,7 +81,7 @@ private Q_SLOTS:
         FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
         frmMain& main = rig.startReal(pair.programEnd());
-        const QByteArray bytes = patterned(200'000);
+        const QByteArray bytes = patternedBytes(200'000);
         rig.open(rig.writeFile("closing.plt", bytes));
         // The desktop asks the window to close while the bytes are on their way.
         QCoreApplication::postEvent(&main, new QCloseEvent);

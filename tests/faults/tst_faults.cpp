@@ -26,13 +26,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-QByteArray patterned(qsizetype size) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 13 + i / 97) % 256);
-    return bytes;
-}
-
 const QString RefusedText = QStringLiteral("did not take the logo");
 
 } // namespace
@@ -68,7 +61,7 @@ private Q_SLOTS:
         FarEndReader reader(line.takeMaster());
         WindowRig rig;
         frmMain& main = rig.startReal(line.programEnd(), 2s);
-        const QByteArray bytes = patterned(100'000);
+        const QByteArray bytes = patternedBytes(100'000);
         const QString path = rig.writeFile("held.plt", bytes);
         rig.open(path);
         line.hold();
@@ -96,7 +89,7 @@ private Q_SLOTS:
         FarEndReader reader(pair.openFarEnd(), 9600);
         WindowRig rig;
         frmMain& main = rig.startReal(pair.programEnd(), 60s);
-        const QByteArray bytes = patterned(300'000);
+        const QByteArray bytes = patternedBytes(300'000);
         const QString path = rig.writeFile("pulled.plt", bytes);
         rig.open(path);
         // The window keeps repainting while it sends, so a timer fires mid-send.
@@ -206,7 +199,7 @@ private Q_SLOTS:
         const QString earlierPath = rig.writeFile("earlier.plt", earlier);
         rig.open(earlierPath);
 
-        QString path = rig.writeFile("failing.plt", patterned(200'000));
+        QString path = rig.writeFile("failing.plt", patternedBytes(200'000));
         if (kind == "cancel") {
             path.clear();
         } else if (kind == "empty") {

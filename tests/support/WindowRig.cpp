@@ -6,6 +6,13 @@
 
 namespace markast::test {
 
+QByteArray patternedBytes(qsizetype size) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 251 + i / 256) % 256);
+    return bytes;
+}
+
 WindowRig::WindowRig() {
     Module1::LastGoodPort = 0;
 }

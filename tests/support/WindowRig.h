@@ -11,6 +11,9 @@
 
 namespace markast::test {
 
+// size bytes in which every value occurs and no short run repeats.
+QByteArray patternedBytes(qsizetype size);
+
 // A main window as Markast starts it, on fake dialogs and settings, with either the fake
 // serial control or a real one whose COM1 is mapped to a device path.
 class WindowRig {
