@@ -34,13 +34,13 @@ frmAbout::frmAbout(QWidget* owner, Services services) : QDialog(owner), services
 
     const auto left = Qt::AlignLeft | Qt::AlignTop;
     const auto centre = Qt::AlignHCenter | Qt::AlignTop;
-    Label6 = label(QStringLiteral("Markast"), left, 120, 1080, 2175, 255);
-    Label5 = label(QStringLiteral("www.veltrom.example.com"), centre, 2280, 2040, 2415, 255);
-    Label4 = label(QStringLiteral("Tel. +44 1632 960 418"), centre, 2280, 1800, 2415, 255);
-    Label3 = label(QStringLiteral("United Kingdom"), centre, 2400, 1560, 2175, 255);
-    Label2 = label(QStringLiteral("Fenwick Marsh"), centre, 2400, 1320, 2175, 255);
-    Label1 = label(QStringLiteral("Veltrom Marking Technology"), centre, 2400, 1080, 2175, 255);
-    lblVersion = label(QStringLiteral("Version 1.0.4"), left, 720, 1440, 1455, 225);
+    Label6 = oneLine(QStringLiteral("Markast"), left, 120, 1080, 2175, 255);
+    Label5 = oneLine(QStringLiteral("www.veltrom.example.com"), centre, 2280, 2040, 2415, 255);
+    Label4 = oneLine(QStringLiteral("Tel. +44 1632 960 418"), centre, 2280, 1800, 2415, 255);
+    Label3 = oneLine(QStringLiteral("United Kingdom"), centre, 2400, 1560, 2175, 255);
+    Label2 = oneLine(QStringLiteral("Fenwick Marsh"), centre, 2400, 1320, 2175, 255);
+    Label1 = oneLine(QStringLiteral("Veltrom Marking Technology"), centre, 2400, 1080, 2175, 255);
+    lblVersion = oneLine(QStringLiteral("Version 1.0.4"), left, 720, 1440, 1455, 225);
     lblDisclaimer = label(QStringLiteral("Copyright (c) 2026 Veltrom Marking Technology. "
                                          "All rights reserved."),
                           left, 255, 2625, 2190, 825);
@@ -54,6 +54,19 @@ frmAbout::frmAbout(QWidget* owner, Services services) : QDialog(owner), services
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+}
+
+// The maker's details are one line each: where the desktop's default font is too wide for the
+// line, the text gets a smaller font rather than a cut-off second line.
+QLabel* frmAbout::oneLine(const QString& text, Qt::Alignment alignment, int left, int top,
+                          int width, int height) {
+    QLabel* line = label(text, alignment, left, top, width, height);
+    line->setWordWrap(false);
+    QFont font = line->font();
+    while (QFontMetrics(font).horizontalAdvance(text) > line->width() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    line->setFont(font);
+    return line;
 }
 
 QLabel* frmAbout::label(const QString& text, Qt::Alignment alignment, int left, int top, int width,

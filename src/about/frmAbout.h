@@ -44,6 +44,8 @@ protected:
 private:
     QLabel* label(const QString& text, Qt::Alignment alignment, int left, int top, int width,
                   int height);
+    QLabel* oneLine(const QString& text, Qt::Alignment alignment, int left, int top, int width,
+                    int height);
     int px(int twips) const;
 
     Services services_;

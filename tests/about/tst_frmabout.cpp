@@ -57,6 +57,13 @@ private Q_SLOTS:
         QCOMPARE(about.Label1->text(), QStringLiteral("Veltrom Marking Technology"));
         QVERIFY(about.Label5->text().contains(QStringLiteral("example.com")));
         QVERIFY(about.lblDisclaimer->text().contains(QRegularExpression("\\b20\\d\\d\\b")));
+        // The maker's details each fit their one line, whatever the default font.
+        for (QLabel* line : {about.Label1, about.Label2, about.Label3, about.Label4, about.Label5,
+                             about.Label6, about.lblVersion}) {
+            QVERIFY(!line->wordWrap());
+            QVERIFY2(line->fontMetrics().horizontalAdvance(line->text()) <= line->width(),
+                     qPrintable(line->text()));
+        }
         QCOMPARE(about.cmdSysInfo->text(), QStringLiteral("&System Info..."));
         QVERIFY(about.cmdOK->isDefault());
         QCOMPARE(about.cmdOK->nextInFocusChain(), about.cmdSysInfo);
