@@ -16,7 +16,6 @@ public:
     QString simpleText() const;
     void setSimpleText(const QString& text);
 
-    int panelCount() const { return static_cast<int>(panels_.size()); }
     // Panels are numbered from 1.
     QString panelText(int panel) const { return panels_.at(panel - 1); }
     void setPanelText(int panel, const QString& text) { panels_[panel - 1] = text; }

@@ -12,7 +12,6 @@ class ImageList {
 public:
     void add(const QString& key, const QIcon& picture) { pictures_.insert(key, picture); }
     QIcon picture(const QString& key) const { return pictures_.value(key); }
-    int count() const { return static_cast<int>(pictures_.size()); }
 
 private:
     QMap<QString, QIcon> pictures_;

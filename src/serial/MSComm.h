@@ -39,7 +39,6 @@ public:
 
     // How long the device may take no byte before output() or drain() gives up.
     void setStallTime(std::chrono::milliseconds stallTime) { stallTime_ = stallTime; }
-    std::chrono::milliseconds stallTime() const { return stallTime_; }
 
 private:
     struct LineSettings {
