@@ -2,11 +2,11 @@
 // Each figure is the median of a few runs. Run: build/bench/bench_transfer [section...]
 // with sections load, send, throttled, memory, settle (all by default, each in a process of
 // its own).
-#include "Fakes.h"
-#include "MSComm.h"
-#include "Module1.h"
-#include "Pty.h"
-#include "frmMain.h"
+#include "app/Module1.h"
+#include "app/frmMain.h"
+#include "serial/MSComm.h"
+#include "support/Fakes.h"
+#include "support/Pty.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

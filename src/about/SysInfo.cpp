@@ -1,7 +1,7 @@
-#include "SysInfo.h"
+#include "about/SysInfo.h"
 
-#include "GetKeyValue.h"
-#include "MessageBoxes.h"
+#include "about/GetKeyValue.h"
+#include "platform/MessageBoxes.h"
 
 #include <QFileInfo>
 #include <QProcess>

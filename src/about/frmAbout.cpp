@@ -1,12 +1,12 @@
-#include "frmAbout.h"
+#include "about/frmAbout.h"
 
-#include "SysInfo.h"
-#include "Twips.h"
+#include "Version.h"
+#include "about/SysInfo.h"
+#include "platform/ScreenTwips.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace markast {
 
@@ -16,20 +16,21 @@ frmAbout::frmAbout(QWidget* owner, Services services) : QDialog(owner), services
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     if (owner)
         setWindowIcon(owner->windowIcon());
+    const ScreenTwips px(*this);
     setFixedSize(px(4770), px(3630));
     setAccessibleName(windowTitle());
 
     picIcon = new QLabel(this);
     picIcon->setPixmap(QPixmap(QStringLiteral(":/markast/maker.png")));
-    picIcon->setGeometry(px(1440), px(240), px(1560), px(360));
+    picIcon->setGeometry(px.rect(1440, 240, 1560, 360));
     picIcon->setAccessibleName(QStringLiteral("Veltrom Marking Technology logo"));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setGeometry(px(2880), px(2625), px(1467), px(345));
+    cmdOK->setGeometry(px.rect(2880, 2625, 1467, 345));
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setGeometry(px(2880), px(3075), px(1452), px(345));
+    cmdSysInfo->setGeometry(px.rect(2880, 3075, 1452, 345));
     cmdSysInfo->setAutoDefault(false);
 
     const auto left = Qt::AlignLeft | Qt::AlignTop;
@@ -40,7 +41,7 @@ frmAbout::frmAbout(QWidget* owner, Services services) : QDialog(owner), services
     Label3 = oneLine(QStringLiteral("United Kingdom"), centre, 2400, 1560, 2175, 255);
     Label2 = oneLine(QStringLiteral("Fenwick Marsh"), centre, 2400, 1320, 2175, 255);
     Label1 = oneLine(QStringLiteral("Veltrom Marking Technology"), centre, 2400, 1080, 2175, 255);
-    lblVersion = oneLine(QStringLiteral("Version 1.0.4"), left, 720, 1440, 1455, 225);
+    lblVersion = oneLine(QStringLiteral("Version " MARKAST_VERSION), left, 720, 1440, 1455, 225);
     lblDisclaimer = label(QStringLiteral("Copyright (c) 2026 Veltrom Marking Technology. "
                                          "All rights reserved."),
                           left, 255, 2625, 2190, 825);
@@ -74,13 +75,8 @@ QLabel* frmAbout::label(const QString& text, Qt::Alignment alignment, int left, 
     auto* created = new QLabel(text, this);
     created->setAlignment(alignment);
     created->setWordWrap(true);
-    created->setGeometry(px(left), px(top), px(width), px(height));
+    created->setGeometry(ScreenTwips(*this).rect(left, top, width, height));
     return created;
-}
-
-int frmAbout::px(int twips) const {
-    const QScreen* screen = this->screen();
-    return twipsToPixels(twips, screen ? screen->logicalDotsPerInchX() : 96.0);
 }
 
 void frmAbout::cmdOK_Click() {
@@ -95,6 +91,7 @@ void frmAbout::cmdSysInfo_Click() {
 void frmAbout::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
+    const ScreenTwips px(*this);
     painter.setPen(QPen(QColor(128, 128, 128), 1));
     painter.drawLine(px(225), px(2430), px(4560), px(2430));
     painter.setPen(QPen(Qt::white, 2));

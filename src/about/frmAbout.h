@@ -46,7 +46,6 @@ private:
                   int height);
     QLabel* oneLine(const QString& text, Qt::Alignment alignment, int left, int top, int width,
                     int height);
-    int px(int twips) const;
 
     Services services_;
 };

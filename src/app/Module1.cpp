@@ -1,6 +1,6 @@
-#include "Module1.h"
+#include "app/Module1.h"
 
-#include "frmMain.h"
+#include "app/frmMain.h"
 
 namespace markast::Module1 {
 

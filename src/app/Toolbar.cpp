@@ -1,4 +1,4 @@
-#include "Toolbar.h"
+#include "app/Toolbar.h"
 
 namespace markast {
 

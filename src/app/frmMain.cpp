@@ -1,17 +1,18 @@
-#include "frmMain.h"
+#include "app/frmMain.h"
 
-#include "FileDialog.h"
-#include "LogoLoader.h"
-#include "LogoSender.h"
-#include "MessageBoxes.h"
-#include "Module1.h"
-#include "ProgressBar.h"
-#include "SerialControl.h"
-#include "SettingsStore.h"
-#include "SettingsText.h"
-#include "StatusBar.h"
-#include "Twips.h"
-#include "frmAbout.h"
+#include "about/frmAbout.h"
+#include "app/Module1.h"
+#include "app/ProgressBar.h"
+#include "app/StatusBar.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ScreenTwips.h"
+#include "platform/SettingsStore.h"
+#include "platform/SettingsText.h"
+#include "serial/PortConfiguration.h"
+#include "serial/SerialControl.h"
+#include "transfer/LogoLoader.h"
+#include "transfer/LogoSender.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -81,6 +82,7 @@ frmMain::frmMain(FormServices services, QWidget* parent)
     createMenus();
     createControls();
     setTabOrderAsLaidOut();
+    const ScreenTwips px(*this);
     setFixedSize(px(6000), px(3915));
     MSComm1.setWaitHook([this] { keepResponsive(); });
 }
@@ -120,19 +122,20 @@ void frmMain::createMenus() {
 }
 
 void frmMain::createControls() {
+    const ScreenTwips px(*this);
     client = new QWidget(this);
     client->setAccessibleName(QStringLiteral("Logo download"));
     setCentralWidget(client);
     client->installEventFilter(this);
 
     Frame1 = new QGroupBox(QStringLiteral("File"), client);
-    Frame1->setGeometry(twipsRect(120, 2280, 5655, 615, dpi()));
+    Frame1->setGeometry(px.rect(120, 2280, 5655, 615));
     Frame1->setAccessibleName(QStringLiteral("File"));
     Label1 = topLeftLabel(QString(), Frame1);
-    Label1->setGeometry(twipsRect(240, 240, 5295, 255, dpi()));
+    Label1->setGeometry(px.rect(240, 240, 5295, 255));
 
     ProgressBar1 = new ProgressBar(client);
-    ProgressBar1->setGeometry(twipsRect(360, 1080, 4935, 255, dpi()));
+    ProgressBar1->setGeometry(px.rect(360, 1080, 4935, 255));
     ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
 
     tbToolBar = new Toolbar(client);
@@ -150,10 +153,10 @@ void frmMain::createControls() {
     sbStatusBar->setAccessibleName(QStringLiteral("Status bar"));
 
     lblHelp = topLeftLabel(QStringLiteral("lblHelp"), client);
-    lblHelp->setGeometry(twipsRect(480, 1440, 4815, 735, dpi()));
+    lblHelp->setGeometry(px.rect(480, 1440, 4815, 735));
 
     Action = topLeftLabel(QStringLiteral("Progress"), client);
-    Action->setGeometry(twipsRect(360, 840, 5175, 375, dpi()));
+    Action->setGeometry(px.rect(360, 840, 5175, 375));
     // The bar is drawn over the caption's lower part, leaving its first line visible.
     ProgressBar1->raise();
 }
@@ -173,9 +176,13 @@ void frmMain::wire(QAction* action, void (frmMain::*handler)()) {
 template <typename Handler> void frmMain::atEventBoundary(Handler&& handler) {
     try {
         handler();
+        return;
+    } catch (const std::exception& failure) {
+        qWarning("Markast: a command failed: %s", failure.what());
     } catch (...) {
-        services_.messages.show(UnexpectedFailureText, AppName, MessageBoxes::Icon::Critical);
+        qWarning("Markast: a command failed for an unknown reason");
     }
+    services_.messages.show(UnexpectedFailureText, AppName, MessageBoxes::Icon::Critical);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -186,20 +193,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 // The toolbar and the status bar are aligned controls: they span the client area's width.
 void frmMain::arrangeAlignedControls() {
+    const ScreenTwips px(*this);
     const int width = client->width();
     const int toolbarHeight = std::max(px(420), tbToolBar->sizeHint().height());
     tbToolBar->setGeometry(0, 0, width, toolbarHeight);
     const int statusHeight = std::max(px(270), sbStatusBar->sizeHint().height());
     sbStatusBar->setGeometry(0, client->height() - statusHeight, width, statusHeight);
-}
-
-double frmMain::dpi() const {
-    const QScreen* screen = this->screen();
-    return screen ? screen->logicalDotsPerInchX() : 96.0;
-}
-
-int frmMain::px(int twips) const {
-    return twipsToPixels(twips, dpi());
 }
 
 // ---- Load and unload ----
@@ -229,10 +228,8 @@ void frmMain::Form_Load() {
 void frmMain::reportStartUpProblems() {
     if (failedStartUpPort_ == 0)
         return;
-    services_.messages.show(QStringLiteral("COM%1 could not be opened. Choose another port under "
-                                           "Settings > Com Ports.")
-                                .arg(failedStartUpPort_),
-                            AppName, MessageBoxes::Icon::Warning);
+    services_.messages.show(startUpFailureText(failedStartUpPort_, MSComm1.lastError()), AppName,
+                            MessageBoxes::Icon::Warning);
     failedStartUpPort_ = 0;
 }
 
@@ -248,9 +245,10 @@ void frmMain::applyStoredGeometry() {
     // taken off so the window comes up at the size it was closed with.
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     frameExtra_ = {frame.left() + frame.right(), frame.top() + frame.bottom()};
-    move(twipsToPixels(twips[0], dpi()), twipsToPixels(twips[1], dpi()));
-    setFixedSize(std::max(1, twipsToPixels(twips[2], dpi()) - frameExtra_.width()),
-                 std::max(1, twipsToPixels(twips[3], dpi()) - frameExtra_.height()));
+    const ScreenTwips px(*this);
+    move(px(twips[0]), px(twips[1]));
+    setFixedSize(std::max(1, px(twips[2]) - frameExtra_.width()),
+                 std::max(1, px(twips[3]) - frameExtra_.height()));
 }
 
 void frmMain::applyStoredPortMarks() {
@@ -281,8 +279,9 @@ void frmMain::addToolbarButtons() {
 QRectF frmMain::outerTwips() const {
     const QPoint place = frameGeometry().topLeft();
     const QSize size = this->size() + frameExtra_;
-    return {pixelsToTwips(place.x(), dpi()), pixelsToTwips(place.y(), dpi()),
-            pixelsToTwips(size.width(), dpi()), pixelsToTwips(size.height(), dpi())};
+    const ScreenTwips px(*this);
+    return {px.twips(place.x()), px.twips(place.y()), px.twips(size.width()),
+            px.twips(size.height())};
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

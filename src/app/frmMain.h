@@ -1,10 +1,10 @@
 #pragma once
 
-#include "FormServices.h"
-#include "LogoBuffer.h"
-#include "PortSelection.h"
-#include "Toolbar.h"
-#include "TransferView.h"
+#include "app/FormServices.h"
+#include "app/Toolbar.h"
+#include "serial/PortSelection.h"
+#include "transfer/LogoBuffer.h"
+#include "transfer/TransferView.h"
 
 #include <QMainWindow>
 
@@ -117,8 +117,6 @@ private:
     void storeSettings();
 
     QAction* portItem(int port) const;
-    double dpi() const;
-    int px(int twips) const;
 
     FormServices services_;
     std::array<QAction*, PortCount> portItems_{};

@@ -1,11 +1,11 @@
-#include "Clock.h"
-#include "MSComm.h"
-#include "Module1.h"
-#include "QtDialogs.h"
-#include "Registry.h"
-#include "SettingsStore.h"
-#include "SysInfo.h"
-#include "frmMain.h"
+#include "about/SysInfo.h"
+#include "app/Module1.h"
+#include "app/frmMain.h"
+#include "platform/Clock.h"
+#include "platform/QtDialogs.h"
+#include "platform/Registry.h"
+#include "platform/SettingsStore.h"
+#include "serial/MSComm.h"
 
 #include <QApplication>
 

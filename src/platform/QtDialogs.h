@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileDialog.h"
-#include "MessageBoxes.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBoxes.h"
 
 namespace markast {
 

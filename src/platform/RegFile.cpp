@@ -1,9 +1,8 @@
-#include "Registry.h"
+#include "platform/Registry.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
 #include <iterator>
 #include <optional>
 #include <sstream>
@@ -121,6 +120,18 @@ std::optional<std::string> quoted(const std::string& line, std::size_t& pos) {
     return std::nullopt;
 }
 
+bool allHexDigits(const std::string& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](unsigned char c) { return std::isxdigit(c) != 0; });
+}
+
+// One to eight hexadecimal digits, as a .reg file writes a number.
+std::optional<std::uint32_t> hexNumber(const std::string& digits) {
+    if (digits.empty() || digits.size() > 8 || !allHexDigits(digits))
+        return std::nullopt;
+    return static_cast<std::uint32_t>(std::strtoul(digits.c_str(), nullptr, 16));
+}
+
 std::optional<std::vector<unsigned char>> hexBytes(const std::string& list) {
     std::vector<unsigned char> bytes;
     std::istringstream in(list);
@@ -134,8 +145,7 @@ std::optional<std::vector<unsigned char>> hexBytes(const std::string& list) {
             return std::nullopt;
         }
         item = item.substr(first, last - first + 1);
-        if (item.size() > 2 || !std::all_of(item.begin(), item.end(),
-                                            [](unsigned char c) { return std::isxdigit(c) != 0; }))
+        if (item.size() > 2 || !allHexDigits(item))
             return std::nullopt;
         bytes.push_back(static_cast<unsigned char>(std::strtoul(item.c_str(), nullptr, 16)));
     }
@@ -155,15 +165,12 @@ std::optional<RegFileRegistry::Value> valueData(const std::string& data) {
         return value;
     }
     if (data.rfind("dword:", 0) == 0) {
-        const std::string digits = data.substr(6);
-        if (digits.empty() || digits.size() > 8 ||
-            !std::all_of(digits.begin(), digits.end(),
-                         [](unsigned char c) { return std::isxdigit(c) != 0; }))
+        const auto number = hexNumber(data.substr(6));
+        if (!number)
             return std::nullopt;
-        const auto number = static_cast<std::uint32_t>(std::strtoul(digits.c_str(), nullptr, 16));
         value.type = Registry::TypeDword;
         for (int shift = 0; shift < 32; shift += 8)
-            value.data.push_back(static_cast<unsigned char>(number >> shift));
+            value.data.push_back(static_cast<unsigned char>(*number >> shift));
         return value;
     }
     if (data.rfind("hex", 0) == 0) {
@@ -176,12 +183,10 @@ std::optional<RegFileRegistry::Value> valueData(const std::string& data) {
         } else {
             if (kind.size() < 3 || kind.front() != '(' || kind.back() != ')')
                 return std::nullopt;
-            const std::string digits = kind.substr(1, kind.size() - 2);
-            if (digits.empty() || digits.size() > 8 ||
-                !std::all_of(digits.begin(), digits.end(),
-                             [](unsigned char c) { return std::isxdigit(c) != 0; }))
+            const auto type = hexNumber(kind.substr(1, kind.size() - 2));
+            if (!type)
                 return std::nullopt;
-            value.type = static_cast<std::uint32_t>(std::strtoul(digits.c_str(), nullptr, 16));
+            value.type = *type;
         }
         auto bytes = hexBytes(data.substr(colon + 1));
         if (!bytes)
@@ -307,29 +312,5 @@ long RegFileRegistry::queryValue(Handle key, const std::string& valueName, std::
 long RegFileRegistry::closeKey(Handle key) {
     return openKeys_.erase(key) ? Success : InvalidHandle;
 }
-
-std::vector<std::string> regFileLocations() {
-    std::vector<std::string> locations;
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
-        locations.push_back(std::string(config) + "/Markast/registry.reg");
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        locations.push_back(std::string(home) + "/.config/Markast/registry.reg");
-    locations.push_back("/etc/markast/registry.reg");
-    return locations;
-}
-
-#ifndef _WIN32
-std::unique_ptr<Registry> systemRegistry() {
-    for (const std::string& location : regFileLocations()) {
-        std::ifstream file(location, std::ios::binary);
-        if (!file)
-            continue;
-        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-        auto hive = parseRegFile(bytes);
-        return std::make_unique<RegFileRegistry>(hive ? std::move(*hive) : RegFileRegistry::Hive());
-    }
-    return std::make_unique<RegFileRegistry>(RegFileRegistry::Hive());
-}
-#endif
 
 } // namespace markast

@@ -1,6 +1,5 @@
-#include "Registry.h"
+#include "platform/Registry.h"
 
-#ifdef _WIN32
 #include <windows.h>
 
 namespace markast {
@@ -43,4 +42,3 @@ std::unique_ptr<Registry> systemRegistry() {
 }
 
 } // namespace markast
-#endif

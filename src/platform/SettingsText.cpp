@@ -1,4 +1,4 @@
-#include "SettingsText.h"
+#include "platform/SettingsText.h"
 
 #include <cmath>
 

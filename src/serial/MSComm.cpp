@@ -1,10 +1,15 @@
-#include "MSComm.h"
+#include "serial/MSComm.h"
+
+#include "serial/DeviceAccess.h"
 
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 
 #include <optional>
 
 namespace markast {
+
+Q_LOGGING_CATEGORY(lcSerial, "markast.serial")
 
 namespace {
 
@@ -23,28 +28,25 @@ bool succeededOrUnsupported(bool ok, QSerialPort& port) {
     return false;
 }
 
-std::optional<QSerialPort::Parity> parityFromLetter(const QString& letter) {
-    const QString upper = letter.toUpper();
-    if (upper == QLatin1String("N"))
-        return QSerialPort::NoParity;
-    if (upper == QLatin1String("E"))
-        return QSerialPort::EvenParity;
-    if (upper == QLatin1String("O"))
-        return QSerialPort::OddParity;
-    if (upper == QLatin1String("M"))
-        return QSerialPort::MarkParity;
-    if (upper == QLatin1String("S"))
-        return QSerialPort::SpaceParity;
-    return std::nullopt;
-}
+template <typename Value> struct Named {
+    const char* text;
+    Value value;
+};
+// The letters and numbers of a line-settings text such as "9600,N,8,1".
+constexpr Named<QSerialPort::Parity> Parities[] = {{"N", QSerialPort::NoParity},
+                                                   {"E", QSerialPort::EvenParity},
+                                                   {"O", QSerialPort::OddParity},
+                                                   {"M", QSerialPort::MarkParity},
+                                                   {"S", QSerialPort::SpaceParity}};
+constexpr Named<QSerialPort::StopBits> StopBitCounts[] = {
+    {"1", QSerialPort::OneStop}, {"1.5", QSerialPort::OneAndHalfStop}, {"2", QSerialPort::TwoStop}};
 
-std::optional<QSerialPort::StopBits> stopBitsFromText(const QString& text) {
-    if (text == QLatin1String("1"))
-        return QSerialPort::OneStop;
-    if (text == QLatin1String("1.5"))
-        return QSerialPort::OneAndHalfStop;
-    if (text == QLatin1String("2"))
-        return QSerialPort::TwoStop;
+template <typename Value, std::size_t N>
+std::optional<Value> lookUp(const Named<Value> (&table)[N], const QString& text) {
+    for (const auto& entry : table) {
+        if (text.compare(QLatin1String(entry.text), Qt::CaseInsensitive) == 0)
+            return entry.value;
+    }
     return std::nullopt;
 }
 
@@ -89,8 +91,8 @@ bool MSComm::setSettings(const QString& settings) {
     bool dataOk = false;
     const int baud = fields[0].trimmed().toInt(&baudOk);
     const int data = fields[2].trimmed().toInt(&dataOk);
-    const auto parity = parityFromLetter(fields[1].trimmed());
-    const auto stop = stopBitsFromText(fields[3].trimmed());
+    const auto parity = lookUp(Parities, fields[1].trimmed());
+    const auto stop = lookUp(StopBitCounts, fields[3].trimmed());
     if (!baudOk || baud <= 0 || !dataOk || data < 5 || data > 8 || !parity || !stop)
         return false;
     line_ = {baud, *parity, static_cast<QSerialPort::DataBits>(data), *stop};
@@ -118,16 +120,19 @@ bool MSComm::setPortOpen(bool open) {
         port_.clearError();
         return true;
     }
-    if (port_.isOpen() || commPort_ == 0)
-        return false;
-    port_.setPortName(comDevicePath(commPort_));
-    if (!port_.open(QIODevice::WriteOnly)) {
-        port_.clearError();
-        return false;
-    }
-    if (!applyLineSettings()) {
-        port_.close();
-        port_.clearError();
+    if (port_.isOpen())
+        return failWith(QStringLiteral("the port is open already"));
+    if (commPort_ == 0)
+        return failWith(QStringLiteral("no COM port is chosen"));
+    device_ = comDevicePath(commPort_);
+    port_.setPortName(device_);
+    if (!port_.open(QIODevice::WriteOnly) || !applyLineSettings()) {
+        failWith(port_.errorString());
+        lastError_.noPermission = deviceAccess(device_) == DeviceAccess::NoPermission;
+        qCWarning(lcSerial, "COM%d could not be opened: %s", commPort_,
+                  qUtf8Printable(lastError_.text()));
+        if (port_.isOpen())
+            port_.close();
         return false;
     }
     applyModemLines();
@@ -169,12 +174,12 @@ int MSComm::outBufferCount() const {
 
 bool MSComm::output(std::uint8_t byte) {
     if (!port_.isOpen())
-        return false;
+        return false; // the failure that closed it stays the one to report
     if (!waitUntilPendingAtMost(OutBufferSize - 1))
         return false;
     const char c = static_cast<char>(byte);
     if (port_.write(&c, 1) != 1)
-        return fail();
+        return fail(port_.errorString());
     return true;
 }
 
@@ -193,13 +198,14 @@ bool MSComm::waitUntilPendingAtMost(qint64 limit) {
         if (port_.error() == QSerialPort::TimeoutError)
             port_.clearError();
         else if (port_.error() != QSerialPort::NoError)
-            return fail(); // the device went away
+            return fail(port_.errorString()); // the device went away
         const qint64 now = port_.bytesToWrite();
         if (now < pending) {
             pending = now;
             sinceProgress.restart();
         } else if (sinceProgress.elapsed() >= stallTime_.count()) {
-            return fail();
+            return fail(QStringLiteral("the line took no byte for %1 s")
+                            .arg(std::chrono::duration<double>(stallTime_).count()));
         }
         if (waitHook_)
             waitHook_();
@@ -210,9 +216,14 @@ bool MSComm::waitUntilPendingAtMost(qint64 limit) {
 }
 
 // Drops what is still queued so that no byte after a refused one reaches the line.
-bool MSComm::fail() {
+bool MSComm::fail(const QString& reason) {
     if (port_.isOpen())
         port_.clear(QSerialPort::Output);
+    return failWith(reason);
+}
+
+bool MSComm::failWith(const QString& reason) {
+    lastError_ = {device_, reason, false};
     port_.clearError();
     return false;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SerialControl.h"
+#include "serial/SerialControl.h"
 
 #include <QSerialPort>
 
@@ -36,6 +36,7 @@ public:
     bool output(std::uint8_t byte) override;
     bool drain() override;
     void setWaitHook(std::function<void()> hook) override { waitHook_ = std::move(hook); }
+    SerialError lastError() const override { return lastError_; }
 
     // How long the device may take no byte before output() or drain() gives up.
     void setStallTime(std::chrono::milliseconds stallTime) { stallTime_ = stallTime; }
@@ -51,9 +52,14 @@ private:
     bool applyLineSettings();
     void applyModemLines();
     bool waitUntilPendingAtMost(qint64 limit);
-    bool fail();
+    // Discards what is pending, then notes reason; false.
+    bool fail(const QString& reason);
+    // Notes reason as the last error; false.
+    bool failWith(const QString& reason);
 
     QSerialPort port_;
+    QString device_; // what the last open tried
+    SerialError lastError_;
     int commPort_ = 1;
     LineSettings line_;
     bool rtsEnable_ = false;

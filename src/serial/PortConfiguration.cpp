@@ -1,4 +1,5 @@
-#include "SerialControl.h"
+#include "serial/PortConfiguration.h"
+#include "serial/SerialControl.h"
 
 namespace markast {
 

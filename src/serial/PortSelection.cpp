@@ -1,7 +1,8 @@
-#include "PortSelection.h"
+#include "serial/PortSelection.h"
 
-#include "MessageBoxes.h"
-#include "SerialControl.h"
+#include "platform/MessageBoxes.h"
+#include "serial/PortConfiguration.h"
+#include "serial/SerialControl.h"
 
 namespace markast {
 
@@ -23,6 +24,14 @@ int checkedPort(const PortMenu& menu) {
 void checkOnly(PortMenu& menu, int port) {
     for (int n = 1; n <= PortMenu::PortCount; ++n)
         menu.setPortChecked(n, n == port);
+}
+
+QString startUpFailureText(int port, const SerialError& error) {
+    QString text = QStringLiteral("COM%1 could not be opened.\n\n%2.").arg(port).arg(error.text());
+    if (error.noPermission)
+        text += QStringLiteral("\nThis account may not use the port: add it to the dialout group, "
+                               "then log in again.");
+    return text + QStringLiteral("\n\nChoose another port under Settings > Com Ports.");
 }
 
 void setComPort(PortMenu& menu, SerialControl& control, MessageBoxes& messages, int lastGoodPort) {

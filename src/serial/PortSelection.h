@@ -6,6 +6,7 @@ namespace markast {
 
 class MessageBoxes;
 class SerialControl;
+struct SerialError;
 
 // The Com Ports menu as port selection sees it: one item per port, numbered from 1.
 class PortMenu {
@@ -29,6 +30,10 @@ void checkOnly(PortMenu& menu, int port);
 // Switches the serial control to the checked port. A port that fails is reported, its item
 // disabled, and the menu and the line go back to lastGoodPort. Never fails to its caller.
 void setComPort(PortMenu& menu, SerialControl& control, MessageBoxes& messages, int lastGoodPort);
+
+// What the operator is told when the start-up port did not open: the port, the device and the
+// reason, so that the operator or a support person can act on it.
+QString startUpFailureText(int port, const SerialError& error);
 
 inline const QString InvalidPortText = QStringLiteral("Invalid Comunication port please try again");
 inline const QString InvalidPortTitle = QStringLiteral("Incorect Com Port Setting");

@@ -7,6 +7,15 @@
 
 namespace markast {
 
+// Why the last operation of a serial control failed, for the log and for messages of our own.
+struct SerialError {
+    QString device;            // the device it was on, such as "/dev/ttyUSB0"
+    QString reason;            // the operating system's words, such as "Permission denied"
+    bool noPermission = false; // the device exists, but this account may not write it
+
+    QString text() const { return device + QLatin1String(": ") + reason; }
+};
+
 // What the program needs of its serial-port component. Every operation reports failure by
 // returning false; the caller decides whether to stop or carry on.
 class SerialControl {
@@ -35,19 +44,8 @@ public:
     [[nodiscard]] virtual bool drain() = 0;
     // Called now and then while output() or drain() waits, so the window can repaint.
     virtual void setWaitHook(std::function<void()> hook) = 0;
+    // What made the last failing operation fail.
+    virtual SerialError lastError() const = 0;
 };
-
-enum class SequenceForm {
-    StartUp, // the port is known to be closed
-    Switch,  // closes the port first
-};
-
-// Selects, configures and opens port. Every step runs even when an earlier one failed;
-// the result is false when any step failed.
-[[nodiscard]] bool configurePort(SerialControl& control, int port, const QString& lineSettings,
-                                 SequenceForm form);
-
-// The status bar's port text: "COM", the number with its sign place, " : ", the line settings.
-QString portPanelText(int port, const QString& lineSettings);
 
 } // namespace markast

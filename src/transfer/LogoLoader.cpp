@@ -1,7 +1,7 @@
-#include "LogoLoader.h"
+#include "transfer/LogoLoader.h"
 
-#include "FileDialog.h"
-#include "TransferView.h"
+#include "platform/FileDialog.h"
+#include "transfer/TransferView.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "LogoSender.h"
+#include "transfer/LogoSender.h"
 
-#include "Clock.h"
-#include "SerialControl.h"
-#include "TransferView.h"
+#include "platform/Clock.h"
+#include "serial/SerialControl.h"
+#include "transfer/TransferView.h"
 
 #include <cfenv>
 #include <cmath>

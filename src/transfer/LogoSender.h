@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LogoBuffer.h"
+#include "transfer/LogoBuffer.h"
 
 namespace markast {
 

@@ -1,9 +1,10 @@
 // The About box, shown from the main window.
-#include "Fakes.h"
-#include "Twips.h"
-#include "WindowRig.h"
-#include "frmAbout.h"
-#include "frmMain.h"
+#include "Version.h"
+#include "about/frmAbout.h"
+#include "app/frmMain.h"
+#include "platform/Twips.h"
+#include "support/Fakes.h"
+#include "support/WindowRig.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -53,7 +54,7 @@ private Q_SLOTS:
         QCOMPARE(about.lblVersion->geometry(), twipsRect(720, 1440, 1455, 225, dpi));
         QCOMPARE(about.lblDisclaimer->geometry(), twipsRect(255, 2625, 2190, 825, dpi));
         QCOMPARE(about.Label6->text(), QStringLiteral("Markast"));
-        QCOMPARE(about.lblVersion->text(), QStringLiteral("Version 1.0.4"));
+        QCOMPARE(about.lblVersion->text(), QStringLiteral("Version " MARKAST_VERSION));
         QCOMPARE(about.Label1->text(), QStringLiteral("Veltrom Marking Technology"));
         QVERIFY(about.Label5->text().contains(QStringLiteral("example.com")));
         QVERIFY(about.lblDisclaimer->text().contains(QRegularExpression("\\b20\\d\\d\\b")));

@@ -1,6 +1,6 @@
 // Reading one registry value as text.
-#include "GetKeyValue.h"
-#include "RecordingRegistry.h"
+#include "about/GetKeyValue.h"
+#include "about/RecordingRegistry.h"
 
 #include <QTest>
 
@@ -11,10 +11,10 @@ namespace {
 
 const std::int32_t HKLM = static_cast<std::int32_t>(Registry::HkeyLocalMachine);
 
-std::string hexList(std::size_t count, const char* byte) {
-    std::string list;
-    for (std::size_t i = 0; i < count; ++i)
-        list += (i ? "," : "") + std::string(byte);
+std::string hexList(std::size_t count, const std::string& byte) {
+    std::string list = byte;
+    for (std::size_t i = 1; i < count; ++i)
+        list.append(",").append(byte);
     return list;
 }
 

@@ -1,7 +1,7 @@
 // Finding and starting the system-information tool.
-#include "Fakes.h"
-#include "RecordingRegistry.h"
-#include "SysInfo.h"
+#include "about/RecordingRegistry.h"
+#include "about/SysInfo.h"
+#include "support/Fakes.h"
 
 #include <QDir>
 #include <QFile>

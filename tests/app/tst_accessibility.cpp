@@ -1,9 +1,9 @@
 // What a screen reader and a keyboard-only operator get from the main window and the About box.
-#include "Fakes.h"
-#include "Module1.h"
-#include "StatusBar.h"
-#include "WindowRig.h"
-#include "frmAbout.h"
+#include "about/frmAbout.h"
+#include "app/Module1.h"
+#include "app/StatusBar.h"
+#include "support/Fakes.h"
+#include "support/WindowRig.h"
 
 #include <QAccessible>
 #include <QApplication>

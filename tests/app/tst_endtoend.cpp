@@ -1,10 +1,10 @@
 // The whole road of a logo, as an operator takes it: the real main window and serial
 // control, a file chosen in the dialog, and the bytes read at the far end of a pty pair.
 // What goes wrong on that road is tested in tests/faults.
-#include "ProgressBar.h"
-#include "Pty.h"
-#include "StatusBar.h"
-#include "WindowRig.h"
+#include "app/ProgressBar.h"
+#include "app/StatusBar.h"
+#include "support/Pty.h"
+#include "support/WindowRig.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -33,7 +33,7 @@ private Q_SLOTS:
     void theFarEndReceivesExactlyTheFile() {
         QFETCH(QByteArray, bytes);
         SocatPair pair;
-        QVERIFY(pair.isReady());
+        MARKAST_VERIFY_PAIR(pair);
         FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
         frmMain& main = rig.startReal(pair.programEnd());
@@ -57,7 +57,7 @@ private Q_SLOTS:
 
     void aSecondDownloadNeedsANewLoad() {
         SocatPair pair;
-        QVERIFY(pair.isReady());
+        MARKAST_VERIFY_PAIR(pair);
         FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
         frmMain& main = rig.startReal(pair.programEnd());
@@ -77,7 +77,7 @@ private Q_SLOTS:
 
     void aCloseDuringTheSendWaitsForTheLastByte() {
         SocatPair pair;
-        QVERIFY(pair.isReady());
+        MARKAST_VERIFY_PAIR(pair);
         FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
         frmMain& main = rig.startReal(pair.programEnd());

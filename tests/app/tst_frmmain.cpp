@@ -1,11 +1,11 @@
 // The main window: its layout, its start-up from the settings, its close, and the dispatch of
 // its commands.
-#include "Fakes.h"
-#include "Module1.h"
-#include "ProgressBar.h"
-#include "StatusBar.h"
-#include "Twips.h"
-#include "frmMain.h"
+#include "app/Module1.h"
+#include "app/ProgressBar.h"
+#include "app/StatusBar.h"
+#include "app/frmMain.h"
+#include "platform/Twips.h"
+#include "support/Fakes.h"
 
 #include <QAccessible>
 #include <QGroupBox>

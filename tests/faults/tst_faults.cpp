@@ -5,13 +5,14 @@
 // - a missing port chosen from the menu: tests/serial/tst_portselection;
 // - an unreadable file (needs an ordinary user's rights): tests/transfer/tst_loader;
 // - a close request while the bytes are on their way: tests/app/tst_endtoend.
-#include "MSComm.h"
-#include "Module1.h"
-#include "ProgressBar.h"
-#include "Pty.h"
-#include "SettingsStore.h"
-#include "StatusBar.h"
-#include "WindowRig.h"
+#include "app/Module1.h"
+#include "app/ProgressBar.h"
+#include "app/StatusBar.h"
+#include "platform/SettingsStore.h"
+#include "serial/MSComm.h"
+#include "serial/PortConfiguration.h"
+#include "support/Pty.h"
+#include "support/WindowRig.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,7 +86,7 @@ private Q_SLOTS:
 
     void farEndKilledMidSend() {
         SocatPair pair;
-        QVERIFY(pair.isReady());
+        MARKAST_VERIFY_PAIR(pair);
         FarEndReader reader(pair.openFarEnd(), 9600);
         WindowRig rig;
         frmMain& main = rig.startReal(pair.programEnd(), 60s);
@@ -113,7 +114,7 @@ private Q_SLOTS:
     void aPortThatCannotBeOpenedAtStartUp() {
         QFETCH(bool, busy);
         SocatPair pair;
-        QVERIFY(pair.isReady());
+        MARKAST_VERIFY_PAIR(pair);
         FarEndReader reader(pair.openFarEnd());
         MSComm otherProgram;
         qputenv("MARKAST_COM1", pair.programEnd().toLocal8Bit());
@@ -122,11 +123,12 @@ private Q_SLOTS:
             QVERIFY(otherProgram.setPortOpen(false));
 
         WindowRig rig;
-        frmMain& main =
-            rig.startReal(busy ? pair.programEnd() : QStringLiteral("/nonexistent/ttyMARKAST"));
+        const QString device = busy ? pair.programEnd() : QStringLiteral("/nonexistent/ttyMARKAST");
+        frmMain& main = rig.startReal(device);
         main.reportStartUpProblems();
         QCOMPARE(rig.fakes.messages.shown.size(), std::size_t(1));
-        QVERIFY(rig.fakes.messages.shown[0].text.contains(QStringLiteral("COM1")));
+        QVERIFY(rig.fakes.messages.shown[0].text.startsWith(QStringLiteral("COM1 ")));
+        QVERIFY(rig.fakes.messages.shown[0].text.contains(device + ": "));
         QCOMPARE(Module1::LastGoodPort, 0);
         QVERIFY(!rig.comm->portOpen());
         QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for command"));
@@ -146,7 +148,8 @@ private Q_SLOTS:
     void aBusyPortChosenFromTheMenu() {
         SocatPair first;
         SocatPair second;
-        QVERIFY(first.isReady() && second.isReady());
+        MARKAST_VERIFY_PAIR(first);
+        MARKAST_VERIFY_PAIR(second);
         FarEndReader firstReader(first.openFarEnd());
         FarEndReader secondReader(second.openFarEnd());
         qputenv("MARKAST_COM2", second.programEnd().toLocal8Bit());
@@ -191,7 +194,7 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         QFETCH(QString, statusAfter);
         SocatPair pair;
-        QVERIFY(pair.isReady());
+        MARKAST_VERIFY_PAIR(pair);
         FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
         frmMain& main = rig.startReal(pair.programEnd());
@@ -245,7 +248,7 @@ private Q_SLOTS:
 
     void anEmptyFileAsTheFirstLoadSendsNothing() {
         SocatPair pair;
-        QVERIFY(pair.isReady());
+        MARKAST_VERIFY_PAIR(pair);
         FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
         frmMain& main = rig.startReal(pair.programEnd());
@@ -329,7 +332,7 @@ private Q_SLOTS:
     void closingDuringTheSettleWait() {
         QFETCH(bool, byExit);
         SocatPair pair;
-        QVERIFY(pair.isReady());
+        MARKAST_VERIFY_PAIR(pair);
         FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
         frmMain& main = rig.startReal(pair.programEnd());
@@ -353,7 +356,7 @@ private Q_SLOTS:
 
     void openOrDownloadPressedDuringTheSettleWait() {
         SocatPair pair;
-        QVERIFY(pair.isReady());
+        MARKAST_VERIFY_PAIR(pair);
         FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
         frmMain& main = rig.startReal(pair.programEnd());

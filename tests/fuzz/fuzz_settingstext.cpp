@@ -1,6 +1,6 @@
 // Any text read back from the settings store: a number or truth value read from it is finite,
 // and what we write for it reads back the same.
-#include "SettingsText.h"
+#include "platform/SettingsText.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // The open dialog's filter, made from the marker software's "description|pattern" list.
-#include "QtDialogs.h"
+#include "platform/QtDialogs.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,5 +1,5 @@
 // The read-only registry hive in the .reg export format.
-#include "Registry.h"
+#include "platform/Registry.h"
 
 #include <QRandomGenerator>
 #include <QTest>

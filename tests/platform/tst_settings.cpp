@@ -1,6 +1,6 @@
 // Settings texts and the native per-user store.
-#include "SettingsStore.h"
-#include "SettingsText.h"
+#include "platform/SettingsStore.h"
+#include "platform/SettingsText.h"
 
 #include <QDir>
 #include <QFile>

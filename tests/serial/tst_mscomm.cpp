@@ -1,6 +1,9 @@
 // The serial-port component against real pseudo-terminals.
-#include "MSComm.h"
-#include "Pty.h"
+#include "serial/MSComm.h"
+#include "serial/PortConfiguration.h"
+#include "serial/PortSelection.h"
+#include "support/Pty.h"
+#include "support/TestData.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -22,7 +25,7 @@ private:
 private Q_SLOTS:
     void everyByteValueArrivesInOrderAndUnchanged() {
         SocatPair pair;
-        QVERIFY(pair.isReady());
+        MARKAST_VERIFY_PAIR(pair);
         FarEndReader reader(pair.openFarEnd());
         MSComm comm;
         QVERIFY(openOn(comm, pair.programEnd()));
@@ -102,7 +105,7 @@ private Q_SLOTS:
 
     void farEndGoneMidSendFailsOutput() {
         SocatPair pair;
-        QVERIFY(pair.isReady());
+        MARKAST_VERIFY_PAIR(pair);
         MSComm comm;
         comm.setStallTime(60s);
         QVERIFY(openOn(comm, pair.programEnd()));
@@ -149,9 +152,37 @@ private Q_SLOTS:
         QVERIFY(!comm.portOpen());
     }
 
+    void anOpenThatFailsSaysWhy_data() {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing device") << false << "No such file or directory";
+        QTest::newRow("device without permission") << true << "Permission denied";
+    }
+
+    void anOpenThatFailsSaysWhy() {
+        QFETCH(bool, present);
+        QFETCH(QString, reason);
+        HeldLine line;
+        QVERIFY(line.isReady());
+        const QString device = present ? line.deviceName() : "/nonexistent/ttyMARKAST";
+        // An ordinary user is not in the group that may write a terminal root opened.
+        const int result = asOrdinaryUser([&] {
+            MSComm comm;
+            if (openOn(comm, device))
+                return 1;
+            const QString text = startUpFailureText(1, comm.lastError());
+            qInfo("%s", qPrintable(text));
+            return text.contains("COM1") && text.contains(device + ": " + reason) &&
+                           text.contains("dialout group") == present
+                       ? 0
+                       : 2;
+        });
+        QCOMPARE(result, 0);
+    }
+
     void aPortHeldByAnotherProgramFailsToOpen() {
         SocatPair pair;
-        QVERIFY(pair.isReady());
+        MARKAST_VERIFY_PAIR(pair);
         MSComm first;
         MSComm second;
         QVERIFY(openOn(first, pair.programEnd()));
@@ -162,7 +193,7 @@ private Q_SLOTS:
 
     void closingTwiceAndSwitchingAreHarmless() {
         SocatPair pair;
-        QVERIFY(pair.isReady());
+        MARKAST_VERIFY_PAIR(pair);
         MSComm comm;
         QVERIFY(openOn(comm, pair.programEnd()));
         QVERIFY(!comm.setCommPort(2)); // only while closed

@@ -1,11 +1,11 @@
 // Choosing the COM port from the menu, and recovering from a port that fails.
-#include "Fakes.h"
-#include "MSComm.h"
-#include "Module1.h"
-#include "Pty.h"
-#include "StatusBar.h"
-#include "WindowRig.h"
-#include "frmMain.h"
+#include "app/Module1.h"
+#include "app/StatusBar.h"
+#include "app/frmMain.h"
+#include "serial/MSComm.h"
+#include "support/Fakes.h"
+#include "support/Pty.h"
+#include "support/WindowRig.h"
 
 #include <QTest>
 
@@ -62,7 +62,8 @@ private Q_SLOTS:
     void choosingAPortThatOpensMovesTheLogoThere() {
         SocatPair first;
         SocatPair second;
-        QVERIFY(first.isReady() && second.isReady());
+        MARKAST_VERIFY_PAIR(first);
+        MARKAST_VERIFY_PAIR(second);
         FarEndReader firstReader(first.openFarEnd());
         FarEndReader secondReader(second.openFarEnd());
         qputenv("MARKAST_COM2", second.programEnd().toLocal8Bit());
@@ -94,7 +95,7 @@ private Q_SLOTS:
 
     void aPortThatFailsIsDisabledAndTheLastGoodPortComesBack() {
         SocatPair first;
-        QVERIFY(first.isReady());
+        MARKAST_VERIFY_PAIR(first);
         FarEndReader reader(first.openFarEnd());
         qputenv("MARKAST_COM3", "/nonexistent/markast-com3");
         frmMain& main = rig->startReal(first.programEnd());
@@ -219,7 +220,8 @@ private Q_SLOTS:
     void aSwitchDuringTheSettleWaitLosesNoBytes() {
         SocatPair first;
         SocatPair second;
-        QVERIFY(first.isReady() && second.isReady());
+        MARKAST_VERIFY_PAIR(first);
+        MARKAST_VERIFY_PAIR(second);
         FarEndReader firstReader(first.openFarEnd());
         qputenv("MARKAST_COM2", second.programEnd().toLocal8Bit());
         frmMain& main = rig->startReal(first.programEnd());

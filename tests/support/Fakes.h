@@ -1,13 +1,13 @@
 #pragma once
 
-#include "Clock.h"
-#include "FileDialog.h"
-#include "FormServices.h"
-#include "MessageBoxes.h"
-#include "Registry.h"
-#include "SerialControl.h"
-#include "SettingsStore.h"
-#include "SysInfo.h"
+#include "about/SysInfo.h"
+#include "app/FormServices.h"
+#include "platform/Clock.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Registry.h"
+#include "platform/SettingsStore.h"
+#include "serial/SerialControl.h"
 
 #include <QMap>
 #include <QSet>
@@ -89,6 +89,7 @@ public:
     bool output(std::uint8_t byte) override;
     bool drain() override;
     void setWaitHook(std::function<void()> hook) override { waitHook = std::move(hook); }
+    SerialError lastError() const override { return error; }
 
     QStringList calls;
     QSet<QString>
@@ -99,6 +100,7 @@ public:
     std::optional<std::size_t> refuseAt;
     bool drainFails = false;
     std::function<void()> waitHook;
+    SerialError error;
 
 private:
     bool step(const QString& call, const QString& stepName);

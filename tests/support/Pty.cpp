@@ -1,8 +1,9 @@
-#include "Pty.h"
+#include "support/Pty.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <cerrno>
@@ -90,6 +91,10 @@ QByteArray FarEndReader::bytesAfterQuiet(std::chrono::milliseconds quiet) const 
     return bytes();
 }
 
+bool socatInstalled() {
+    return !QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty();
+}
+
 SocatPair::SocatPair() {
     socat_.start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + programEnd(),
                                            QStringLiteral("pty,raw,echo=0,link=") + farEnd()});
@@ -123,6 +128,7 @@ HeldLine::HeldLine() {
     }
     makeRaw(slave_);
     makeRaw(master_);
+    device_ = QString::fromLocal8Bit(::ttyname(slave_));
     if (::symlink(::ttyname(slave_), programEnd().toLocal8Bit().constData()) != 0) {
         ::close(master_);
         ::close(slave_);

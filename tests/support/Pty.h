@@ -67,6 +67,8 @@ public:
 
     bool isReady() const { return master_ >= 0; }
     QString programEnd() const { return dir_.filePath(QStringLiteral("program")); }
+    // The terminal device itself, as the system names it.
+    QString deviceName() const { return device_; }
     // Hands the reading end to a reader; call once.
     int takeMaster();
     void hold();
@@ -74,9 +76,21 @@ public:
 
 private:
     QTemporaryDir dir_;
+    QString device_;
     int master_ = -1;
     int slave_ = -1;
 };
+
+// Whether socat, which makes the pseudo-terminal pairs, is installed.
+bool socatInstalled();
+
+// Fails the test when a socat pair did not come up, and skips it when socat is not installed.
+#define MARKAST_VERIFY_PAIR(pair)                                                                  \
+    do {                                                                                           \
+        if (!markast::test::socatInstalled())                                                      \
+            QSKIP("socat is not installed (apt install socat): no pseudo-terminal pair");          \
+        QVERIFY((pair).isReady());                                                                 \
+    } while (false)
 
 // Processor time this process has used so far.
 std::chrono::microseconds processCpuTime();

@@ -1,4 +1,4 @@
-#include "RecordingView.h"
+#include "support/RecordingView.h"
 
 namespace markast::test {
 

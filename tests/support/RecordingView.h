@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TransferView.h"
+#include "transfer/TransferView.h"
 
 #include <QStringList>
 

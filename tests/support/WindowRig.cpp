@@ -1,17 +1,8 @@
-#include "WindowRig.h"
+#include "support/WindowRig.h"
 
-#include "Module1.h"
-
-#include <QFile>
+#include "app/Module1.h"
 
 namespace markast::test {
-
-QByteArray patternedBytes(qsizetype size) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 251 + i / 256) % 256);
-    return bytes;
-}
 
 WindowRig::WindowRig() {
     Module1::LastGoodPort = 0;
@@ -43,11 +34,7 @@ frmMain& WindowRig::startReal(const QString& device, std::chrono::milliseconds s
 }
 
 QString WindowRig::writeFile(const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
+    return test::writeFile(dir.filePath(name), bytes);
 }
 
 void WindowRig::open(const QString& path) {

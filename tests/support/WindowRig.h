@@ -1,8 +1,9 @@
 #pragma once
 
-#include "Fakes.h"
-#include "MSComm.h"
-#include "frmMain.h"
+#include "app/frmMain.h"
+#include "serial/MSComm.h"
+#include "support/Fakes.h"
+#include "support/TestData.h"
 
 #include <QTemporaryDir>
 
@@ -10,9 +11,6 @@
 #include <memory>
 
 namespace markast::test {
-
-// size bytes in which every value occurs and no short run repeats.
-QByteArray patternedBytes(qsizetype size);
 
 // A main window as Markast starts it, on fake dialogs and settings, with either the fake
 // serial control or a real one whose COM1 is mapped to a device path.

@@ -1,27 +1,18 @@
 // Loading a logo file into the logo buffer. The failures an operator meets at the window
 // are tested in tests/faults.
-#include "Fakes.h"
-#include "LogoLoader.h"
-#include "RecordingView.h"
+#include "support/Fakes.h"
+#include "support/RecordingView.h"
+#include "support/TestData.h"
+#include "transfer/LogoLoader.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 using namespace markast;
 using namespace markast::test;
 
 namespace {
-
-QByteArray allByteValues() {
-    QByteArray bytes;
-    for (int value = 0; value < 256; ++value)
-        bytes.append(static_cast<char>(value));
-    return bytes;
-}
 
 QByteArray logoBytes(const LogoBuffer& logo) {
     return QByteArray(reinterpret_cast<const char*>(logo.LogoData.data()) + 1, logo.LogoLength);
@@ -35,20 +26,6 @@ LogoBuffer logoOf(const QByteArray& bytes) {
     return logo;
 }
 
-// Runs check in a child process with an ordinary user's rights, so that a file root could
-// read anyway becomes unreadable; the child's exit code is the result.
-int asOrdinaryUser(const std::function<int()>& check) {
-    const pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(99);
-        _exit(check());
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
-}
-
 } // namespace
 
 class TestLoader : public QObject {
@@ -59,11 +36,7 @@ class TestLoader : public QObject {
     RecordingView view;
 
     QString writeFile(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return test::writeFile(dir.filePath(name), bytes);
     }
 
     bool load(const std::optional<QString>& answer, LogoBuffer& logo) {

@@ -1,7 +1,7 @@
 // Sending the logo: the bytes, the texts in order, a refused byte, and the settle wait.
-#include "Fakes.h"
-#include "LogoSender.h"
-#include "RecordingView.h"
+#include "support/Fakes.h"
+#include "support/RecordingView.h"
+#include "transfer/LogoSender.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // GetKeyValue over the real Windows registry: values written with the Win32 API under
 // HKEY_CURRENT_USER are read back, and a key under HKEY_LOCAL_MACHINE is opened.
-#include "GetKeyValue.h"
+#include "about/GetKeyValue.h"
 
 #include <windows.h>
 

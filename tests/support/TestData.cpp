@@ -1,0 +1,43 @@
+#include "support/TestData.h"
+
+#include <QFile>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace markast::test {
+
+QByteArray patternedBytes(qsizetype size) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 251 + i / 256) % 256);
+    return bytes;
+}
+
+QByteArray allByteValues() {
+    QByteArray bytes(256, Qt::Uninitialized);
+    for (int value = 0; value < 256; ++value)
+        bytes[value] = static_cast<char>(value);
+    return bytes;
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+int asOrdinaryUser(const std::function<int()>& check) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(99);
+        _exit(check());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
+}
+
+} // namespace markast::test
