@@ -2,11 +2,7 @@
 // Each figure is the median of a few runs. Run: build/bench/bench_transfer [section...]
 // with sections load, send, throttled, memory, settle (all by default, each in a process of
 // its own).
-#include "app/Module1.h"
-#include "app/frmMain.h"
-#include "serial/MSComm.h"
-#include "support/Fakes.h"
-#include "support/Pty.h"
+#include "support/WindowRig.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,41 +46,22 @@ double peakResidentMiB() {
     return usage.ru_maxrss / 1024.0;
 }
 
-// A main window on fakes, with its serial control and clock chosen by the caller.
-struct Window {
-    FakeServices fakes;
-    std::unique_ptr<frmMain> form;
-
-    explicit Window(SerialControl* serial = nullptr, Clock* clock = nullptr) {
-        const FormServices services{fakes.settings,
-                                    fakes.messages,
-                                    fakes.fileDialog,
-                                    clock ? *clock : fakes.clock,
-                                    serial ? *serial : fakes.serial,
-                                    fakes.registry,
-                                    fakes.processes};
-        form = std::make_unique<frmMain>(services);
-        form->Form_Load();
-        form->show();
-    }
-
-    // Loads path through the dialog; seconds taken.
-    double load(const QString& path) {
-        fakes.fileDialog.answers = {path};
-        QElapsedTimer timer;
-        timer.start();
-        form->mnuFileOpen_Click();
-        return timer.nsecsElapsed() / 1e9;
-    }
-};
+// Loads path through the window's open dialog; seconds taken.
+double timedLoad(WindowRig& rig, const QString& path) {
+    QElapsedTimer timer;
+    timer.start();
+    rig.open(path);
+    return timer.nsecsElapsed() / 1e9;
+}
 
 void benchLoad(const QTemporaryDir& dir) {
     const qint64 size = 64ll << 20;
     const QString path = makeFile(dir, "load.plt", size);
     std::vector<double> rates;
     for (int run = 0; run < Runs; ++run) {
-        Window window;
-        rates.push_back(size / 1e6 / window.load(path));
+        WindowRig rig;
+        rig.startFake();
+        rates.push_back(size / 1e6 / timedLoad(rig, path));
     }
     std::printf("load 64 MiB, per-byte progress: %.1f MB/s (median of %d)\n", median(rates), Runs);
 }
@@ -93,22 +70,19 @@ void benchLoad(const QTemporaryDir& dir) {
 // arrived.
 double sendToPair(const QString& path, qint64 size, std::chrono::milliseconds stall,
                   int readerBytesPerSecond) {
-    SocatPair pair;
-    FarEndReader reader(pair.openFarEnd(), readerBytesPerSecond);
-    qputenv("MARKAST_COM1", pair.programEnd().toLocal8Bit());
-    MSComm comm;
-    comm.setStallTime(stall);
-    Window window(&comm);
-    window.load(path);
+    WindowRig rig;
+    rig.startOnPair(stall, readerBytesPerSecond);
+    timedLoad(rig, path);
     QElapsedTimer timer;
     timer.start();
     // The settle wait runs on the fake clock, so it takes no time here.
-    window.form->SendLogo();
-    reader.waitForBytes(size, 600s);
+    rig.form->SendLogo();
+    rig.reader->waitForBytes(size, 600s);
     const double seconds = timer.nsecsElapsed() / 1e9;
-    if (reader.bytes().size() != size)
+    if (rig.reader->bytes().size() != size)
         std::printf("  warning: %lld of %lld bytes arrived\n",
-                    static_cast<long long>(reader.bytes().size()), static_cast<long long>(size));
+                    static_cast<long long>(rig.reader->bytes().size()),
+                    static_cast<long long>(size));
     return seconds;
 }
 
@@ -151,8 +125,9 @@ void benchMemory(const QTemporaryDir& dir) {
     const qint64 size = 256ll << 20;
     const QString path = makeFile(dir, "big.plt", size);
     const double before = peakResidentMiB();
-    Window window;
-    window.load(path);
+    WindowRig rig;
+    rig.startFake();
+    timedLoad(rig, path);
     std::printf("load 256 MiB: peak resident %.0f MiB (%.0f MiB before the load)\n",
                 peakResidentMiB(), before);
 }
@@ -163,12 +138,14 @@ void benchSettle(const QTemporaryDir& dir) {
     std::vector<double> wall;
     for (int run = 0; run < Runs; ++run) {
         SystemClock clock;
-        Window window(nullptr, &clock);
-        window.load(path);
+        WindowRig rig;
+        rig.clock = &clock;
+        rig.startFake();
+        timedLoad(rig, path);
         const auto cpuBefore = processCpuTime();
         QElapsedTimer timer;
         timer.start();
-        window.form->SendLogo();
+        rig.form->SendLogo();
         wall.push_back(timer.nsecsElapsed() / 1e9);
         cpu.push_back(std::chrono::duration<double>(processCpuTime() - cpuBefore).count());
     }
@@ -190,7 +167,6 @@ int main(int argc, char* argv[]) {
     }
     QTemporaryDir dir;
     for (const QString& section : sections) {
-        Module1::LastGoodPort = 0;
         if (section == "load")
             benchLoad(dir);
         else if (section == "send")

@@ -371,13 +371,13 @@ void frmMain::tbToolBar_ButtonClick(const ToolbarButton& Button) {
 void frmMain::SendLogo() {
     if (phase_ != Phase::Idle)
         return; // no second stream may start inside the first
-    const SendOutcome outcome = sendLogo(logo, MSComm1, *this, services_.clock);
+    const SendOutcome outcome = downloadLogo(logo, MSComm1, *this, services_.clock);
     if (outcome == SendOutcome::Refused && !unloaded_)
         services_.messages.show(RefusedByteText, AppName, MessageBoxes::Icon::Warning);
 }
 
 void frmMain::SetComPort() {
-    setComPort(*this, MSComm1, services_.messages, Module1::LastGoodPort);
+    switchPort(*this, MSComm1, services_.messages, Module1::LastGoodPort);
 }
 
 // ---- TransferView ----

@@ -34,7 +34,7 @@ QString startUpFailureText(int port, const SerialError& error) {
     return text + QStringLiteral("\n\nChoose another port under Settings > Com Ports.");
 }
 
-void setComPort(PortMenu& menu, SerialControl& control, MessageBoxes& messages, int lastGoodPort) {
+void switchPort(PortMenu& menu, SerialControl& control, MessageBoxes& messages, int lastGoodPort) {
     const QString lineSettings;
     const int port = checkedPort(menu);
     menu.setPortPanelText(portPanelText(port, lineSettings));

@@ -29,7 +29,7 @@ void checkOnly(PortMenu& menu, int port);
 
 // Switches the serial control to the checked port. A port that fails is reported, its item
 // disabled, and the menu and the line go back to lastGoodPort. Never fails to its caller.
-void setComPort(PortMenu& menu, SerialControl& control, MessageBoxes& messages, int lastGoodPort);
+void switchPort(PortMenu& menu, SerialControl& control, MessageBoxes& messages, int lastGoodPort);
 
 // What the operator is told when the start-up port did not open: the port, the device and the
 // reason, so that the operator or a support person can act on it.

@@ -47,8 +47,8 @@ bool settleTimeUp(double start, double secondsSinceMidnight) {
     return secondsSinceMidnight >= start + SettleSeconds;
 }
 
-SendOutcome sendLogo(const LogoBuffer& logo, SerialControl& control, TransferView& view,
-                     Clock& clock) {
+SendOutcome downloadLogo(const LogoBuffer& logo, SerialControl& control, TransferView& view,
+                         Clock& clock) {
     view.setPhase(TransferView::Phase::Sending);
     view.setStatusText(QStringLiteral("Downloading HPGL file (%1 bytes)").arg(logo.LogoLength));
     view.refreshAction();

@@ -15,8 +15,8 @@ enum class SendOutcome {
 };
 
 // Sends the logo's bytes one by one, in file order, nothing added, then lets the marker settle.
-SendOutcome sendLogo(const LogoBuffer& logo, SerialControl& control, TransferView& view,
-                     Clock& clock);
+SendOutcome downloadLogo(const LogoBuffer& logo, SerialControl& control, TransferView& view,
+                         Clock& clock);
 
 // The settle wait starts at the clock reading rounded to the nearest whole second, halves
 // going to the even one, and lasts until a reading three seconds on; a reading below the start

@@ -2,8 +2,9 @@
 #include "Version.h"
 #include "about/frmAbout.h"
 #include "app/frmMain.h"
-#include "platform/Twips.h"
+#include "platform/ScreenTwips.h"
 #include "support/Fakes.h"
+#include "support/Layout.h"
 #include "support/WindowRig.h"
 
 #include <QApplication>
@@ -38,21 +39,33 @@ private Q_SLOTS:
     void init() { rig = std::make_unique<WindowRig>(); }
     void cleanup() { rig.reset(); }
 
+    // Facts of the layout that hold at any DPI; the places it prints are compared between
+    // 96 and 192 DPI below.
     void theBoxIsLaidOutAsDesigned() {
         frmMain& main = start();
+        main.move(0, 0); // so that the box fits the small offscreen screen at 192 DPI too
         frmAbout about(&main, {rig->fakes.registry, rig->fakes.processes, rig->fakes.messages});
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        const double dpi = about.screen()->logicalDotsPerInchX();
+        const ScreenTwips px(about);
         QCOMPARE(about.windowTitle(), QStringLiteral("About Information"));
-        QCOMPARE(about.size(), QSize(twipsToPixels(4770, dpi), twipsToPixels(3630, dpi)));
+        QCOMPARE(about.size(), QSize(px(4770), px(3630)));
         QCOMPARE(about.minimumSize(), about.maximumSize());
-        QCOMPARE(about.picIcon->geometry(), twipsRect(1440, 240, 1560, 360, dpi));
         QCOMPARE(about.picIcon->pixmap().size(), QSize(104, 24));
-        QCOMPARE(about.cmdOK->geometry(), twipsRect(2880, 2625, 1467, 345, dpi));
-        QCOMPARE(about.cmdSysInfo->geometry(), twipsRect(2880, 3075, 1452, 345, dpi));
-        QCOMPARE(about.lblVersion->geometry(), twipsRect(720, 1440, 1455, 225, dpi));
-        QCOMPARE(about.lblDisclaimer->geometry(), twipsRect(255, 2625, 2190, 825, dpi));
+        const QList<const QWidget*> controls = about.findChildren<const QWidget*>();
+        QCOMPARE(controls.size(), 11);
+        for (const QWidget* control : controls)
+            QVERIFY(about.rect().contains(control->geometry()));
+        // The address lines may touch; nothing covers the logo or a button.
+        for (const QWidget* control :
+             QList<const QWidget*>{about.picIcon, about.cmdOK, about.cmdSysInfo}) {
+            for (const QWidget* other : controls)
+                QVERIFY(control == other || !control->geometry().intersects(other->geometry()));
+        }
+        // The buttons stand on the right, OK above System Info, beside the rights notice.
+        QVERIFY(about.cmdOK->geometry().bottom() < about.cmdSysInfo->y());
+        QVERIFY(about.lblDisclaimer->geometry().right() < about.cmdOK->x());
+        printLayoutInTwips(controls);
         QCOMPARE(about.Label6->text(), QStringLiteral("Markast"));
         QCOMPARE(about.lblVersion->text(), QStringLiteral("Version " MARKAST_VERSION));
         QCOMPARE(about.Label1->text(), QStringLiteral("Veltrom Marking Technology"));
@@ -71,6 +84,11 @@ private Q_SLOTS:
         QCOMPARE(about.windowIcon().cacheKey(), main.windowIcon().cacheKey());
         // Centred over its owner.
         QVERIFY((about.geometry().center() - main.geometry().center()).manhattanLength() <= 2);
+    }
+
+    void layoutKeepsItsProportionsAt192Dpi() {
+        const QString difference = layoutDifferenceAt192Dpi("theBoxIsLaidOutAsDesigned", 11);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
     void enterAndEscCloseTheBoxFromTheMenu_data() {

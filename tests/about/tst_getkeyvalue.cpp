@@ -1,6 +1,7 @@
 // Reading one registry value as text.
 #include "about/GetKeyValue.h"
 #include "about/RecordingRegistry.h"
+#include "support/TestData.h"
 
 #include <QTest>
 
@@ -10,13 +11,6 @@ using namespace markast::test;
 namespace {
 
 const std::int32_t HKLM = static_cast<std::int32_t>(Registry::HkeyLocalMachine);
-
-std::string hexList(std::size_t count, const std::string& byte) {
-    std::string list = byte;
-    for (std::size_t i = 1; i < count; ++i)
-        list.append(",").append(byte);
-    return list;
-}
 
 std::string hive(const std::string& values) {
     return "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Test]\n" + values;

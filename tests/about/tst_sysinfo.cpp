@@ -2,6 +2,7 @@
 #include "about/RecordingRegistry.h"
 #include "about/SysInfo.h"
 #include "support/Fakes.h"
+#include "support/TestData.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,14 +27,6 @@ std::string regText(const QString& path) {
         text += c;
     }
     return '"' + text + '"';
-}
-
-// 1024 bytes of 'A' as a .reg hex list: a text value that fills the read buffer, no NUL.
-std::string fullBuffer() {
-    std::string list = "41";
-    for (int i = 1; i < 1024; ++i)
-        list += ",41";
-    return list;
 }
 
 } // namespace
@@ -107,16 +100,14 @@ private Q_SLOTS:
         QTest::newRow("a path of another type")
             << QString::fromStdString("REGEDIT4\n" + TryOne + "\"PATH\"=hex:01,02\n");
         QTest::newRow("a path without a NUL") << QString::fromStdString(
-            "REGEDIT4\n" + TryOne + "\"PATH\"=hex(1):" + fullBuffer() + "\n");
+            "REGEDIT4\n" + TryOne + "\"PATH\"=hex(1):" + hexList(1024, "41") + "\n");
     }
 
     void unreadablePlacesGiveTheMessage() {
         QFETCH(QString, reg);
         RecordingRegistry registry(reg.toStdString());
         StartSysInfo(registry, processes, messages);
-        QVERIFY(processes.started.size() <= 1);
-        if (!processes.started.isEmpty())
-            QCOMPARE(processes.started[0], QString()); // nothing real was started
+        QVERIFY(processes.started.isEmpty()); // an empty or unreadable path is never started
         verifyUnavailable();
     }
 

@@ -82,6 +82,10 @@ private Q_SLOTS:
                 QCOMPARE(accessibleName(label), label->text());
         }
         QCOMPARE(accessibleName(main.Frame1), QStringLiteral("File"));
+        for (QWidget* widget : main.findChildren<QWidget*>()) {
+            if (widget->isVisible())
+                QVERIFY2(!accessibleName(widget).isEmpty(), widget->metaObject()->className());
+        }
 
         QStringList names;
         collectNames(QAccessible::queryAccessibleInterface(&main), names);
@@ -125,9 +129,7 @@ private Q_SLOTS:
         QTest::keyClick(&main, Qt::Key_A, Qt::AltModifier);
         QVERIFY(openPopup());
         QTest::keyClick(openPopup(), Qt::Key_D);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(rig.fakes.serial.sent.data()),
-                            qsizetype(rig.fakes.serial.sent.size())),
-                 QByteArray("PU;PD;"));
+        QCOMPARE(rig.fakes.serial.sentBytes(), QByteArray("PU;PD;"));
         QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for Command"));
 
         // Settings > Com Ports > Com 2

@@ -3,7 +3,6 @@
 // What goes wrong on that road is tested in tests/faults.
 #include "app/ProgressBar.h"
 #include "app/StatusBar.h"
-#include "support/Pty.h"
 #include "support/WindowRig.h"
 
 #include <QCloseEvent>
@@ -20,10 +19,7 @@ class TestEndToEnd : public QObject {
 private Q_SLOTS:
     void theFarEndReceivesExactlyTheFile_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QByteArray all;
-        for (int value = 0; value < 256; ++value)
-            all.append(static_cast<char>(value));
-        QTest::newRow("all byte values") << all;
+        QTest::newRow("all byte values") << allByteValues();
         QTest::newRow("1 byte") << QByteArray("\x00", 1);
         QTest::newRow("2 bytes") << QByteArray("\r\n");
         QTest::newRow("1000 bytes") << patternedBytes(1000);
@@ -32,11 +28,9 @@ private Q_SLOTS:
 
     void theFarEndReceivesExactlyTheFile() {
         QFETCH(QByteArray, bytes);
-        SocatPair pair;
-        MARKAST_VERIFY_PAIR(pair);
-        FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
-        frmMain& main = rig.startReal(pair.programEnd());
+        MARKAST_VERIFY_PAIR(rig.startOnPair());
+        frmMain& main = *rig.form;
         const QString path = rig.writeFile("logo.plt", bytes);
 
         rig.open(path);
@@ -46,8 +40,8 @@ private Q_SLOTS:
         QVERIFY(main.mnuDownload->isEnabled());
         main.mnuDownload->trigger();
 
-        QVERIFY(reader.waitForBytes(bytes.size(), 30s));
-        QCOMPARE(reader.bytesAfterQuiet(300ms), bytes);
+        QVERIFY(rig.reader->waitForBytes(bytes.size(), 30s));
+        QCOMPARE(rig.reader->bytesAfterQuiet(300ms), bytes);
         QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for Command"));
         QCOMPARE(main.Label1->text(), QStringLiteral("No file loaded"));
         QVERIFY(!main.mnuDownload->isEnabled());
@@ -56,31 +50,27 @@ private Q_SLOTS:
     }
 
     void aSecondDownloadNeedsANewLoad() {
-        SocatPair pair;
-        MARKAST_VERIFY_PAIR(pair);
-        FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
-        frmMain& main = rig.startReal(pair.programEnd());
+        MARKAST_VERIFY_PAIR(rig.startOnPair());
+        frmMain& main = *rig.form;
         const QByteArray bytes = patternedBytes(5000);
         const QString path = rig.writeFile("again.plt", bytes);
         rig.open(path);
         main.btnDownload->trigger();
-        QVERIFY(reader.waitForBytes(bytes.size(), 10s));
+        QVERIFY(rig.reader->waitForBytes(bytes.size(), 10s));
         main.btnDownload->trigger(); // disabled now: nothing happens
-        QCOMPARE(reader.bytesAfterQuiet(300ms), bytes);
+        QCOMPARE(rig.reader->bytesAfterQuiet(300ms), bytes);
 
         rig.open(path);
         main.btnDownload->trigger();
-        QVERIFY(reader.waitForBytes(2 * bytes.size(), 10s));
-        QCOMPARE(reader.bytesAfterQuiet(300ms), bytes + bytes);
+        QVERIFY(rig.reader->waitForBytes(2 * bytes.size(), 10s));
+        QCOMPARE(rig.reader->bytesAfterQuiet(300ms), bytes + bytes);
     }
 
     void aCloseDuringTheSendWaitsForTheLastByte() {
-        SocatPair pair;
-        MARKAST_VERIFY_PAIR(pair);
-        FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
-        frmMain& main = rig.startReal(pair.programEnd());
+        MARKAST_VERIFY_PAIR(rig.startOnPair());
+        frmMain& main = *rig.form;
         const QByteArray bytes = patternedBytes(200'000);
         rig.open(rig.writeFile("closing.plt", bytes));
         // The desktop asks the window to close while the bytes are on their way.
@@ -89,8 +79,8 @@ private Q_SLOTS:
         QVERIFY(main.isUnloaded());
         QVERIFY(!main.isVisible());
         QCOMPARE(rig.fakes.settings.writtenKeys.size(), 12);
-        QVERIFY(reader.waitForBytes(bytes.size(), 10s));
-        QCOMPARE(reader.bytesAfterQuiet(300ms), bytes);
+        QVERIFY(rig.reader->waitForBytes(bytes.size(), 10s));
+        QCOMPARE(rig.reader->bytesAfterQuiet(300ms), bytes);
         QVERIFY(rig.fakes.clock.readings.empty()); // no settle wait once the window has gone
     }
 };

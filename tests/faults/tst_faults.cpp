@@ -49,19 +49,13 @@ class TestFaults : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
-        for (int port = 1; port <= 4; ++port)
-            qunsetenv(qPrintable(QStringLiteral("MARKAST_COM%1").arg(port)));
-    }
-
     // ---- The line ----
 
     void ctsHeldLowForever() {
-        HeldLine line;
-        QVERIFY(line.isReady());
-        FarEndReader reader(line.takeMaster());
         WindowRig rig;
-        frmMain& main = rig.startReal(line.programEnd(), 2s);
+        HeldLine& line = rig.startOnHeldLine(2s);
+        QVERIFY(line.isReady());
+        frmMain& main = *rig.form;
         const QByteArray bytes = patternedBytes(100'000);
         const QString path = rig.writeFile("held.plt", bytes);
         rig.open(path);
@@ -72,24 +66,23 @@ private Q_SLOTS:
         const float stoppedAt = main.ProgressBar1->value();
         QVERIFY(stoppedAt > 0 && stoppedAt < bytes.size());
         line.release();
-        const QByteArray partial = reader.bytesAfterQuiet(300ms);
+        const QByteArray partial = rig.reader->bytesAfterQuiet(300ms);
         QVERIFY(partial.size() < stoppedAt);
         QCOMPARE(partial, bytes.left(partial.size()));
 
         // Once the line runs again, Download sends the whole logo from its first byte.
         main.mnuDownload->trigger();
-        QVERIFY(reader.waitForBytes(partial.size() + bytes.size(), 20s));
-        QCOMPARE(reader.bytesAfterQuiet(300ms).mid(partial.size()), bytes);
+        QVERIFY(rig.reader->waitForBytes(partial.size() + bytes.size(), 20s));
+        QCOMPARE(rig.reader->bytesAfterQuiet(300ms).mid(partial.size()), bytes);
         QCOMPARE(rig.fakes.messages.shown.size(), std::size_t(1));
         QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for Command"));
     }
 
     void farEndKilledMidSend() {
-        SocatPair pair;
-        MARKAST_VERIFY_PAIR(pair);
-        FarEndReader reader(pair.openFarEnd(), 9600);
         WindowRig rig;
-        frmMain& main = rig.startReal(pair.programEnd(), 60s);
+        SocatPair& pair = rig.startOnPair(60s, 9600);
+        MARKAST_VERIFY_PAIR(pair);
+        frmMain& main = *rig.form;
         const QByteArray bytes = patternedBytes(300'000);
         const QString path = rig.writeFile("pulled.plt", bytes);
         rig.open(path);
@@ -98,7 +91,7 @@ private Q_SLOTS:
         main.mnuDownload->trigger();
 
         verifyRefused(rig, path, bytes.size());
-        const QByteArray received = reader.bytesAfterQuiet(300ms);
+        const QByteArray received = rig.reader->bytesAfterQuiet(300ms);
         QVERIFY(received.size() < bytes.size());
         QCOMPARE(received, bytes.left(received.size()));
     }
@@ -113,6 +106,7 @@ private Q_SLOTS:
 
     void aPortThatCannotBeOpenedAtStartUp() {
         QFETCH(bool, busy);
+        WindowRig rig;
         SocatPair pair;
         MARKAST_VERIFY_PAIR(pair);
         FarEndReader reader(pair.openFarEnd());
@@ -122,7 +116,6 @@ private Q_SLOTS:
         if (!busy)
             QVERIFY(otherProgram.setPortOpen(false));
 
-        WindowRig rig;
         const QString device = busy ? pair.programEnd() : QStringLiteral("/nonexistent/ttyMARKAST");
         frmMain& main = rig.startReal(device);
         main.reportStartUpProblems();
@@ -146,18 +139,12 @@ private Q_SLOTS:
     }
 
     void aBusyPortChosenFromTheMenu() {
-        SocatPair first;
-        SocatPair second;
-        MARKAST_VERIFY_PAIR(first);
-        MARKAST_VERIFY_PAIR(second);
-        FarEndReader firstReader(first.openFarEnd());
-        FarEndReader secondReader(second.openFarEnd());
-        qputenv("MARKAST_COM2", second.programEnd().toLocal8Bit());
+        WindowRig rig;
+        MARKAST_VERIFY_PAIR(rig.startOnPair());
+        MARKAST_VERIFY_PAIR(rig.addPairAs(2));
         MSComm otherProgram;
         QVERIFY(configurePort(otherProgram, 2, QString(), SequenceForm::StartUp));
-
-        WindowRig rig;
-        frmMain& main = rig.startReal(first.programEnd());
+        frmMain& main = *rig.form;
         main.mniCom2->trigger();
         QCOMPARE(rig.fakes.messages.shown.size(), std::size_t(1));
         QCOMPARE(rig.fakes.messages.shown[0].text,
@@ -167,9 +154,9 @@ private Q_SLOTS:
         QVERIFY(main.mniCom1->isChecked());
 
         rig.loadAndSend("SP2;PA0,0;");
-        QVERIFY(firstReader.waitForBytes(10, 10s));
-        QCOMPARE(firstReader.bytesAfterQuiet(200ms), QByteArray("SP2;PA0,0;"));
-        QVERIFY(secondReader.bytes().isEmpty());
+        QVERIFY(rig.reader->waitForBytes(10, 10s));
+        QCOMPARE(rig.reader->bytesAfterQuiet(200ms), QByteArray("SP2;PA0,0;"));
+        QVERIFY(rig.secondReader->bytes().isEmpty());
     }
 
     // ---- The file ----
@@ -193,11 +180,9 @@ private Q_SLOTS:
     void aFailedLoadKeepsTheEarlierLogoWholeAndSendable() {
         QFETCH(QString, kind);
         QFETCH(QString, statusAfter);
-        SocatPair pair;
-        MARKAST_VERIFY_PAIR(pair);
-        FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
-        frmMain& main = rig.startReal(pair.programEnd());
+        MARKAST_VERIFY_PAIR(rig.startOnPair());
+        frmMain& main = *rig.form;
         const QByteArray earlier = "IN;SP1;PU100,100;PD200,200;";
         const QString earlierPath = rig.writeFile("earlier.plt", earlier);
         rig.open(earlierPath);
@@ -241,17 +226,15 @@ private Q_SLOTS:
         QVERIFY(rig.fakes.messages.shown.empty());
 
         main.mnuDownload->trigger();
-        QVERIFY(reader.waitForBytes(earlier.size(), 10s));
-        QCOMPARE(reader.bytesAfterQuiet(300ms), earlier);
+        QVERIFY(rig.reader->waitForBytes(earlier.size(), 10s));
+        QCOMPARE(rig.reader->bytesAfterQuiet(300ms), earlier);
         QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for Command"));
     }
 
     void anEmptyFileAsTheFirstLoadSendsNothing() {
-        SocatPair pair;
-        MARKAST_VERIFY_PAIR(pair);
-        FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
-        frmMain& main = rig.startReal(pair.programEnd());
+        MARKAST_VERIFY_PAIR(rig.startOnPair());
+        frmMain& main = *rig.form;
         rig.open(rig.writeFile("empty.plt", QByteArray()));
         QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Loading Logo File (0 bytes)"));
         QCOMPARE(main.Label1->text(), QStringLiteral("No File Selected"));
@@ -259,7 +242,7 @@ private Q_SLOTS:
         QVERIFY(!main.mnuDownload->isEnabled());
         main.mnuDownload->trigger();
         main.btnDownload->trigger();
-        QVERIFY(reader.bytesAfterQuiet(300ms).isEmpty());
+        QVERIFY(rig.reader->bytesAfterQuiet(300ms).isEmpty());
     }
 
     // ---- The settings ----
@@ -331,11 +314,9 @@ private Q_SLOTS:
 
     void closingDuringTheSettleWait() {
         QFETCH(bool, byExit);
-        SocatPair pair;
-        MARKAST_VERIFY_PAIR(pair);
-        FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
-        frmMain& main = rig.startReal(pair.programEnd());
+        MARKAST_VERIFY_PAIR(rig.startOnPair());
+        frmMain& main = *rig.form;
         rig.fakes.clock.onPause = [&] {
             if (rig.fakes.clock.readings.size() == 3) {
                 if (byExit)
@@ -351,15 +332,13 @@ private Q_SLOTS:
         QCOMPARE(rig.fakes.settings.writtenKeys.size(), 12);
         QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Download Complete"));
         QVERIFY(rig.fakes.messages.shown.empty());
-        QCOMPARE(reader.bytesAfterQuiet(300ms), QByteArray("PD;PU;"));
+        QCOMPARE(rig.reader->bytesAfterQuiet(300ms), QByteArray("PD;PU;"));
     }
 
     void openOrDownloadPressedDuringTheSettleWait() {
-        SocatPair pair;
-        MARKAST_VERIFY_PAIR(pair);
-        FarEndReader reader(pair.openFarEnd());
         WindowRig rig;
-        frmMain& main = rig.startReal(pair.programEnd());
+        MARKAST_VERIFY_PAIR(rig.startOnPair());
+        frmMain& main = *rig.form;
         const QString other = rig.writeFile("other.plt", "SHOULD NOT LOAD");
         rig.open(rig.writeFile("once.plt", "IN;SP1;"));
         rig.fakes.fileDialog.answers = {other};
@@ -375,7 +354,7 @@ private Q_SLOTS:
         main.mnuDownload->trigger();
         QVERIFY(presses > 0);
         QCOMPARE(rig.fakes.fileDialog.setups.size(), std::size_t(1)); // only the first load
-        QCOMPARE(reader.bytesAfterQuiet(300ms), QByteArray("IN;SP1;"));
+        QCOMPARE(rig.reader->bytesAfterQuiet(300ms), QByteArray("IN;SP1;"));
         QCOMPARE(main.Label1->text(), QStringLiteral("No file loaded"));
         QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for Command"));
     }

@@ -99,18 +99,6 @@ private Q_SLOTS:
         QCOMPARE(store.read("Markast", "Settings", "Com1", "True"), QStringLiteral("True"));
         QCOMPARE(store.read("Markast", "Settings", "MainTop", "1000"), QStringLiteral("1000"));
     }
-
-    void aFolderThatCannotBeWrittenRefusesWrites() {
-        // A file where the folder should be cannot be written into, even by root.
-        QTemporaryDir folder;
-        QFile blocker(folder.filePath("blocked"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        useConfigFolder(folder.filePath("blocked/inside"));
-        NativeSettingsStore store;
-        QVERIFY(!store.write("Markast", "Settings", "Com1", "True"));
-        QCOMPARE(store.read("Markast", "Settings", "Com1", "True"), QStringLiteral("True"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -22,6 +22,17 @@ private:
         return configurePort(comm, 1, QString(), SequenceForm::StartUp);
     }
 
+    // Opens comm on a line the test holds from the start, as a marker holding CTS low would;
+    // the returned reader takes what the line lets through once released.
+    static std::unique_ptr<FarEndReader> openHeld(MSComm& comm, HeldLine& line,
+                                                  std::chrono::milliseconds stallTime) {
+        comm.setStallTime(stallTime);
+        if (!line.isReady() || !openOn(comm, line.programEnd()))
+            return nullptr;
+        line.hold();
+        return std::make_unique<FarEndReader>(line.takeMaster());
+    }
+
 private Q_SLOTS:
     void everyByteValueArrivesInOrderAndUnchanged() {
         SocatPair pair;
@@ -30,14 +41,9 @@ private Q_SLOTS:
         MSComm comm;
         QVERIFY(openOn(comm, pair.programEnd()));
 
-        QByteArray expected;
-        for (int round = 0; round < 4; ++round) {
-            for (int value = 0; value < 256; ++value) {
-                const auto byte = static_cast<std::uint8_t>(round % 2 ? 255 - value : value);
-                QVERIFY(comm.output(byte));
-                expected.append(static_cast<char>(byte));
-            }
-        }
+        const QByteArray expected = allByteValues().repeated(4);
+        for (const char byte : expected)
+            QVERIFY(comm.output(static_cast<std::uint8_t>(byte)));
         QVERIFY(comm.drain());
         QVERIFY(reader.waitForBytes(expected.size(), 10s));
         QCOMPARE(reader.bytesAfterQuiet(200ms), expected);
@@ -45,12 +51,9 @@ private Q_SLOTS:
 
     void stalledLineFailsAfterStallTimeWithoutSpinning() {
         HeldLine line;
-        QVERIFY(line.isReady());
-        FarEndReader reader(line.takeMaster());
         MSComm comm;
-        comm.setStallTime(2s);
-        QVERIFY(openOn(comm, line.programEnd()));
-        line.hold();
+        const auto reader = openHeld(comm, line, 2s);
+        QVERIFY(reader);
 
         int maxPending = 0;
         qint64 accepted = 0;
@@ -75,17 +78,14 @@ private Q_SLOTS:
         // Nothing after the refused byte is sent: what was pending is gone.
         QCOMPARE(comm.outBufferCount(), 0);
         line.release();
-        QVERIFY(reader.bytesAfterQuiet(300ms).size() <= accepted);
+        QVERIFY(reader->bytesAfterQuiet(300ms).size() <= accepted);
     }
 
     void heldLineResumesWithoutLosingBytes() {
         HeldLine line;
-        QVERIFY(line.isReady());
-        FarEndReader reader(line.takeMaster());
         MSComm comm;
-        comm.setStallTime(20s);
-        QVERIFY(openOn(comm, line.programEnd()));
-        line.hold();
+        const auto reader = openHeld(comm, line, 20s);
+        QVERIFY(reader);
         int released = 0;
         comm.setWaitHook([&] {
             if (++released == 10)
@@ -99,8 +99,8 @@ private Q_SLOTS:
         }
         QVERIFY(comm.drain());
         QVERIFY(released >= 10);
-        QVERIFY(reader.waitForBytes(expected.size(), 20s));
-        QCOMPARE(reader.bytesAfterQuiet(200ms), expected);
+        QVERIFY(reader->waitForBytes(expected.size(), 20s));
+        QCOMPARE(reader->bytesAfterQuiet(200ms), expected);
     }
 
     void farEndGoneMidSendFailsOutput() {
@@ -124,17 +124,16 @@ private Q_SLOTS:
 
     void discardingPendingOutputSendsNothing() {
         HeldLine line;
-        QVERIFY(line.isReady());
-        FarEndReader reader(line.takeMaster());
         MSComm comm;
-        QVERIFY(openOn(comm, line.programEnd()));
+        const auto reader = openHeld(comm, line, MSComm::DefaultStallTime);
+        QVERIFY(reader);
         for (int i = 0; i < 300; ++i)
             QVERIFY(comm.output(0xAA));
         QCOMPARE(comm.outBufferCount(), 300);
         QVERIFY(comm.setOutBufferCount(0));
         QCOMPARE(comm.outBufferCount(), 0);
         QVERIFY(comm.drain());
-        QVERIFY(reader.bytesAfterQuiet(300ms).isEmpty());
+        QVERIFY(reader->bytesAfterQuiet(300ms).isEmpty());
     }
 
     void opensOnlyWhatCanBeOpened() {
@@ -219,7 +218,6 @@ private Q_SLOTS:
 
     void portPanelTextHoldsASignPlace() {
         QCOMPARE(portPanelText(2, QString()), QStringLiteral("COM 2 : "));
-        QCOMPARE(portPanelText(2, QString()).size(), 8);
         QCOMPARE(portPanelText(0, QString()), QStringLiteral("COM 0 : "));
         QCOMPARE(portPanelText(12, QStringLiteral("9600,N,8,1")),
                  QStringLiteral("COM 12 : 9600,N,8,1"));

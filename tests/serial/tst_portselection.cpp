@@ -33,15 +33,6 @@ class TestPortSelection : public QObject {
 
     frmMain& startFake() { return rig->startFake(); }
 
-    QList<bool> checked() const {
-        return {rig->form->mniCom1->isChecked(), rig->form->mniCom2->isChecked(),
-                rig->form->mniCom3->isChecked(), rig->form->mniCom4->isChecked()};
-    }
-    QList<bool> enabled() const {
-        return {rig->form->mniCom1->isEnabled(), rig->form->mniCom2->isEnabled(),
-                rig->form->mniCom3->isEnabled(), rig->form->mniCom4->isEnabled()};
-    }
-
     void verifyInvalidPortMessage(std::size_t count = 1) {
         QCOMPARE(rig->fakes.messages.shown.size(), count);
         const ShownMessage& message = rig->fakes.messages.shown.back();
@@ -51,35 +42,26 @@ class TestPortSelection : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
-        rig = std::make_unique<WindowRig>();
-        for (int port = 1; port <= 4; ++port)
-            qunsetenv(qPrintable(QStringLiteral("MARKAST_COM%1").arg(port)));
-    }
+    void init() { rig = std::make_unique<WindowRig>(); }
 
     void cleanup() { rig.reset(); }
 
     void choosingAPortThatOpensMovesTheLogoThere() {
-        SocatPair first;
-        SocatPair second;
-        MARKAST_VERIFY_PAIR(first);
-        MARKAST_VERIFY_PAIR(second);
-        FarEndReader firstReader(first.openFarEnd());
-        FarEndReader secondReader(second.openFarEnd());
-        qputenv("MARKAST_COM2", second.programEnd().toLocal8Bit());
-        frmMain& main = rig->startReal(first.programEnd());
+        MARKAST_VERIFY_PAIR(rig->startOnPair());
+        MARKAST_VERIFY_PAIR(rig->addPairAs(2));
+        frmMain& main = *rig->form;
 
         main.mniCom2->trigger();
         QVERIFY(rig->fakes.messages.shown.empty());
-        QCOMPARE(checked(), QList<bool>({false, true, false, false}));
+        QCOMPARE(rig->portsChecked(), QList<bool>({false, true, false, false}));
         QCOMPARE(main.sbStatusBar->panelText(2), QStringLiteral("COM 2 : "));
         QCOMPARE(rig->comm->commPort(), 2);
         QVERIFY(rig->comm->portOpen());
 
         rig->loadAndSend("PA100,100;");
-        QVERIFY(secondReader.waitForBytes(10, 10s));
-        QCOMPARE(secondReader.bytesAfterQuiet(200ms), QByteArray("PA100,100;"));
-        QVERIFY(firstReader.bytes().isEmpty());
+        QVERIFY(rig->secondReader->waitForBytes(10, 10s));
+        QCOMPARE(rig->secondReader->bytesAfterQuiet(200ms), QByteArray("PA100,100;"));
+        QVERIFY(rig->reader->bytes().isEmpty());
     }
 
     void choosingThePortInUseReopensIt() {
@@ -87,18 +69,16 @@ private Q_SLOTS:
         rig->fakes.serial.calls.clear();
         main.mniCom1->trigger();
         QCOMPARE(rig->fakes.serial.calls, switchCalls(1));
-        QCOMPARE(checked(), QList<bool>({true, false, false, false}));
-        QCOMPARE(enabled(), QList<bool>({true, true, true, true}));
+        QCOMPARE(rig->portsChecked(), QList<bool>({true, false, false, false}));
+        QCOMPARE(rig->portsEnabled(), QList<bool>({true, true, true, true}));
         QVERIFY(rig->fakes.serial.portOpen());
         QVERIFY(rig->fakes.messages.shown.empty());
     }
 
     void aPortThatFailsIsDisabledAndTheLastGoodPortComesBack() {
-        SocatPair first;
-        MARKAST_VERIFY_PAIR(first);
-        FarEndReader reader(first.openFarEnd());
+        MARKAST_VERIFY_PAIR(rig->startOnPair());
         qputenv("MARKAST_COM3", "/nonexistent/markast-com3");
-        frmMain& main = rig->startReal(first.programEnd());
+        frmMain& main = *rig->form;
         QCOMPARE(Module1::LastGoodPort, 1);
 
         bool menuChangedWhileBoxOpen = false;
@@ -108,16 +88,16 @@ private Q_SLOTS:
         main.mniCom3->trigger();
         verifyInvalidPortMessage();
         QVERIFY(!menuChangedWhileBoxOpen);
-        QCOMPARE(checked(), QList<bool>({true, false, false, false}));
-        QCOMPARE(enabled(), QList<bool>({true, true, false, true}));
+        QCOMPARE(rig->portsChecked(), QList<bool>({true, false, false, false}));
+        QCOMPARE(rig->portsEnabled(), QList<bool>({true, true, false, true}));
         QCOMPARE(main.sbStatusBar->panelText(2), QStringLiteral("COM 3 : "));
         QCOMPARE(Module1::LastGoodPort, 1);
         // Our recovery: the port the menu shows checked is the one that is open.
         QVERIFY(rig->comm->portOpen());
         QCOMPARE(rig->comm->commPort(), 1);
         rig->loadAndSend("SP1;");
-        QVERIFY(reader.waitForBytes(4, 10s));
-        QCOMPARE(reader.bytesAfterQuiet(200ms), QByteArray("SP1;"));
+        QVERIFY(rig->reader->waitForBytes(4, 10s));
+        QCOMPARE(rig->reader->bytesAfterQuiet(200ms), QByteArray("SP1;"));
 
         // A disabled item cannot be chosen.
         main.mniCom3->trigger();
@@ -131,8 +111,8 @@ private Q_SLOTS:
         rig->fakes.serial.portsThatFail = {2};
         main.mniCom2->trigger();
         verifyInvalidPortMessage();
-        QCOMPARE(checked(), QList<bool>({false, true, false, false}));
-        QCOMPARE(enabled(), QList<bool>({true, true, true, true}));
+        QCOMPARE(rig->portsChecked(), QList<bool>({false, true, false, false}));
+        QCOMPARE(rig->portsEnabled(), QList<bool>({true, true, true, true}));
         QVERIFY(!rig->fakes.serial.portOpen());
     }
 
@@ -142,8 +122,8 @@ private Q_SLOTS:
         QCOMPARE(Module1::LastGoodPort, 0);
         main.mniCom3->trigger();
         verifyInvalidPortMessage();
-        QCOMPARE(checked(), QList<bool>({false, false, true, false}));
-        QCOMPARE(enabled(), QList<bool>({true, true, false, true}));
+        QCOMPARE(rig->portsChecked(), QList<bool>({false, false, true, false}));
+        QCOMPARE(rig->portsEnabled(), QList<bool>({true, true, false, true}));
         QVERIFY(!rig->fakes.serial.portOpen());
     }
 
@@ -156,8 +136,8 @@ private Q_SLOTS:
         verifyInvalidPortMessage();
         QCOMPARE(main.sbStatusBar->panelText(2), QStringLiteral("COM 0 : "));
         QVERIFY(rig->fakes.serial.calls.contains("CommPort=0"));
-        QCOMPARE(enabled(), QList<bool>({true, true, true, true}));
-        QCOMPARE(checked(), QList<bool>({true, false, false, false}));
+        QCOMPARE(rig->portsEnabled(), QList<bool>({true, true, true, true}));
+        QCOMPARE(rig->portsChecked(), QList<bool>({true, false, false, false}));
         QVERIFY(rig->fakes.serial.portOpen());
         QCOMPARE(rig->fakes.serial.commPort(), 1);
     }
@@ -189,8 +169,8 @@ private Q_SLOTS:
         verifyInvalidPortMessage();
         // Every step of the sequence ran although one failed.
         QCOMPARE(rig->fakes.serial.calls.mid(0, 7), switchCalls(3));
-        QCOMPARE(checked(), QList<bool>({true, false, false, false}));
-        QCOMPARE(enabled(), QList<bool>({true, true, false, true}));
+        QCOMPARE(rig->portsChecked(), QList<bool>({true, false, false, false}));
+        QCOMPARE(rig->portsEnabled(), QList<bool>({true, true, false, true}));
     }
 
     void afterAFailureTheNextChoiceWorksAndTheDisabledStateLastsOneRun() {
@@ -200,7 +180,7 @@ private Q_SLOTS:
         verifyInvalidPortMessage();
         main.mniCom4->trigger();
         QCOMPARE(rig->fakes.messages.shown.size(), std::size_t(1));
-        QCOMPARE(checked(), QList<bool>({false, false, false, true}));
+        QCOMPARE(rig->portsChecked(), QList<bool>({false, false, false, true}));
         QVERIFY(rig->fakes.serial.portOpen());
         QCOMPARE(rig->fakes.serial.commPort(), 4);
 
@@ -212,19 +192,15 @@ private Q_SLOTS:
         rig->fakes.serial = FakeSerialControl();
         Module1::LastGoodPort = 0;
         startFake();
-        QCOMPARE(enabled(), QList<bool>({true, true, true, true}));
-        QCOMPARE(checked(), QList<bool>({false, false, false, true}));
+        QCOMPARE(rig->portsEnabled(), QList<bool>({true, true, true, true}));
+        QCOMPARE(rig->portsChecked(), QList<bool>({false, false, false, true}));
         QCOMPARE(Module1::LastGoodPort, 4);
     }
 
     void aSwitchDuringTheSettleWaitLosesNoBytes() {
-        SocatPair first;
-        SocatPair second;
-        MARKAST_VERIFY_PAIR(first);
-        MARKAST_VERIFY_PAIR(second);
-        FarEndReader firstReader(first.openFarEnd());
-        qputenv("MARKAST_COM2", second.programEnd().toLocal8Bit());
-        frmMain& main = rig->startReal(first.programEnd());
+        MARKAST_VERIFY_PAIR(rig->startOnPair());
+        MARKAST_VERIFY_PAIR(rig->addPairAs(2));
+        frmMain& main = *rig->form;
         const QByteArray bytes = patternedBytes(50'000);
         rig->fakes.clock.onPause = [&] {
             if (rig->fakes.clock.readings.size() == 2)
@@ -232,8 +208,8 @@ private Q_SLOTS:
         };
         rig->loadAndSend(bytes);
         QCOMPARE(rig->comm->commPort(), 2);
-        QVERIFY(firstReader.waitForBytes(bytes.size(), 10s));
-        QCOMPARE(firstReader.bytesAfterQuiet(200ms), bytes);
+        QVERIFY(rig->reader->waitForBytes(bytes.size(), 10s));
+        QCOMPARE(rig->reader->bytesAfterQuiet(200ms), bytes);
         QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for Command"));
     }
 };

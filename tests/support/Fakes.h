@@ -91,6 +91,11 @@ public:
     void setWaitHook(std::function<void()> hook) override { waitHook = std::move(hook); }
     SerialError lastError() const override { return error; }
 
+    // What output() took, in order.
+    QByteArray sentBytes() const {
+        return QByteArray(reinterpret_cast<const char*>(sent.data()), qsizetype(sent.size()));
+    }
+
     QStringList calls;
     QSet<QString>
         failingSteps; // "CommPort", "Settings", "RTSEnable", "Handshaking", "PortOpen=True", ...

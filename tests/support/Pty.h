@@ -65,7 +65,7 @@ public:
     HeldLine();
     ~HeldLine();
 
-    bool isReady() const { return master_ >= 0; }
+    bool isReady() const { return slave_ >= 0; }
     QString programEnd() const { return dir_.filePath(QStringLiteral("program")); }
     // The terminal device itself, as the system names it.
     QString deviceName() const { return device_; }

@@ -4,19 +4,31 @@
 
 namespace markast::test {
 
-WindowRig::WindowRig() {
+namespace {
+void resetProgramState() {
     Module1::LastGoodPort = 0;
+    Module1::MainForm = nullptr;
+    for (int port = 1; port <= PortMenu::PortCount; ++port)
+        qunsetenv(qPrintable(QStringLiteral("MARKAST_COM%1").arg(port)));
+}
+} // namespace
+
+WindowRig::WindowRig() {
+    resetProgramState();
 }
 
 WindowRig::~WindowRig() {
     form.reset();
     comm.reset();
+    reader.reset();
+    secondReader.reset();
+    resetProgramState();
 }
 
 frmMain& WindowRig::start(SerialControl& serial) {
-    form = std::make_unique<frmMain>(FormServices{settings ? *settings : fakes.settings,
-                                                  fakes.messages, fakes.fileDialog, fakes.clock,
-                                                  serial, fakes.registry, fakes.processes});
+    form = std::make_unique<frmMain>(
+        FormServices{settings ? *settings : fakes.settings, fakes.messages, fakes.fileDialog,
+                     clock ? *clock : fakes.clock, serial, fakes.registry, fakes.processes});
     form->Form_Load();
     form->show();
     return *form;
@@ -33,6 +45,34 @@ frmMain& WindowRig::startReal(const QString& device, std::chrono::milliseconds s
     return start(*comm);
 }
 
+SocatPair& WindowRig::startOnPair(std::chrono::milliseconds stallTime, int bytesPerSecond) {
+    pair = std::make_unique<SocatPair>();
+    if (pair->isReady()) {
+        reader = std::make_unique<FarEndReader>(pair->openFarEnd(), bytesPerSecond);
+        startReal(pair->programEnd(), stallTime);
+    }
+    return *pair;
+}
+
+SocatPair& WindowRig::addPairAs(int port) {
+    secondPair = std::make_unique<SocatPair>();
+    if (secondPair->isReady()) {
+        secondReader = std::make_unique<FarEndReader>(secondPair->openFarEnd());
+        qputenv(qPrintable(QStringLiteral("MARKAST_COM%1").arg(port)),
+                secondPair->programEnd().toLocal8Bit());
+    }
+    return *secondPair;
+}
+
+HeldLine& WindowRig::startOnHeldLine(std::chrono::milliseconds stallTime) {
+    line = std::make_unique<HeldLine>();
+    if (line->isReady()) {
+        reader = std::make_unique<FarEndReader>(line->takeMaster());
+        startReal(line->programEnd(), stallTime);
+    }
+    return *line;
+}
+
 QString WindowRig::writeFile(const QString& name, const QByteArray& bytes) {
     return test::writeFile(dir.filePath(name), bytes);
 }
@@ -45,6 +85,20 @@ void WindowRig::open(const QString& path) {
 void WindowRig::loadAndSend(const QByteArray& bytes) {
     open(writeFile(QStringLiteral("logo.plt"), bytes));
     form->mnuDownload->trigger();
+}
+
+QList<bool> WindowRig::portsChecked() const {
+    QList<bool> marks;
+    for (int port = 1; port <= PortMenu::PortCount; ++port)
+        marks.append(form->isPortChecked(port));
+    return marks;
+}
+
+QList<bool> WindowRig::portsEnabled() const {
+    QList<bool> states;
+    for (int port = 1; port <= PortMenu::PortCount; ++port)
+        states.append(form->isPortEnabled(port));
+    return states;
 }
 
 } // namespace markast::test

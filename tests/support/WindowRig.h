@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "serial/MSComm.h"
 #include "support/Fakes.h"
+#include "support/Pty.h"
 #include "support/TestData.h"
 
 #include <QTemporaryDir>
@@ -12,8 +13,10 @@
 
 namespace markast::test {
 
-// A main window as Markast starts it, on fake dialogs and settings, with either the fake
-// serial control or a real one whose COM1 is mapped to a device path.
+// A main window as Markast starts it, on fake dialogs, clock and settings, with either the
+// fake serial control or a real one whose COM1 is a device: a path, a socat pair with a reader
+// at its far end, or a line the test can hold. Resets the program-wide state (the start-up
+// port, the main window, the MARKAST_COMn variables) when it starts and when it ends.
 class WindowRig {
 public:
     WindowRig();
@@ -24,6 +27,15 @@ public:
     // Loads and shows the window on a real serial control, with COM1 mapped to device.
     frmMain& startReal(const QString& device,
                        std::chrono::milliseconds stallTime = std::chrono::seconds(20));
+    // The window on a fresh socat pair, read at the far end by reader (bytesPerSecond 0 reads
+    // as fast as it can). Check the pair with MARKAST_VERIFY_PAIR; the window is then form.
+    SocatPair& startOnPair(std::chrono::milliseconds stallTime = std::chrono::seconds(20),
+                           int bytesPerSecond = 0);
+    // A second socat pair as COM port, read by secondReader; check it with MARKAST_VERIFY_PAIR.
+    SocatPair& addPairAs(int port);
+    // The window on a pseudo-terminal of the test's own, which it can hold as a marker holding
+    // CTS low would; read by reader.
+    HeldLine& startOnHeldLine(std::chrono::milliseconds stallTime);
     frmMain& start(SerialControl& serial);
 
     QString writeFile(const QString& name, const QByteArray& bytes);
@@ -31,11 +43,21 @@ public:
     void open(const QString& path);
     // Loads bytes as a logo file and downloads it through Actions > Download Logo.
     void loadAndSend(const QByteArray& bytes);
+    // The check marks and the enabled states of Com 1 to Com 4.
+    QList<bool> portsChecked() const;
+    QList<bool> portsEnabled() const;
 
     QTemporaryDir dir;
     FakeServices fakes;
     // When set, the window keeps its settings here instead of in fakes.settings.
     SettingsStore* settings = nullptr;
+    // When set, the window reads the time here instead of from fakes.clock.
+    Clock* clock = nullptr;
+    std::unique_ptr<SocatPair> pair;
+    std::unique_ptr<HeldLine> line;
+    std::unique_ptr<FarEndReader> reader;
+    std::unique_ptr<SocatPair> secondPair;
+    std::unique_ptr<FarEndReader> secondReader;
     std::unique_ptr<MSComm> comm;
     std::unique_ptr<frmMain> form;
 };

@@ -12,21 +12,7 @@
 using namespace markast;
 using namespace markast::test;
 
-namespace {
-
-QByteArray logoBytes(const LogoBuffer& logo) {
-    return QByteArray(reinterpret_cast<const char*>(logo.LogoData.data()) + 1, logo.LogoLength);
-}
-
-LogoBuffer logoOf(const QByteArray& bytes) {
-    LogoBuffer logo;
-    logo.LogoLength = static_cast<std::int32_t>(bytes.size());
-    logo.LogoData.assign(1, 0);
-    logo.LogoData.insert(logo.LogoData.end(), bytes.begin(), bytes.end());
-    return logo;
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestLoader : public QObject {
     Q_OBJECT
@@ -94,7 +80,7 @@ private Q_SLOTS:
         const QByteArray bytes = allByteValues() + "\r\n\n\r\x1a" + allByteValues();
         LogoBuffer logo;
         QVERIFY(load(writeFile("all.Dot", bytes), logo));
-        QCOMPARE(logoBytes(logo), bytes);
+        QCOMPARE(bytesOf(logo), bytes);
         QCOMPARE(logo.LogoData.size(), std::size_t(bytes.size() + 1));
         QCOMPARE(logo.LogoData[0], std::uint8_t(0));
     }
@@ -105,7 +91,7 @@ private Q_SLOTS:
         QVERIFY(load(writeFile("short.plt", "abc"), logo));
         QCOMPARE(logo.LogoLength, 3);
         QCOMPARE(logo.LogoData.size(), std::size_t(4));
-        QCOMPARE(logoBytes(logo), QByteArray("abc"));
+        QCOMPARE(bytesOf(logo), QByteArray("abc"));
     }
 
     void failuresBeforeReadingChangeNothing_data() {
@@ -119,7 +105,7 @@ private Q_SLOTS:
         LogoBuffer logo = logoOf("earlier");
         QVERIFY(!load(answer, logo));
         QVERIFY(view.log.isEmpty());
-        QCOMPARE(logoBytes(logo), QByteArray("earlier"));
+        QCOMPARE(bytesOf(logo), QByteArray("earlier"));
     }
 
     void anUnreadableFileFailsQuietly() {
@@ -133,7 +119,7 @@ private Q_SLOTS:
             LogoBuffer logo = logoOf("earlier");
             const bool loaded = load(path, logo);
             const bool sizeShown = view.log.value(0) == "status: Loading Logo File (6 bytes)";
-            return !loaded && sizeShown && logoBytes(logo) == "earlier" ? 0 : 1;
+            return !loaded && sizeShown && bytesOf(logo) == "earlier" ? 0 : 1;
         });
         QCOMPARE(result, 0);
     }
