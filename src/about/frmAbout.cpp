@@ -2,6 +2,7 @@
 
 #include "Version.h"
 #include "about/SysInfo.h"
+#include "platform/FitText.h"
 #include "platform/ScreenTwips.h"
 
 #include <QLabel>
@@ -63,10 +64,7 @@ QLabel* frmAbout::oneLine(const QString& text, Qt::Alignment alignment, int left
                           int width, int height) {
     QLabel* line = label(text, alignment, left, top, width, height);
     line->setWordWrap(false);
-    QFont font = line->font();
-    while (QFontMetrics(font).horizontalAdvance(text) > line->width() && font.pointSizeF() > 6)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    line->setFont(font);
+    fitFontToLabel(*line);
     return line;
 }
 

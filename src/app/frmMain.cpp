@@ -2,9 +2,12 @@
 
 #include "about/frmAbout.h"
 #include "app/Module1.h"
+#include "app/PathLabel.h"
 #include "app/ProgressBar.h"
 #include "app/StatusBar.h"
+#include "app/WindowPlacement.h"
 #include "platform/FileDialog.h"
+#include "platform/FitText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ScreenTwips.h"
 #include "platform/SettingsStore.h"
@@ -21,6 +24,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 #include <QWindow>
 
 namespace markast {
@@ -131,8 +135,11 @@ void frmMain::createControls() {
     Frame1 = new QGroupBox(QStringLiteral("File"), client);
     Frame1->setGeometry(px.rect(120, 2280, 5655, 615));
     Frame1->setAccessibleName(QStringLiteral("File"));
-    Label1 = topLeftLabel(QString(), Frame1);
-    Label1->setGeometry(px.rect(240, 240, 5295, 255));
+    Label1 = new PathLabel(Frame1);
+    // Inside the frame's border, below its caption, whatever room the style gives the caption.
+    QRect file = px.rect(240, 240, 5295, 255);
+    file.moveTop(std::max(file.top(), Frame1->contentsRect().top()));
+    Label1->setGeometry(file);
 
     ProgressBar1 = new ProgressBar(client);
     ProgressBar1->setGeometry(px.rect(360, 1080, 4935, 255));
@@ -207,7 +214,7 @@ void frmMain::Form_Load() {
     applyStoredGeometry();
     applyStoredPortMarks();
     sbStatusBar->setSimpleText(QStringLiteral("Waiting for command"));
-    Label1->setText(QStringLiteral("No File Selected"));
+    setFileText(QStringLiteral("No File Selected"));
     addToolbarButtons();
     mnuDownload->setEnabled(false);
 
@@ -222,7 +229,7 @@ void frmMain::Form_Load() {
         Module1::LastGoodPort = static_cast<std::int16_t>(startUpPort);
     else
         failedStartUpPort_ = startUpPort;
-    lblHelp->setText(QStringLiteral("Click Open and Browse for HPGL\\1 file to download."));
+    setHelpText(QStringLiteral("Click Open and Browse for HPGL\\1 file to download."));
 }
 
 void frmMain::reportStartUpProblems() {
@@ -241,14 +248,21 @@ void frmMain::applyStoredGeometry() {
                                                      textFromNumber(entry.fallback));
         twips[i] = numberFromText(text).value_or(entry.fallback);
     }
-    // The stored size is the outer size; the desktop's frame, where it already knows it, is
-    // taken off so the window comes up at the size it was closed with.
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    frameExtra_ = {frame.left() + frame.right(), frame.top() + frame.bottom()};
     const ScreenTwips px(*this);
-    move(px(twips[0]), px(twips[1]));
-    setFixedSize(std::max(1, px(twips[2]) - frameExtra_.width()),
-                 std::max(1, px(twips[3]) - frameExtra_.height()));
+    const QRectF stored(px.exact(twips[0]), px.exact(twips[1]), px.exact(twips[2]),
+                        px.exact(twips[3]));
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    Desktop desktop{{}, primary->virtualGeometry()};
+    for (const QScreen* screen : QGuiApplication::screens())
+        desktop.screens.append(screen->availableGeometry());
+    const GeometryKey* defaults = GeometryKeys;
+    const QRect fallback(primary->geometry().topLeft() +
+                             QPoint(px(defaults[0].fallback), px(defaults[1].fallback)),
+                         QSize(px(defaults[2].fallback), px(defaults[3].fallback)));
+    const QRect placed =
+        usableGeometry(stored, fallback, desktop, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    move(placed.topLeft());
+    setFixedSize(placed.size());
 }
 
 void frmMain::applyStoredPortMarks() {
@@ -276,18 +290,17 @@ void frmMain::addToolbarButtons() {
     arrangeAlignedControls();
 }
 
-QRectF frmMain::outerTwips() const {
+QRectF frmMain::storedTwips() const {
     const QPoint place = frameGeometry().topLeft();
-    const QSize size = this->size() + frameExtra_;
     const ScreenTwips px(*this);
-    return {px.twips(place.x()), px.twips(place.y()), px.twips(size.width()),
-            px.twips(size.height())};
+    return {px.twips(place.x()), px.twips(place.y()), px.twips(width()), px.twips(height())};
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
     if (phase_ == Phase::Sending) {
         // Bytes are on their way: the window closes as soon as the last one is out.
         closePending_ = true;
+        setStatusText(QStringLiteral("Closing after the download..."));
         event->ignore();
         return;
     }
@@ -315,8 +328,8 @@ void frmMain::unloadOtherWindows() {
 void frmMain::storeSettings() {
     bool stored = true;
     if (!isMinimized()) {
-        const QRectF outer = outerTwips();
-        const qreal values[] = {outer.left(), outer.top(), outer.width(), outer.height()};
+        const QRectF window = storedTwips();
+        const qreal values[] = {window.left(), window.top(), window.width(), window.height()};
         for (std::size_t i = 0; i < std::size(GeometryKeys); ++i) {
             stored &= services_.settings.write(AppName, Section, QLatin1String(GeometryKeys[i].key),
                                                textFromNumber(static_cast<float>(values[i])));
@@ -382,6 +395,10 @@ void frmMain::SetComPort() {
 
 // ---- TransferView ----
 
+QString frmMain::statusText() const {
+    return sbStatusBar->simpleText();
+}
+
 void frmMain::setStatusText(const QString& text) {
     sbStatusBar->setSimpleText(text);
 }
@@ -391,8 +408,16 @@ void frmMain::refreshAction() {
     sbStatusBar->repaint();
 }
 
+float frmMain::progressMax() const {
+    return ProgressBar1->max();
+}
+
 void frmMain::setProgressMax(float max) {
     ProgressBar1->setMax(max);
+}
+
+float frmMain::progressValue() const {
+    return ProgressBar1->value();
 }
 
 void frmMain::setProgressValue(float value) {
@@ -400,11 +425,13 @@ void frmMain::setProgressValue(float value) {
 }
 
 void frmMain::setFileText(const QString& text) {
-    Label1->setText(text);
+    Label1->setPath(text);
 }
 
+// The instructions are read at the marker: all of them must show, in a smaller font if need be.
 void frmMain::setHelpText(const QString& text) {
     lblHelp->setText(text);
+    fitFontToLabel(*lblHelp);
 }
 
 void frmMain::setDownloadEnabled(bool enabled) {
@@ -419,6 +446,11 @@ void frmMain::enableOpen() {
 
 void frmMain::setPhase(Phase phase) {
     phase_ = phase;
+    // While it sends, the window takes no input although Open and Download look enabled.
+    if (phase == Phase::Sending)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
     if (phase != Phase::Sending && closePending_) {
         closePending_ = false;
         close();

@@ -15,6 +15,7 @@ class QLabel;
 
 namespace markast {
 
+class PathLabel;
 class ProgressBar;
 class StatusBar;
 
@@ -59,7 +60,7 @@ public:
 
     QWidget* client;
     QGroupBox* Frame1;
-    QLabel* Label1;
+    PathLabel* Label1;
     ProgressBar* ProgressBar1;
     Toolbar* tbToolBar;
     StatusBar* sbStatusBar;
@@ -73,9 +74,12 @@ public:
     LogoBuffer logo;
 
     // TransferView
+    QString statusText() const override;
     void setStatusText(const QString& text) override;
     void refreshAction() override;
+    float progressMax() const override;
     void setProgressMax(float max) override;
+    float progressValue() const override;
     void setProgressValue(float value) override;
     void setFileText(const QString& text) override;
     void setHelpText(const QString& text) override;
@@ -93,8 +97,9 @@ public:
     void setPortEnabled(int port, bool enabled) override;
     void setPortPanelText(const QString& text) override;
 
-    // The window's outer place and size in twips, as the settings store keeps them.
-    QRectF outerTwips() const;
+    // The window's place and size in twips, as the settings keep them: the place of the frame
+    // the desktop draws around the window, the size inside that frame.
+    QRectF storedTwips() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -124,7 +129,6 @@ private:
     bool closePending_ = false;
     bool unloaded_ = false;
     int failedStartUpPort_ = 0;
-    QSize frameExtra_; // what the desktop adds around the client area, in pixels
 };
 
 } // namespace markast

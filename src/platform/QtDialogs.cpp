@@ -2,15 +2,34 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace markast {
+
+namespace {
+
+// The window a dialog belongs to: the modal window the operator is in, else the program's main
+// window, so that the dialog comes up centred over it even before the desktop has made any
+// window active.
+QWidget* dialogOwner() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto main = std::find_if(windows.begin(), windows.end(), [](const QWidget* window) {
+        return window->isVisible() && qobject_cast<const QMainWindow*>(window);
+    });
+    return main != windows.end() ? *main : QApplication::activeWindow();
+}
+
+} // namespace
 
 void QtMessageBoxes::show(const QString& text, const QString& title, Icon icon) {
     static constexpr QMessageBox::Icon qtIcons[] = {QMessageBox::NoIcon, QMessageBox::Information,
                                                     QMessageBox::Warning, QMessageBox::Critical};
-    QMessageBox box(qtIcons[static_cast<int>(icon)], title, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(qtIcons[static_cast<int>(icon)], title, text, QMessageBox::Ok, dialogOwner());
     box.exec();
 }
 
@@ -40,7 +59,7 @@ QStringList qtNameFilters(const QString& filter) {
 }
 
 std::optional<QString> QtFileDialog::showOpen(const OpenDialogSetup& setup) {
-    QFileDialog dialog(QApplication::activeWindow(), setup.title);
+    QFileDialog dialog(dialogOwner(), setup.title);
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

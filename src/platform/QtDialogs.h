@@ -5,13 +5,13 @@
 
 namespace markast {
 
-// Message boxes owned by the window that is active when they are shown.
+// Message boxes owned by the main window, or by the modal window open over it.
 class QtMessageBoxes final : public MessageBoxes {
 public:
     void show(const QString& text, const QString& title, Icon icon) override;
 };
 
-// Qt's own (not the desktop's) open dialog, owned by the active window, so every platform
+// Qt's own (not the desktop's) open dialog, owned like the message boxes, so every platform
 // matches patterns the same way.
 class QtFileDialog final : public FileDialog {
 public:

@@ -114,6 +114,7 @@ bool MSComm::setHandshaking(int handshaking) {
 }
 
 bool MSComm::setPortOpen(bool open) {
+    deviceLost_ = false; // a port closed or opened on purpose is never reopened behind it
     if (!open) {
         if (port_.isOpen())
             port_.close();
@@ -173,14 +174,22 @@ int MSComm::outBufferCount() const {
 }
 
 bool MSComm::output(std::uint8_t byte) {
-    if (!port_.isOpen())
+    if (!port_.isOpen() && !(deviceLost_ && reopen()))
         return false; // the failure that closed it stays the one to report
     if (!waitUntilPendingAtMost(OutBufferSize - 1))
         return false;
     const char c = static_cast<char>(byte);
     if (port_.write(&c, 1) != 1)
-        return fail(port_.errorString());
+        return deviceGone();
     return true;
+}
+
+// A replugged adapter is a new device, which the old handle never reaches again.
+bool MSComm::reopen() {
+    if (setPortOpen(true) && setOutBufferCount(0))
+        return true;
+    deviceLost_ = true; // still away: the next output tries again
+    return false;
 }
 
 bool MSComm::drain() {
@@ -198,7 +207,7 @@ bool MSComm::waitUntilPendingAtMost(qint64 limit) {
         if (port_.error() == QSerialPort::TimeoutError)
             port_.clearError();
         else if (port_.error() != QSerialPort::NoError)
-            return fail(port_.errorString()); // the device went away
+            return deviceGone();
         const qint64 now = port_.bytesToWrite();
         if (now < pending) {
             pending = now;
@@ -220,6 +229,15 @@ bool MSComm::fail(const QString& reason) {
     if (port_.isOpen())
         port_.clear(QSerialPort::Output);
     return failWith(reason);
+}
+
+// The device went away under us: its handle is dead, so it is closed, and the next output
+// opens the port again with the same settings.
+bool MSComm::deviceGone() {
+    fail(port_.errorString());
+    port_.close();
+    deviceLost_ = true;
+    return false;
 }
 
 bool MSComm::failWith(const QString& reason) {

@@ -56,11 +56,14 @@ private:
     bool fail(const QString& reason);
     // Notes reason as the last error; false.
     bool failWith(const QString& reason);
+    bool deviceGone();
+    bool reopen();
 
     QSerialPort port_;
     QString device_; // what the last open tried
     SerialError lastError_;
     int commPort_ = 1;
+    bool deviceLost_ = false; // closed because the device went away, not on purpose
     LineSettings line_;
     bool rtsEnable_ = false;
     int handshaking_ = 0;

@@ -38,7 +38,8 @@ public:
     [[nodiscard]] virtual bool setOutBufferCount(int count) = 0;
     virtual int outBufferCount() const = 0;
     // Queues one byte. Bytes leave in call order and none is dropped. A byte that cannot be
-    // queued (port closed, line stalled, device gone) fails; nothing after it is sent.
+    // queued (port closed, line stalled, device gone) fails; nothing after it is sent. After
+    // the device went away, the next output first opens the port again, as it was set up.
     [[nodiscard]] virtual bool output(std::uint8_t byte) = 0;
     // Waits until every queued byte has been handed to the operating system.
     [[nodiscard]] virtual bool drain() = 0;

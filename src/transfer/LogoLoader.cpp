@@ -57,15 +57,26 @@ bool loadLogo(FileDialog& dialog, TransferView& view, LogoBuffer& logo) {
         return false;
     }
 
+    // A load that fails from here on puts back what the window showed before it began, so
+    // that the status and the bar agree with the logo the File frame still names.
+    const QString statusBefore = view.statusText();
+    const float maxBefore = view.progressMax();
+    const float valueBefore = view.progressValue();
+    const auto fail = [&] {
+        view.setStatusText(statusBefore);
+        view.setProgressMax(maxBefore);
+        view.setProgressValue(valueBefore);
+        return false;
+    };
     view.setStatusText(QStringLiteral("Loading Logo File (%1 bytes)").arg(fresh.LogoLength));
     view.refreshAction();
     view.setProgressValue(0);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return fail();
     view.setProgressMax(static_cast<float>(fresh.LogoLength));
     if (!readBytes(file, view, fresh))
-        return false;
+        return fail();
     file.close();
 
     logo = std::move(fresh);

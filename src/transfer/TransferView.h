@@ -10,9 +10,12 @@ public:
     enum class Phase { Idle, Sending, Settling };
 
     virtual ~TransferView() = default;
+    virtual QString statusText() const = 0;
     virtual void setStatusText(const QString& text) = 0;
     virtual void refreshAction() = 0;
+    virtual float progressMax() const = 0;
     virtual void setProgressMax(float max) = 0;
+    virtual float progressValue() const = 0;
     virtual void setProgressValue(float value) = 0;
     virtual void setFileText(const QString& text) = 0;
     virtual void setHelpText(const QString& text) = 0;

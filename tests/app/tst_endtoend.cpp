@@ -1,6 +1,7 @@
 // The whole road of a logo, as an operator takes it: the real main window and serial
 // control, a file chosen in the dialog, and the bytes read at the far end of a pty pair.
 // What goes wrong on that road is tested in tests/faults.
+#include "app/PathLabel.h"
 #include "app/ProgressBar.h"
 #include "app/StatusBar.h"
 #include "support/WindowRig.h"
@@ -75,7 +76,13 @@ private Q_SLOTS:
         rig.open(rig.writeFile("closing.plt", bytes));
         // The desktop asks the window to close while the bytes are on their way.
         QCoreApplication::postEvent(&main, new QCloseEvent);
+        QSet<QString> shownWhileSending;
+        connect(main.ProgressBar1, &QProgressBar::valueChanged, &main, [&] {
+            if (main.cursor().shape() == Qt::BusyCursor)
+                shownWhileSending.insert(main.sbStatusBar->simpleText());
+        });
         main.mnuDownload->trigger();
+        QVERIFY(shownWhileSending.contains("Closing after the download..."));
         QVERIFY(main.isUnloaded());
         QVERIFY(!main.isVisible());
         QCOMPARE(rig.fakes.settings.writtenKeys.size(), 12);

@@ -1,13 +1,17 @@
 // The main window: its layout, its start-up from the settings, its close, and the dispatch of
 // its commands.
 #include "app/Module1.h"
+#include "app/PathLabel.h"
 #include "app/ProgressBar.h"
 #include "app/StatusBar.h"
 #include "app/frmMain.h"
 #include "platform/ScreenTwips.h"
 #include "support/Layout.h"
 #include "support/WindowRig.h"
+#include "transfer/TransferView.h"
 
+#include <QAccessible>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -149,12 +153,36 @@ private Q_SLOTS:
         QVERIFY(bar.intersects(main.Action->geometry()));
         QVERIFY(bar.top() - main.Action->y() >= main.Action->fontMetrics().height());
         QCOMPARE(main.client->childAt(bar.center()), main.ProgressBar1);
-        printLayoutInTwips(placed + QList<const QWidget*>{main.Label1});
+        // The file's name sits inside the frame's border, below its caption.
+        QVERIFY(main.Frame1->contentsRect().contains(main.Label1->geometry()));
+        // Each help text the window shows fits its label whole, in a legible font.
+        for (const QString& help :
+             {main.lblHelp->text(), texts::LoadedHelp, texts::DownloadedHelp}) {
+            main.setHelpText(help);
+            QVERIFY2(main.lblHelp->heightForWidth(main.lblHelp->width()) <= main.lblHelp->height(),
+                     qPrintable(help));
+            QVERIFY(main.lblHelp->font().pointSizeF() >= 7);
+        }
+        printLayoutInTwips(placed);
     }
 
     void layoutKeepsItsProportionsAt192Dpi() {
-        const QString difference = layoutDifferenceAt192Dpi("layoutFacts", 5);
+        const QString difference = layoutDifferenceAt192Dpi("layoutFacts", 4);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    void aLongPathKeepsTheFileNameInView() {
+        frmMain& main = load();
+        const QString folder = QString(60, 'd') + "/" + QString(60, 'e');
+        QVERIFY(QDir(rig->dir.path()).mkpath(folder));
+        const QString path = rig->writeFile(folder + "/Serial plate 2026.plt", "PU;");
+        rig->open(path);
+        const QString shown = main.Label1->text();
+        QVERIFY2(shown.contains(QChar(0x2026)) && shown.endsWith("/Serial plate 2026.plt"),
+                 qPrintable(shown));
+        QVERIFY(main.Label1->fontMetrics().horizontalAdvance(shown) <= main.Label1->width());
+        QCOMPARE(main.Label1->toolTip(), path);
+        QCOMPARE(QAccessible::queryAccessibleInterface(main.Label1)->text(QAccessible::Name), path);
     }
 
     void storedPortMarks_data() {
@@ -200,28 +228,44 @@ private Q_SLOTS:
         QCOMPARE(rig->form->sbStatusBar->panelText(2), QStringLiteral("COM %1 : ").arg(opened));
     }
 
-    void storedGeometryIsAppliedAsRead_data() {
+    // The offscreen screen is 800 x 800 pixels at 96 DPI, 15 twips to a pixel.
+    void storedGeometryIsUsedWhereUsableAndHealed_data() {
         QTest::addColumn<StoredValues>("stored");
         QTest::addColumn<QRect>("expected");
+        const QRect fallback(67, 67, 400, 261);
         QTest::newRow("whole twips") << StoredValues{{"MainLeft", "1500"},
                                                      {"MainTop", "300"},
                                                      {"MainWidth", "7500"},
                                                      {"MainHeight", "4500"}}
                                      << QRect(100, 20, 500, 300);
-        QTest::newRow("off the screen")
-            << StoredValues{{"MainLeft", "-30000"}, {"MainTop", "90000"}}
-            << QRect(-2000, 6000, 400, 261);
-        QTest::newRow("garbage falls back")
-            << StoredValues{{"MainLeft", "left"}, {"MainTop", "1e999"}, {"MainWidth", ""}}
-            << QRect(67, 67, 400, 261);
+        QTest::newRow("off centre, title bar on screen")
+            << StoredValues{{"MainLeft", "9000"}, {"MainTop", "10500"}}
+            << QRect(600, 700, 400, 261);
+        QTest::newRow("left from a second monitor")
+            << StoredValues{{"MainLeft", "30000"}, {"MainTop", "1500"}} << fallback;
+        QTest::newRow("far off the screen")
+            << StoredValues{{"MainLeft", "-30000"}, {"MainTop", "90000"}} << fallback;
+        QTest::newRow("width 1e9") << StoredValues{{"MainWidth", "1e9"}} << fallback;
+        QTest::newRow("width -5") << StoredValues{{"MainWidth", "-5"}} << fallback;
+        QTest::newRow("height 0") << StoredValues{{"MainHeight", "0"}} << fallback;
+        QTest::newRow("garbage") << StoredValues{{"MainLeft", "left"},
+                                                 {"MainTop", "1e999"},
+                                                 {"MainWidth", ""}}
+                                 << fallback;
     }
 
-    void storedGeometryIsAppliedAsRead() {
+    void storedGeometryIsUsedWhereUsableAndHealed() {
         QFETCH(StoredValues, stored);
         QFETCH(QRect, expected);
         rig->fakes.settings.values = stored;
         frmMain& main = load();
         QCOMPARE(QRect(main.pos(), main.size()), expected);
+        // What was used is written back, so a broken file heals at the first close.
+        QVERIFY(main.close());
+        const int used[] = {expected.x(), expected.y(), expected.width(), expected.height()};
+        const char* keys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(rig->fakes.settings.value(keys[i]).toInt(), used[i] * 15);
     }
 
     void closingWritesEveryKeyAndClosesThePort() {
@@ -242,17 +286,6 @@ private Q_SLOTS:
         QCOMPARE(rig->fakes.serial.calls, QStringList{"PortOpen=False"});
         QVERIFY(!rig->fakes.serial.portOpen());
         QVERIFY(main.isUnloaded());
-    }
-
-    void storedGeometryComesBackAfterAClose() {
-        rig->fakes.settings.values = {{"MainLeft", "1500"}, {"MainTop", "750"}};
-        load();
-        QVERIFY(rig->form->close());
-        const QRect first(rig->form->pos(), rig->form->size());
-        rig->form.reset();
-        frmMain& again = load();
-        QCOMPARE(QRect(again.pos(), again.size()), first);
-        QCOMPARE(rig->fakes.settings.value("MainTop"), QStringLiteral("750"));
     }
 
     void closingWhileMinimizedKeepsTheWindowKeys() {

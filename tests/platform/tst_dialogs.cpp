@@ -1,8 +1,11 @@
 // The open dialog's filter, made from the marker software's "description|pattern" list.
 #include "platform/QtDialogs.h"
 
+#include <QApplication>
+#include <QMainWindow>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 
 using namespace markast;
 
@@ -40,7 +43,24 @@ private Q_SLOTS:
         QVERIFY(!matches("logo.dot"));
         QVERIFY(!matches("logo.plt.bak"));
     }
+
+    void messageBoxesBelongToTheMainWindow() {
+        QMainWindow main;
+        main.show();
+        QWidget other; // a window the desktop may have made active instead
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QWidget* owner = nullptr;
+        QTimer::singleShot(0, &main, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            owner = box ? box->parentWidget() : nullptr;
+            if (box)
+                box->close();
+        });
+        QtMessageBoxes().show("text", "title", MessageBoxes::Icon::None);
+        QCOMPARE(owner, &main);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestDialogs)
+QTEST_MAIN(TestDialogs)
 #include "tst_dialogs.moc"

@@ -95,12 +95,21 @@ bool socatInstalled() {
     return !QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty();
 }
 
-SocatPair::SocatPair() {
+SocatPair::SocatPair() : ready_(start()) {}
+
+bool SocatPair::start() {
     socat_.start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + programEnd(),
                                            QStringLiteral("pty,raw,echo=0,link=") + farEnd()});
-    ready_ = socat_.waitForStarted(5000) &&
-             waitUntil([&] { return QFile::exists(programEnd()) && QFile::exists(farEnd()); },
-                       std::chrono::seconds(5));
+    return socat_.waitForStarted(5000) &&
+           waitUntil([&] { return QFile::exists(programEnd()) && QFile::exists(farEnd()); },
+                     std::chrono::seconds(5));
+}
+
+bool SocatPair::replug() {
+    kill();
+    QFile::remove(programEnd()); // a killed socat leaves its links behind
+    QFile::remove(farEnd());
+    return ready_ = start();
 }
 
 SocatPair::~SocatPair() {

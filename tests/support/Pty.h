@@ -51,8 +51,12 @@ public:
     int openFarEnd() const;
     // Ends socat at once, as when the cable is pulled from the far end.
     void kill();
+    // A new pair at the same paths, as when the adapter is plugged in again.
+    bool replug();
 
 private:
+    bool start();
+
     QTemporaryDir dir_;
     QProcess socat_;
     bool ready_ = false;

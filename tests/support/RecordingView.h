@@ -12,12 +12,18 @@ namespace markast::test {
 // there is one per byte.
 class RecordingView final : public TransferView {
 public:
-    void setStatusText(const QString& text) override { log.append("status: " + text); }
+    QString statusText() const override { return status; }
+    void setStatusText(const QString& text) override {
+        status = text;
+        log.append("status: " + text);
+    }
     void refreshAction() override { log.append("refresh"); }
+    float progressMax() const override { return max; }
     void setProgressMax(float max) override {
         this->max = max;
         log.append(QStringLiteral("max: %1").arg(double(max), 0, 'f', 0));
     }
+    float progressValue() const override { return values.empty() ? 0 : values.back(); }
     void setProgressValue(float value) override;
     void setFileText(const QString& text) override { log.append("file: " + text); }
     void setHelpText(const QString& text) override { log.append("help: " + text); }
@@ -31,6 +37,7 @@ public:
     bool isUnloaded() const override { return unloaded; }
 
     QStringList log;
+    QString status;
     std::vector<float> values; // every progress value, in order
     bool logEveryValue = true; // off for big files
     float max = 100;

@@ -1,0 +1,29 @@
+#include "platform/FitText.h"
+
+#include <QApplication>
+#include <QLabel>
+
+namespace markast {
+
+namespace {
+
+bool fits(const QLabel& label, const QFont& font) {
+    const QFontMetrics metrics(font);
+    if (!label.wordWrap())
+        return metrics.horizontalAdvance(label.text()) <= label.width();
+    const QRect wrapped =
+        metrics.boundingRect(QRect(0, 0, label.width(), QWIDGETSIZE_MAX),
+                             int(label.alignment()) | Qt::TextWordWrap, label.text());
+    return wrapped.height() <= label.height();
+}
+
+} // namespace
+
+void fitFontToLabel(QLabel& label, double floorPointSize) {
+    QFont font = label.parentWidget() ? label.parentWidget()->font() : QApplication::font();
+    while (!fits(label, font) && font.pointSizeF() - 0.5 >= floorPointSize)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label.setFont(font);
+}
+
+} // namespace markast
