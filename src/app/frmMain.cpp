@@ -6,12 +6,14 @@
 #include "app/ProgressBar.h"
 #include "app/StatusBar.h"
 #include "app/WindowPlacement.h"
+#include "app/frmDevices.h"
 #include "platform/FileDialog.h"
 #include "platform/FitText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ScreenTwips.h"
 #include "platform/SettingsStore.h"
 #include "platform/SettingsText.h"
+#include "serial/ComDevices.h"
 #include "serial/PortConfiguration.h"
 #include "serial/SerialControl.h"
 #include "transfer/LogoLoader.h"
@@ -116,6 +118,10 @@ void frmMain::createMenus() {
     mniCom2 = portItems_[1];
     mniCom3 = portItems_[2];
     mniCom4 = portItems_[3];
+    // Ours, after the four ports: which device each COM port stands for.
+    mnuComPorts->addSeparator();
+    mnuDevices = mnuComPorts->addAction(QStringLiteral("&Devices..."));
+    mnuComPorts->setToolTipsVisible(true);
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About "));
 
@@ -123,6 +129,7 @@ void frmMain::createMenus() {
     wire(mnuFileExit, &frmMain::mnuFileExit_Click);
     wire(mnuDownload, &frmMain::mnuDownload_Click);
     wire(mnuHelpAbout, &frmMain::mnuHelpAbout_Click);
+    wire(mnuDevices, &frmMain::mnuDevices_Click);
 }
 
 void frmMain::createControls() {
@@ -213,6 +220,7 @@ void frmMain::arrangeAlignedControls() {
 void frmMain::Form_Load() {
     applyStoredGeometry();
     applyStoredPortMarks();
+    showPortDevices();
     sbStatusBar->setSimpleText(QStringLiteral("Waiting for command"));
     setFileText(QStringLiteral("No File Selected"));
     addToolbarButtons();
@@ -369,6 +377,20 @@ void frmMain::mniCom_Click(int port) {
     SetComPort();
 }
 
+void frmMain::mnuDevices_Click() {
+    ComDevices devices(services_.settings);
+    frmDevices dialog(this, devices);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const int port = checkedPort(*this);
+    const QString before = devices.deviceFor(port);
+    if (!devices.store(dialog.choices()))
+        qWarning("Markast: the COM port devices could not be saved.");
+    showPortDevices();
+    if (devices.deviceFor(port) != before)
+        SetComPort(); // the checked port moves to its new device at once
+}
+
 void frmMain::mnuHelpAbout_Click() {
     frmAbout about(this, {services_.registry, services_.processes, services_.messages});
     about.exec();
@@ -466,6 +488,13 @@ void frmMain::processEvents() {
 }
 
 // ---- PortMenu ----
+
+// Each Com item tells, as its tool tip, which device it stands for.
+void frmMain::showPortDevices() {
+    const ComDevices devices(services_.settings);
+    for (int port = 1; port <= PortCount; ++port)
+        portItem(port)->setToolTip(devices.deviceFor(port));
+}
 
 QAction* frmMain::portItem(int port) const {
     return portItems_.at(static_cast<std::size_t>(port - 1));

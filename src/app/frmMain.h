@@ -37,6 +37,7 @@ public:
     void mnuFileExit_Click();
     void mnuDownload_Click();
     void mniCom_Click(int port);
+    void mnuDevices_Click();
     void mnuHelpAbout_Click();
     void tbToolBar_ButtonClick(const ToolbarButton& Button);
 
@@ -55,6 +56,7 @@ public:
     QAction* mniCom2;
     QAction* mniCom3;
     QAction* mniCom4;
+    QAction* mnuDevices;
     QMenu* mnuHelp;
     QAction* mnuHelpAbout;
 
@@ -122,6 +124,7 @@ private:
     void storeSettings();
 
     QAction* portItem(int port) const;
+    void showPortDevices();
 
     FormServices services_;
     std::array<QAction*, PortCount> portItems_{};

@@ -5,6 +5,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
+#include "serial/ComDevices.h"
 #include "serial/MSComm.h"
 
 #include <QApplication>
@@ -17,7 +18,8 @@ int main(int argc, char* argv[]) {
     markast::QtMessageBoxes messages;
     markast::QtFileDialog fileDialog;
     markast::SystemClock clock;
-    markast::MSComm serial;
+    const markast::ComDevices devices(settings);
+    markast::MSComm serial([&devices](int port) { return devices.deviceFor(port); });
     const std::unique_ptr<markast::Registry> registry = markast::systemRegistry();
     markast::DetachedProcessStarter processes;
 

@@ -1,9 +1,11 @@
 #include "serial/MSComm.h"
 
+#include "serial/ComDevices.h"
 #include "serial/DeviceAccess.h"
+#include "serial/DriverQueue.h"
 
-#include <QElapsedTimer>
 #include <QLoggingCategory>
+#include <QThread>
 
 #include <optional>
 
@@ -52,18 +54,11 @@ std::optional<Value> lookUp(const Named<Value> (&table)[N], const QString& text)
 
 } // namespace
 
-QString comDevicePath(int port) {
-#ifdef Q_OS_WIN
-    return QStringLiteral("COM%1").arg(port);
-#else
-    const QByteArray mapped = qgetenv(QStringLiteral("MARKAST_COM%1").arg(port).toLatin1());
-    if (!mapped.isEmpty())
-        return QString::fromLocal8Bit(mapped);
-    return QStringLiteral("/dev/ttyS%1").arg(port - 1);
-#endif
-}
-
-MSComm::MSComm() = default;
+MSComm::MSComm(DeviceLookup deviceFor)
+    : deviceFor_(deviceFor ? std::move(deviceFor) : DeviceLookup([](int port) {
+          return resolveComDevice(port, environmentDevice(port), QString());
+      })),
+      queueQuery_([this] { return driverOutputQueue(port_); }) {}
 
 MSComm::~MSComm() {
     if (port_.isOpen())
@@ -125,7 +120,7 @@ bool MSComm::setPortOpen(bool open) {
         return failWith(QStringLiteral("the port is open already"));
     if (commPort_ == 0)
         return failWith(QStringLiteral("no COM port is chosen"));
-    device_ = comDevicePath(commPort_);
+    device_ = deviceFor_(commPort_);
     port_.setPortName(device_);
     if (!port_.open(QIODevice::WriteOnly) || !applyLineSettings()) {
         failWith(port_.errorString());
@@ -192,8 +187,10 @@ bool MSComm::reopen() {
     return false;
 }
 
+// "Done" means the bytes have left the driver too: the marker may still be receiving the
+// kilobytes a UART's driver holds, seconds of them at 9600 baud.
 bool MSComm::drain() {
-    return port_.isOpen() && waitUntilPendingAtMost(0);
+    return port_.isOpen() && waitUntilPendingAtMost(0) && waitUntilDriverQueueEmpty();
 }
 
 // Qt holds written bytes in an unbounded buffer that reaches the device only while we wait
@@ -208,20 +205,38 @@ bool MSComm::waitUntilPendingAtMost(qint64 limit) {
             port_.clearError();
         else if (port_.error() != QSerialPort::NoError)
             return deviceGone();
-        const qint64 now = port_.bytesToWrite();
-        if (now < pending) {
-            pending = now;
-            sinceProgress.restart();
-        } else if (sinceProgress.elapsed() >= stallTime_.count()) {
-            return fail(QStringLiteral("the line took no byte for %1 s")
-                            .arg(std::chrono::duration<double>(stallTime_).count()));
-        }
-        if (waitHook_)
-            waitHook_();
-        if (!port_.isOpen())
+        if (!keepWaiting(pending, port_.bytesToWrite(), sinceProgress))
             return false;
     }
     return true;
+}
+
+// A device that cannot say what its driver holds counts as empty.
+bool MSComm::waitUntilDriverQueueEmpty() {
+    qint64 queued = queueQuery_().value_or(0);
+    QElapsedTimer sinceProgress;
+    sinceProgress.start();
+    while (queued > 0) {
+        QThread::msleep(WaitSliceMs);
+        if (!keepWaiting(queued, queueQuery_().value_or(0), sinceProgress))
+            return false;
+    }
+    return true;
+}
+
+// One slice of a wait: bytes gone restart the stall clock, none for the stall time fail the
+// wait; between slices the window repaints, and may close the port meanwhile.
+bool MSComm::keepWaiting(qint64& pending, qint64 now, QElapsedTimer& sinceProgress) {
+    if (now < pending) {
+        pending = now;
+        sinceProgress.restart();
+    } else if (sinceProgress.elapsed() >= stallTime_.count()) {
+        return fail(QStringLiteral("the line took no byte for %1 s")
+                        .arg(std::chrono::duration<double>(stallTime_).count()));
+    }
+    if (waitHook_)
+        waitHook_();
+    return port_.isOpen();
 }
 
 // Drops what is still queued so that no byte after a refused one reaches the line.

@@ -2,15 +2,13 @@
 
 #include "serial/SerialControl.h"
 
+#include <QElapsedTimer>
 #include <QSerialPort>
 
 #include <chrono>
+#include <optional>
 
 namespace markast {
-
-// The device that stands for COMn: on Windows the system's "COMn"; elsewhere the path in
-// MARKAST_COMn when that is set, else /dev/ttyS<n-1>.
-QString comDevicePath(int port);
 
 // The serial-port component over Qt Serial Port. The port is opened write-only, since nothing
 // is ever read from the marker.
@@ -21,7 +19,12 @@ public:
     // holds CTS for a moment.
     static constexpr std::chrono::milliseconds DefaultStallTime{30000};
 
-    MSComm();
+    // The device COMn opens; by default MARKAST_COMn, else the built-in device.
+    using DeviceLookup = std::function<QString(int port)>;
+    // Bytes the driver still holds, or nothing when the device cannot say.
+    using QueueQuery = std::function<std::optional<qint64>()>;
+
+    explicit MSComm(DeviceLookup deviceFor = {});
     ~MSComm() override;
 
     bool setCommPort(int port) override;
@@ -40,6 +43,8 @@ public:
 
     // How long the device may take no byte before output() or drain() gives up.
     void setStallTime(std::chrono::milliseconds stallTime) { stallTime_ = stallTime; }
+    // Where drain() asks how much the driver still holds; the driver itself by default.
+    void setQueueQuery(QueueQuery query) { queueQuery_ = std::move(query); }
 
 private:
     struct LineSettings {
@@ -52,6 +57,8 @@ private:
     bool applyLineSettings();
     void applyModemLines();
     bool waitUntilPendingAtMost(qint64 limit);
+    bool waitUntilDriverQueueEmpty();
+    bool keepWaiting(qint64& pending, qint64 now, QElapsedTimer& sinceProgress);
     // Discards what is pending, then notes reason; false.
     bool fail(const QString& reason);
     // Notes reason as the last error; false.
@@ -69,6 +76,8 @@ private:
     int handshaking_ = 0;
     std::chrono::milliseconds stallTime_ = DefaultStallTime;
     std::function<void()> waitHook_;
+    DeviceLookup deviceFor_;
+    QueueQuery queueQuery_;
 };
 
 } // namespace markast

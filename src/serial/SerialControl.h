@@ -41,7 +41,8 @@ public:
     // queued (port closed, line stalled, device gone) fails; nothing after it is sent. After
     // the device went away, the next output first opens the port again, as it was set up.
     [[nodiscard]] virtual bool output(std::uint8_t byte) = 0;
-    // Waits until every queued byte has been handed to the operating system.
+    // Waits until every queued byte has left our buffers and the driver's. A line that takes
+    // no byte for the stall time fails, and what is still queued is discarded.
     [[nodiscard]] virtual bool drain() = 0;
     // Called now and then while output() or drain() waits, so the window can repaint.
     virtual void setWaitHook(std::function<void()> hook) = 0;

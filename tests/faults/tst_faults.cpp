@@ -129,6 +129,7 @@ private Q_SLOTS:
         QVERIFY(configurePort(otherProgram, 1, QString(), SequenceForm::StartUp));
         if (!busy)
             QVERIFY(otherProgram.setPortOpen(false));
+        qunsetenv("MARKAST_COM1");
 
         const QString device = busy ? pair.programEnd() : QStringLiteral("/nonexistent/ttyMARKAST");
         frmMain& main = rig.startReal(device);

@@ -1,4 +1,5 @@
 // The serial-port component against real pseudo-terminals.
+#include "serial/ComDevices.h"
 #include "serial/MSComm.h"
 #include "serial/PortConfiguration.h"
 #include "serial/PortSelection.h"
@@ -6,6 +7,7 @@
 #include "support/TestData.h"
 
 #include <QElapsedTimer>
+#include <QTemporaryFile>
 #include <QTest>
 
 using namespace markast;
@@ -122,6 +124,44 @@ private Q_SLOTS:
         QVERIFY(comm.setPortOpen(false));
     }
 
+    void drainWaitsUntilTheDriverHoldsNothing_data() {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<bool>("drained");
+        QTest::newRow("1200 bytes drain at 960 bytes/s") << "slow" << true;
+        QTest::newRow("never drains") << "stuck" << false;
+        QTest::newRow("cannot say") << "unknown" << true;
+    }
+
+    // A pseudo-terminal's driver always holds nothing, so the driver's queue is played here.
+    void drainWaitsUntilTheDriverHoldsNothing() {
+        QFETCH(QString, queue);
+        QFETCH(bool, drained);
+        SocatPair pair;
+        MARKAST_VERIFY_PAIR(pair);
+        FarEndReader reader(pair.openFarEnd());
+        MSComm comm;
+        comm.setStallTime(1s);
+        QVERIFY(openOn(comm, pair.programEnd()));
+        QElapsedTimer sinceQtEmpty; // the first question comes when Qt's buffer is empty
+        std::optional<qint64> last;
+        comm.setQueueQuery([&] {
+            if (!sinceQtEmpty.isValid())
+                sinceQtEmpty.start();
+            if (queue == "slow")
+                last = std::max<qint64>(0, 1200 - sinceQtEmpty.elapsed() * 960 / 1000);
+            else if (queue == "stuck")
+                last = 4095;
+            return last;
+        });
+        QVERIFY(comm.output('x'));
+        QCOMPARE(comm.drain(), drained);
+        qInfo("the last byte left Qt %lld ms before drain() returned", sinceQtEmpty.elapsed());
+        if (queue == "slow")
+            QCOMPARE(last, 0); // it waited for the queue to empty
+        if (!drained)
+            QVERIFY(comm.lastError().reason.contains("took no byte"));
+    }
+
     void discardingPendingOutputSendsNothing() {
         HeldLine line;
         MSComm comm;
@@ -179,6 +219,28 @@ private Q_SLOTS:
         QCOMPARE(result, 0);
     }
 
+    void devicesThatAreNoSerialPortFailToOpen_data() {
+        QTest::addColumn<QString>("device");
+        QTest::newRow("empty") << "";
+        QTest::newRow("blanks") << "   ";
+        QTest::newRow("a folder") << "/tmp";
+        QTest::newRow("an ordinary file") << "file";
+        QTest::newRow("4000 characters") << "/dev/" + QString(3995, 'x');
+    }
+
+    void devicesThatAreNoSerialPortFailToOpen() {
+        QFETCH(QString, device);
+        QTemporaryFile file;
+        if (device == "file") {
+            QVERIFY(file.open());
+            device = file.fileName();
+        }
+        MSComm comm([&](int) { return device; });
+        QVERIFY(!configurePort(comm, 1, QString(), SequenceForm::StartUp));
+        QVERIFY(!comm.portOpen());
+        QVERIFY(!comm.lastError().reason.isEmpty());
+    }
+
     void aPortHeldByAnotherProgramFailsToOpen() {
         SocatPair pair;
         MARKAST_VERIFY_PAIR(pair);
@@ -223,11 +285,35 @@ private Q_SLOTS:
                  QStringLiteral("COM 12 : 9600,N,8,1"));
     }
 
-    void comPortsMapToDevices() {
-        qputenv("MARKAST_COM3", "/dev/ttyUSB7");
-        QCOMPARE(comDevicePath(3), QStringLiteral("/dev/ttyUSB7"));
-        qunsetenv("MARKAST_COM4");
-        QCOMPARE(comDevicePath(4), QStringLiteral("/dev/ttyS3"));
+    void comDeviceLookupOrder_data() {
+        QTest::addColumn<int>("port");
+        QTest::addColumn<std::optional<QString>>("environment");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<DeviceNaming>("naming");
+        QTest::addColumn<QString>("device");
+        const std::optional<QString> unset;
+        const auto unix = DeviceNaming::Unix;
+        const auto windows = DeviceNaming::Windows;
+        QTest::newRow("built in") << 1 << unset << "" << unix << "/dev/ttyS0";
+        QTest::newRow("built in, Windows") << 3 << unset << "" << windows << "COM3";
+        QTest::newRow("stored") << 2 << unset << "/dev/serial/by-id/usb-FTDI-if00" << unix
+                                << "/dev/serial/by-id/usb-FTDI-if00";
+        QTest::newRow("stored, Windows") << 2 << unset << "COM7" << windows << "COM7";
+        QTest::newRow("stored in blanks")
+            << 1 << unset << " /dev/ttyUSB0 " << unix << "/dev/ttyUSB0";
+        QTest::newRow("stored Default") << 4 << unset << " Default " << unix << "/dev/ttyS3";
+        QTest::newRow("stored blanks") << 4 << unset << "   " << windows << "COM4";
+        QTest::newRow("environment wins") << 1 << std::optional<QString>("/dev/marker")
+                                          << "/dev/ttyUSB0" << unix << "/dev/marker";
+    }
+
+    void comDeviceLookupOrder() {
+        QFETCH(int, port);
+        QFETCH(std::optional<QString>, environment);
+        QFETCH(QString, stored);
+        QFETCH(DeviceNaming, naming);
+        QFETCH(QString, device);
+        QCOMPARE(resolveComDevice(port, environment, stored, naming), device);
     }
 };
 

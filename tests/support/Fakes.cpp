@@ -39,17 +39,27 @@ void FakeClock::pause(std::chrono::milliseconds duration) {
         onPause();
 }
 
+QMap<QString, QString>& MemorySettingsStore::group(const QString& application,
+                                                   const QString& section) {
+    if (application == QLatin1String("Markast") && section == QLatin1String("Devices"))
+        return devices;
+    if (application != QLatin1String("Markast") || section != QLatin1String("Settings"))
+        QTest::qFail("settings outside Markast/Settings and Markast/Devices", __FILE__, __LINE__);
+    return values;
+}
+
 QString MemorySettingsStore::read(const QString& application, const QString& section,
                                   const QString& key, const QString& fallback) {
-    if (application != QLatin1String("Markast") || section != QLatin1String("Settings"))
-        QTest::qFail("settings read outside Markast/Settings", __FILE__, __LINE__);
-    return values.value(key, fallback);
+    return group(application, section).value(key, fallback);
 }
 
 bool MemorySettingsStore::write(const QString& application, const QString& section,
                                 const QString& key, const QString& text) {
-    if (application != QLatin1String("Markast") || section != QLatin1String("Settings"))
-        QTest::qFail("settings written outside Markast/Settings", __FILE__, __LINE__);
+    if (section == QLatin1String("Devices")) {
+        devices.insert(key, text);
+        return true;
+    }
+    group(application, section);
     if (beforeWrite)
         beforeWrite();
     writtenKeys.append(key);

@@ -68,10 +68,15 @@ public:
 
     QString value(const QString& key) const { return values.value(key); }
 
-    QMap<QString, QString> values; // by key; application and section checked on each call
-    QStringList writtenKeys;       // in the order written
+    QMap<QString, QString> values;  // group Settings, by key
+    QMap<QString, QString> devices; // group Devices, by key
+    QStringList writtenKeys;        // of group Settings, in the order written
     bool refuseWrites = false;
     std::function<void()> beforeWrite;
+
+private:
+    // The group of application and section; any other than ours fails the test.
+    QMap<QString, QString>& group(const QString& application, const QString& section);
 };
 
 // A serial control that records every operation and fails those it is told to.

@@ -1,6 +1,7 @@
 #include "support/WindowRig.h"
 
 #include "app/Module1.h"
+#include "serial/ComDevices.h"
 
 namespace markast::test {
 
@@ -39,8 +40,10 @@ frmMain& WindowRig::startFake() {
 }
 
 frmMain& WindowRig::startReal(const QString& device, std::chrono::milliseconds stallTime) {
-    qputenv("MARKAST_COM1", device.toLocal8Bit());
-    comm = std::make_unique<MSComm>();
+    SettingsStore& store = settings ? *settings : fakes.settings;
+    (void)store.write("Markast", "Devices", "Com1", device);
+    comm =
+        std::make_unique<MSComm>([&store](int port) { return ComDevices(store).deviceFor(port); });
     comm->setStallTime(stallTime);
     return start(*comm);
 }

@@ -24,14 +24,15 @@ public:
 
     // Loads and shows the window on the fake serial control.
     frmMain& startFake();
-    // Loads and shows the window on a real serial control, with COM1 mapped to device.
+    // Loads and shows the window on a real serial control, with device stored for COM1.
     frmMain& startReal(const QString& device,
                        std::chrono::milliseconds stallTime = std::chrono::seconds(20));
     // The window on a fresh socat pair, read at the far end by reader (bytesPerSecond 0 reads
     // as fast as it can). Check the pair with MARKAST_VERIFY_PAIR; the window is then form.
     SocatPair& startOnPair(std::chrono::milliseconds stallTime = std::chrono::seconds(20),
                            int bytesPerSecond = 0);
-    // A second socat pair as COM port, read by secondReader; check it with MARKAST_VERIFY_PAIR.
+    // A second socat pair as COM port (set by MARKAST_COMn, so that other serial controls find
+    // it too), read by secondReader; check it with MARKAST_VERIFY_PAIR.
     SocatPair& addPairAs(int port);
     // The window on a pseudo-terminal of the test's own, which it can hold as a marker holding
     // CTS low would; read by reader.
