@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QByteArrayView>
 
 #include <optional>
 
@@ -8,8 +8,15 @@ class QSerialPort;
 
 namespace markast {
 
+// The operating system's driver below Qt Serial Port.
+
 // How many bytes the operating system's driver still holds for the open port, or nothing
 // when the device cannot say (a pseudo-terminal always says 0).
 std::optional<qint64> driverOutputQueue(QSerialPort& port);
+
+// Hands as much of bytes to the driver as it takes now, without waiting: the count taken
+// (0 when it takes none now, or where the platform's driver is only reached through Qt), or -1
+// when the device went away.
+qint64 writeToDriver(QSerialPort& port, QByteArrayView bytes);
 
 } // namespace markast

@@ -14,4 +14,8 @@ std::optional<qint64> driverOutputQueue(QSerialPort& port) {
     return status.cbOutQue;
 }
 
+qint64 writeToDriver(QSerialPort&, QByteArrayView) {
+    return 0; // Windows writes overlapped, through Qt only
+}
+
 } // namespace markast

@@ -98,6 +98,7 @@ bool MSComm::setRTSEnable(bool enable) {
     rtsEnable_ = enable;
     if (port_.isOpen())
         applyModemLines();
+    sent_ = 0;
     return true;
 }
 
@@ -132,6 +133,7 @@ bool MSComm::setPortOpen(bool open) {
         return false;
     }
     applyModemLines();
+    sent_ = 0;
     return true;
 }
 
@@ -159,7 +161,7 @@ void MSComm::applyModemLines() {
 bool MSComm::setOutBufferCount(int count) {
     if (count != 0 || !port_.isOpen())
         return false;
-    port_.clear(QSerialPort::Output);
+    discardPending();
     port_.clearError();
     return true;
 }
@@ -169,14 +171,42 @@ int MSComm::outBufferCount() const {
 }
 
 bool MSComm::output(std::uint8_t byte) {
-    if (!port_.isOpen() && !(deviceLost_ && reopen()))
-        return false; // the failure that closed it stays the one to report
+    if (!openForOutput())
+        return false;
     if (!waitUntilPendingAtMost(OutBufferSize - 1))
         return false;
     const char c = static_cast<char>(byte);
-    if (port_.write(&c, 1) != 1)
-        return deviceGone();
+    return port_.write(&c, 1) == 1 || deviceGone();
+}
+
+// The driver is offered the whole rest at once, as cat would; only when it is full do a few
+// bytes go through Qt's buffer, whose wait for them is the wait for the driver to take
+// bytes again. Qt's buffer is empty whenever the driver is offered bytes, so order is kept.
+bool MSComm::output(QByteArrayView bytes) {
+    if (!openForOutput() || !waitUntilPendingAtMost(0))
+        return false;
+    while (!bytes.isEmpty()) {
+        const qint64 taken = writeToDriver(port_, bytes);
+        if (taken < 0)
+            return deviceGone();
+        sent_ += taken;
+        bytes = bytes.sliced(taken);
+        if (taken > 0 || bytes.isEmpty())
+            continue;
+        const QByteArrayView part = bytes.first(std::min<qint64>(OutBufferSize, bytes.size()));
+        if (port_.write(part.data(), part.size()) != part.size())
+            return deviceGone();
+        bytes = bytes.sliced(part.size());
+        if (!waitUntilPendingAtMost(0))
+            return false;
+    }
     return true;
+}
+
+bool MSComm::openForOutput() {
+    // After the device went away the port is opened again; else the failure that closed it
+    // stays the one to report.
+    return port_.isOpen() || (deviceLost_ && reopen());
 }
 
 // A replugged adapter is a new device, which the old handle never reaches again.
@@ -205,7 +235,9 @@ bool MSComm::waitUntilPendingAtMost(qint64 limit) {
             port_.clearError();
         else if (port_.error() != QSerialPort::NoError)
             return deviceGone();
-        if (!keepWaiting(pending, port_.bytesToWrite(), sinceProgress))
+        const qint64 now = port_.bytesToWrite();
+        sent_ += std::max<qint64>(0, pending - now);
+        if (!keepWaiting(pending, now, sinceProgress))
             return false;
     }
     return true;
@@ -241,9 +273,16 @@ bool MSComm::keepWaiting(qint64& pending, qint64 now, QElapsedTimer& sinceProgre
 
 // Drops what is still queued so that no byte after a refused one reaches the line.
 bool MSComm::fail(const QString& reason) {
-    if (port_.isOpen())
-        port_.clear(QSerialPort::Output);
+    discardPending();
     return failWith(reason);
+}
+
+// What the driver still holds never reaches the line either.
+void MSComm::discardPending() {
+    if (!port_.isOpen())
+        return;
+    sent_ -= queueQuery_().value_or(0);
+    port_.clear(QSerialPort::Output);
 }
 
 // The device went away under us: its handle is dead, so it is closed, and the next output

@@ -37,12 +37,18 @@ public:
     bool setOutBufferCount(int count) override;
     int outBufferCount() const override;
     bool output(std::uint8_t byte) override;
+    // Queues a block under the same rules as output(): never more than OutBufferSize bytes
+    // pending, the same stall rule, nothing after a refused byte.
+    [[nodiscard]] bool output(QByteArrayView bytes);
     bool drain() override;
     void setWaitHook(std::function<void()> hook) override { waitHook_ = std::move(hook); }
     SerialError lastError() const override { return lastError_; }
 
     // How long the device may take no byte before output() or drain() gives up.
     void setStallTime(std::chrono::milliseconds stallTime) { stallTime_ = stallTime; }
+    // Bytes that have left our buffers for the line since the port opened, less what a
+    // discard took back from the driver.
+    qint64 bytesSent() const { return sent_; }
     // Where drain() asks how much the driver still holds; the driver itself by default.
     void setQueueQuery(QueueQuery query) { queueQuery_ = std::move(query); }
 
@@ -56,6 +62,7 @@ private:
 
     bool applyLineSettings();
     void applyModemLines();
+    bool openForOutput();
     bool waitUntilPendingAtMost(qint64 limit);
     bool waitUntilDriverQueueEmpty();
     bool keepWaiting(qint64& pending, qint64 now, QElapsedTimer& sinceProgress);
@@ -65,12 +72,14 @@ private:
     bool failWith(const QString& reason);
     bool deviceGone();
     bool reopen();
+    void discardPending();
 
     QSerialPort port_;
     QString device_; // what the last open tried
     SerialError lastError_;
     int commPort_ = 1;
     bool deviceLost_ = false; // closed because the device went away, not on purpose
+    qint64 sent_ = 0;
     LineSettings line_;
     bool rtsEnable_ = false;
     int handshaking_ = 0;

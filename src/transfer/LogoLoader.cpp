@@ -8,6 +8,7 @@
 
 #include <limits>
 #include <new>
+#include <optional>
 
 namespace markast {
 
@@ -18,6 +19,24 @@ const OpenDialogSetup LogoDialog{
     QStringLiteral("HPGL Plot Files (*.PLT) |*.plt|Logo Files (*.Dot) |*.Dot"),
     QString(),
 };
+
+// A file that can be a logo is an ordinary file whose size fits LogoLength.
+std::optional<std::int32_t> logoLength(const QFileInfo& info) {
+    if (!info.isFile() || info.size() > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(info.size());
+}
+
+// A buffer of length bytes, all zero, with index 0 unused; false when there is no memory.
+bool allocate(LogoBuffer& fresh, std::int32_t length) {
+    fresh.LogoLength = length;
+    try {
+        fresh.LogoData.assign(static_cast<std::size_t>(length) + 1, 0);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
 
 // Reads the file's bytes, one read call per byte, into indices 1 to LogoLength of fresh.
 bool readBytes(QFile& file, TransferView& view, LogoBuffer& fresh) {
@@ -44,18 +63,11 @@ bool loadLogo(FileDialog& dialog, TransferView& view, LogoBuffer& logo) {
         return false;
     const QString path = *chosen;
 
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > std::numeric_limits<std::int32_t>::max())
-        return false;
-
+    const std::optional<std::int32_t> length = logoLength(QFileInfo(path));
     // Read into a buffer of its own so that a failed load leaves the earlier logo whole.
     LogoBuffer fresh;
-    fresh.LogoLength = static_cast<std::int32_t>(info.size());
-    try {
-        fresh.LogoData.assign(static_cast<std::size_t>(fresh.LogoLength) + 1, 0);
-    } catch (const std::bad_alloc&) {
+    if (!length || !allocate(fresh, *length))
         return false;
-    }
 
     // A load that fails from here on puts back what the window showed before it began, so
     // that the status and the bar agree with the logo the File frame still names.
@@ -87,6 +99,36 @@ bool loadLogo(FileDialog& dialog, TransferView& view, LogoBuffer& logo) {
     view.setDownloadEnabled(true);
     view.setHelpText(texts::LoadedHelp);
     return true;
+}
+
+LogoFileProblem readLogoFile(const QString& path, LogoBuffer& logo, QString& reason) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return LogoFileProblem::Missing;
+    if (!info.isFile())
+        return LogoFileProblem::NotAFile;
+    const std::optional<std::int32_t> length = logoLength(info);
+    if (!length)
+        return LogoFileProblem::TooLarge;
+    if (*length == 0)
+        return LogoFileProblem::Empty;
+    LogoBuffer fresh;
+    if (!allocate(fresh, *length))
+        return LogoFileProblem::NoMemory;
+    // No window shows progress here, so the file is read in one call.
+    QFile file(path);
+    const bool read =
+        file.open(QIODevice::ReadOnly) &&
+        file.read(reinterpret_cast<char*>(fresh.LogoData.data()) + 1, *length) == *length &&
+        file.atEnd();
+    if (!read) {
+        if (file.error() == QFileDevice::NoError)
+            return LogoFileProblem::ChangedWhileRead;
+        reason = file.errorString();
+        return LogoFileProblem::Unreadable;
+    }
+    logo = std::move(fresh);
+    return LogoFileProblem::None;
 }
 
 } // namespace markast

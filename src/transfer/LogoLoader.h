@@ -2,6 +2,8 @@
 
 #include "transfer/LogoBuffer.h"
 
+#include <QString>
+
 namespace markast {
 
 class FileDialog;
@@ -11,5 +13,22 @@ class TransferView;
 // included, ends the load quietly; logo then still holds the file loaded before, whole, and
 // the view shows what it showed before the load. Returns true when a new logo is in.
 bool loadLogo(FileDialog& dialog, TransferView& view, LogoBuffer& logo);
+
+// Why a file cannot be sent as a logo.
+enum class LogoFileProblem {
+    None,
+    Missing,
+    NotAFile, // a folder, a device
+    TooLarge, // 2 GiB or more
+    Empty,
+    NoMemory,
+    Unreadable,       // reason says why
+    ChangedWhileRead, // it grew or shrank while it was read
+};
+
+// Reads the file at path whole into logo, by the rules of the window's load, without a
+// dialog or a window. On a problem logo is left as it was, and reason holds the operating
+// system's words where there are any.
+LogoFileProblem readLogoFile(const QString& path, LogoBuffer& logo, QString& reason);
 
 } // namespace markast

@@ -1,0 +1,86 @@
+#include "send/SendOptions.h"
+
+#include <QCommandLineParser>
+
+#include <cmath>
+
+namespace markast {
+
+namespace {
+constexpr int PortCount = 4;
+}
+
+std::optional<SendOptions> parseSendOptions(QCommandLineParser& parser,
+                                            const QStringList& arguments, QString& error) {
+    parser.setApplicationDescription(QStringLiteral(
+        "Sends a logo file (HPGL *.plt or *.Dot) byte for byte, unchanged, over a serial line "
+        "to a dot-marking machine: 9600 baud, 8N1, RTS/CTS, as the Markast window does."));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("COM port 1 to 4, as the window resolves it "
+                                                 "(MARKAST_COMn, the Devices dialog, built-in)."),
+                                  QStringLiteral("N"));
+    const QCommandLineOption device(QStringLiteral("device"),
+                                    QStringLiteral("Any serial device, used as given."),
+                                    QStringLiteral("PATH"));
+    const QCommandLineOption stallTime(
+        QStringLiteral("stall-time"),
+        QStringLiteral("How long the line may take no byte before the send fails (default 30)."),
+        QStringLiteral("SECONDS"), QStringLiteral("30"));
+    const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("No progress."));
+    const QCommandLineOption listPorts(
+        QStringLiteral("list-ports"),
+        QStringLiteral("List the serial devices and what COM1 to COM4 stand for now."));
+    parser.addOptions({port, device, stallTime, quiet, listPorts});
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The logo to send."));
+
+    if (!parser.parse(arguments)) {
+        error = parser.errorText();
+        return std::nullopt;
+    }
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
+
+    SendOptions options;
+    options.quiet = parser.isSet(quiet);
+    options.listPorts = parser.isSet(listPorts);
+    const QStringList files = parser.positionalArguments();
+    if (options.listPorts != files.isEmpty() || files.size() > 1) {
+        error = options.listPorts ? QStringLiteral("--list-ports takes no FILE")
+                                  : QStringLiteral("give exactly one FILE to send");
+        return std::nullopt;
+    }
+    options.file = files.value(0);
+    if (parser.isSet(port) && parser.isSet(device)) {
+        error = QStringLiteral("give --port or --device, not both");
+        return std::nullopt;
+    }
+    if (parser.isSet(port)) {
+        bool ok = false;
+        const int number = parser.value(port).toInt(&ok);
+        if (!ok || number < 1 || number > PortCount) {
+            error = QStringLiteral("--port takes 1 to 4, not \"%1\"").arg(parser.value(port));
+            return std::nullopt;
+        }
+        options.port = number;
+    }
+    options.device = parser.value(device);
+    if (parser.isSet(device) && options.device.trimmed().isEmpty()) {
+        error = QStringLiteral("--device needs a device");
+        return std::nullopt;
+    }
+    bool ok = false;
+    const double seconds = parser.value(stallTime).toDouble(&ok);
+    if (!ok || !std::isfinite(seconds) || seconds <= 0 || seconds > 24 * 3600) {
+        error = QStringLiteral("--stall-time takes seconds above 0, not \"%1\"")
+                    .arg(parser.value(stallTime));
+        return std::nullopt;
+    }
+    options.stallTime = std::chrono::milliseconds(std::llround(seconds * 1000));
+    return options;
+}
+
+} // namespace markast

@@ -1,0 +1,235 @@
+// markast-send: sends one logo file to the marker from a terminal or a script, with the
+// window's line settings and rules, and says in its exit status how it went.
+#include "Version.h"
+#include "platform/SettingsStore.h"
+#include "platform/SettingsText.h"
+#include "send/Interrupts.h"
+#include "send/SendOptions.h"
+#include "serial/ComDevices.h"
+#include "serial/MSComm.h"
+#include "serial/PortConfiguration.h"
+#include "transfer/LogoLoader.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <cstdio>
+#include <unistd.h>
+
+using namespace markast;
+
+namespace {
+
+// The exit statuses a script can act on.
+enum Exit {
+    Sent = 0,
+    LineFailed = 1, // the line refused a byte, stalled, or the device went away
+    CannotSend = 2, // a usage error, or a file that cannot be sent
+    PortClosed = 3, // the port could not be opened
+    Interrupted = 130,
+};
+
+constexpr int PortCount = 4;
+
+void say(const QString& line) {
+    std::fprintf(stderr, "%s\n", qUtf8Printable(line));
+}
+
+QString fileProblemText(const QString& path, LogoFileProblem problem, const QString& reason) {
+    switch (problem) {
+    case LogoFileProblem::None:
+        break;
+    case LogoFileProblem::Missing:
+        return QStringLiteral("%1 does not exist").arg(path);
+    case LogoFileProblem::NotAFile:
+        return QStringLiteral("%1 is not a file").arg(path);
+    case LogoFileProblem::TooLarge:
+        return QStringLiteral("%1 is 2 GiB or larger").arg(path);
+    case LogoFileProblem::Empty:
+        return QStringLiteral("%1 is empty").arg(path);
+    case LogoFileProblem::NoMemory:
+        return QStringLiteral("there is not enough memory for %1").arg(path);
+    case LogoFileProblem::Unreadable:
+        return QStringLiteral("%1 cannot be read: %2").arg(path, reason);
+    case LogoFileProblem::ChangedWhileRead:
+        return QStringLiteral("%1 changed size while it was read").arg(path);
+    }
+    return {};
+}
+
+// The port the window starts on: the highest one its saved settings check, else COM1.
+int portCheckedInSettings(SettingsStore& settings) {
+    int checked = 1;
+    for (int port = 1; port <= PortCount; ++port) {
+        const bool fallback = port == 1;
+        const QString text =
+            settings.read(QStringLiteral("Markast"), QStringLiteral("Settings"),
+                          QStringLiteral("Com%1").arg(port), textFromTruth(fallback));
+        if (truthFromText(text).value_or(fallback))
+            checked = port;
+    }
+    return checked;
+}
+
+void listPorts(SettingsStore& settings) {
+    std::printf("Serial devices the system reports:\n");
+    const QList<DetectedDevice> detected = detectedDevices();
+    for (const DetectedDevice& device : detected)
+        std::printf("  %s\n", qUtf8Printable(device.label));
+    if (detected.isEmpty())
+        std::printf("  none\n");
+    std::printf("COM ports:\n");
+    const ComDevices devices(settings);
+    for (int port = 1; port <= PortCount; ++port) {
+        const std::optional<QString> environment = environmentDevice(port);
+        const QString device = devices.deviceFor(port);
+        const QString source = environment                     ? environmentVariable(port)
+                               : device != builtInDevice(port) ? QStringLiteral("Devices dialog")
+                                                               : QStringLiteral("built-in");
+        std::printf("  COM%d  %s  (%s; %s)\n", port, qUtf8Printable(device), qUtf8Printable(source),
+                    qUtf8Printable(deviceStateText(port, device, environment.has_value())));
+    }
+}
+
+QString amountText(double bytes) {
+    if (bytes >= 1e6)
+        return QStringLiteral("%1 MB").arg(bytes / 1e6, 0, 'f', 1);
+    if (bytes >= 1e3)
+        return QStringLiteral("%1 kB").arg(bytes / 1e3, 0, 'f', 1);
+    return QStringLiteral("%1 B").arg(bytes, 0, 'f', 0);
+}
+
+// One line on a terminal, rewritten in place at most ten times a second.
+class ProgressLine {
+public:
+    ProgressLine(qint64 total, bool shown) : total_(total), shown_(shown) { clock_.start(); }
+
+    void show(qint64 sent) {
+        if (!shown_ || (lastShown_ >= 0 && clock_.elapsed() - lastShown_ < 100))
+            return;
+        lastShown_ = clock_.elapsed();
+        const double seconds = std::max(clock_.elapsed(), qint64(1)) / 1000.0;
+        const double rate = sent / seconds;
+        const qint64 left = rate > 0 ? qint64((total_ - sent) / rate) : 0;
+        std::fprintf(stderr, "\r%lld of %lld bytes  %3lld%%  %s/s  %lld:%02lld left\033[K",
+                     static_cast<long long>(sent), static_cast<long long>(total_),
+                     static_cast<long long>(total_ ? 100 * sent / total_ : 100),
+                     qUtf8Printable(amountText(rate)), static_cast<long long>(left / 60),
+                     static_cast<long long>(left % 60));
+        std::fflush(stderr);
+    }
+
+    void finish(qint64 sent) {
+        if (!shown_)
+            return;
+        lastShown_ = -1;
+        show(sent);
+        std::fprintf(stderr, "\n");
+    }
+
+    double seconds() const { return clock_.elapsed() / 1000.0; }
+
+private:
+    qint64 total_;
+    bool shown_;
+    QElapsedTimer clock_;
+    qint64 lastShown_ = -1;
+};
+
+// Sends the logo's bytes and waits until they have left the driver. Between slices of the
+// wait it shows the progress, and it stops at once on Ctrl-C or SIGTERM: what is pending here
+// and in the driver is discarded and the port closed.
+Exit sendLogo(MSComm& comm, const LogoBuffer& logo, const QString& device, bool quiet,
+              const Interrupts& interrupts) {
+    ProgressLine progress(logo.LogoLength, !quiet && ::isatty(STDERR_FILENO));
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    comm.setWaitHook([&] {
+        if (sinceEvents.elapsed() < 20)
+            return;
+        sinceEvents.restart();
+        QCoreApplication::processEvents();
+        progress.show(comm.bytesSent());
+        if (interrupts.happened()) {
+            (void)comm.setOutBufferCount(0);
+            (void)comm.setPortOpen(false);
+        }
+    });
+    const QByteArrayView bytes = QByteArrayView(logo.LogoData).sliced(1);
+    const bool sent = comm.output(bytes) && comm.drain();
+    QCoreApplication::processEvents();
+    progress.finish(comm.bytesSent());
+    const QString count = QStringLiteral("%1 of %2 bytes").arg(comm.bytesSent()).arg(bytes.size());
+    if (interrupts.happened()) {
+        say(QStringLiteral("Interrupted: %1 sent to %2").arg(count, device));
+        return Interrupted;
+    }
+    if (!sent) {
+        say(QStringLiteral("The line took no more bytes: %1. %2 sent")
+                .arg(comm.lastError().text(), count));
+        return LineFailed;
+    }
+    say(QStringLiteral("Sent %1 bytes to %2 in %3 s")
+            .arg(bytes.size())
+            .arg(device)
+            .arg(progress.seconds(), 0, 'f', 2));
+    return Sent;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("markast-send"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MARKAST_VERSION));
+    // Every failure is told once, in the final line.
+    QLoggingCategory::setFilterRules(QStringLiteral("markast.serial.warning=false"));
+
+    QCommandLineParser parser;
+    QString error;
+    const std::optional<SendOptions> options = parseSendOptions(parser, app.arguments(), error);
+    if (!options) {
+        say(QStringLiteral("markast-send: %1\n\n%2").arg(error, parser.helpText()));
+        return CannotSend;
+    }
+    // The window's settings are read, never written.
+    NativeSettingsStore settings;
+    if (options->listPorts) {
+        listPorts(settings);
+        return Sent;
+    }
+
+    const Interrupts interrupts;
+    // The whole file is read before the port is touched.
+    LogoBuffer logo;
+    QString reason;
+    const LogoFileProblem problem = readLogoFile(options->file, logo, reason);
+    if (problem != LogoFileProblem::None) {
+        say(QStringLiteral("Not sent: %1").arg(fileProblemText(options->file, problem, reason)));
+        return CannotSend;
+    }
+    QCoreApplication::processEvents();
+    if (interrupts.happened()) {
+        say(QStringLiteral("Interrupted: 0 of %1 bytes sent").arg(logo.LogoLength));
+        return Interrupted;
+    }
+
+    const int port = options->port.value_or(portCheckedInSettings(settings));
+    // A relative path is taken from here; a bare name such as ttyUSB0 is Qt's, in /dev.
+    const QString device = options->device.isEmpty() ? ComDevices(settings).deviceFor(port)
+                           : options->device.contains(u'/')
+                               ? QFileInfo(options->device).absoluteFilePath()
+                               : options->device;
+    MSComm comm([&device](int) { return device; });
+    comm.setStallTime(options->stallTime);
+    if (!configurePort(comm, port, QString(), SequenceForm::StartUp)) {
+        say(QStringLiteral("Not sent: %1 could not be opened: %2. 0 of %3 bytes sent")
+                .arg(device, comm.lastError().reason)
+                .arg(logo.LogoLength));
+        return PortClosed;
+    }
+    return sendLogo(comm, logo, device, options->quiet, interrupts);
+}
