@@ -7,6 +7,7 @@
 #include "app/StatusBar.h"
 #include "app/WindowPlacement.h"
 #include "app/frmDevices.h"
+#include "app/frmPreview.h"
 #include "platform/FileDialog.h"
 #include "platform/FitText.h"
 #include "platform/MessageBoxes.h"
@@ -22,6 +23,7 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -104,6 +106,8 @@ void frmMain::createMenus() {
     mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
     mnuActions = menuBar()->addMenu(QStringLiteral("&Actions"));
     mnuDownload = mnuActions->addAction(QStringLiteral("&Download Logo"));
+    // Ours, after Download: enabled exactly when Download is (setDownloadEnabled).
+    mnuPreview = mnuActions->addAction(QStringLiteral("&Preview Logo..."));
     mnuSettings = menuBar()->addMenu(QStringLiteral("&Settings"));
     mnuComPorts = mnuSettings->addMenu(QStringLiteral("&Com Ports"));
     for (int port = 1; port <= PortCount; ++port) {
@@ -130,6 +134,7 @@ void frmMain::createMenus() {
     wire(mnuDownload, &frmMain::mnuDownload_Click);
     wire(mnuHelpAbout, &frmMain::mnuHelpAbout_Click);
     wire(mnuDevices, &frmMain::mnuDevices_Click);
+    wire(mnuPreview, &frmMain::mnuPreview_Click);
 }
 
 void frmMain::createControls() {
@@ -224,7 +229,7 @@ void frmMain::Form_Load() {
     sbStatusBar->setSimpleText(QStringLiteral("Waiting for command"));
     setFileText(QStringLiteral("No File Selected"));
     addToolbarButtons();
-    mnuDownload->setEnabled(false);
+    setDownloadEnabled(false);
 
     int startUpPort = checkedPort(*this);
     if (startUpPort == 0) {
@@ -391,6 +396,15 @@ void frmMain::mnuDevices_Click() {
         SetComPort(); // the checked port moves to its new device at once
 }
 
+void frmMain::mnuPreview_Click() {
+    if (!preview_)
+        preview_ = new frmPreview(this);
+    preview_->show();
+    showLogoInPreview();
+    preview_->raise();
+    preview_->activateWindow();
+}
+
 void frmMain::mnuHelpAbout_Click() {
     frmAbout about(this, {services_.registry, services_.processes, services_.messages});
     about.exec();
@@ -456,9 +470,24 @@ void frmMain::setHelpText(const QString& text) {
     fitFontToLabel(*lblHelp);
 }
 
+// The one place Download is enabled or disabled; Preview follows it.
 void frmMain::setDownloadEnabled(bool enabled) {
     btnDownload->setEnabled(enabled);
     mnuDownload->setEnabled(enabled);
+    mnuPreview->setEnabled(enabled);
+    showLogoInPreview();
+}
+
+// An open preview shows the logo that Download would send, or that there is none.
+void frmMain::showLogoInPreview() {
+    if (!preview_ || !preview_->isVisible())
+        return;
+    if (!mnuDownload->isEnabled()) {
+        preview_->showNoLogo();
+        return;
+    }
+    const QByteArrayView bytes(logo.LogoData.data() + 1, logo.LogoLength);
+    preview_->showLogo(QFileInfo(Label1->path()).fileName(), bytes);
 }
 
 void frmMain::enableOpen() {

@@ -7,6 +7,7 @@
 #include "transfer/TransferView.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
@@ -16,6 +17,7 @@ class QLabel;
 namespace markast {
 
 class PathLabel;
+class frmPreview;
 class ProgressBar;
 class StatusBar;
 
@@ -38,6 +40,7 @@ public:
     void mnuDownload_Click();
     void mniCom_Click(int port);
     void mnuDevices_Click();
+    void mnuPreview_Click();
     void mnuHelpAbout_Click();
     void tbToolBar_ButtonClick(const ToolbarButton& Button);
 
@@ -50,6 +53,7 @@ public:
     QAction* mnuFileExit;
     QMenu* mnuActions;
     QAction* mnuDownload;
+    QAction* mnuPreview;
     QMenu* mnuSettings;
     QMenu* mnuComPorts;
     QAction* mniCom1;
@@ -125,8 +129,10 @@ private:
 
     QAction* portItem(int port) const;
     void showPortDevices();
+    void showLogoInPreview();
 
     FormServices services_;
+    QPointer<frmPreview> preview_;
     std::array<QAction*, PortCount> portItems_{};
     Phase phase_ = Phase::Idle;
     bool closePending_ = false;

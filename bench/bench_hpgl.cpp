@@ -1,0 +1,82 @@
+// How fast the preview reads and draws a large logo: 10 MB of HP-GL (lines, polygons as
+// plotutils writes them, circles and arcs) parsed into a display list, and that list drawn on
+// a 1000 x 800 sheet. Medians of a few runs. Run: build/bench/bench_hpgl
+#include "hpgl/HpglPainter.h"
+#include "hpgl/HpglReader.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace markast::hpgl;
+
+namespace {
+
+constexpr int Runs = 3;
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+QByteArray logoOfAbout(qsizetype size) {
+    QRandomGenerator random(7);
+    const auto at = [&] {
+        return random.bounded(20000);
+    };
+    QByteArray hpgl = "IN;IP0,0,8128,8128;SC0,20000,0,20000;SP1;";
+    while (hpgl.size() < size) {
+        hpgl += QStringLiteral("PU%1,%2;PD%3,%4,%5,%6;PA%7,%8;PM0;PD;PA%9,%10;PU;PM2;EP;")
+                    .arg(at())
+                    .arg(at())
+                    .arg(at())
+                    .arg(at())
+                    .arg(at())
+                    .arg(at())
+                    .arg(at())
+                    .arg(at())
+                    .arg(at())
+                    .arg(at())
+                    .toLatin1();
+        if (random.bounded(20) == 0)
+            hpgl +=
+                QStringLiteral("CI%1;AA%2,%3,90;PU;").arg(at() / 20).arg(at()).arg(at()).toLatin1();
+    }
+    return hpgl;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QByteArray hpgl = logoOfAbout(10'000'000);
+    std::vector<double> parse;
+    std::vector<double> draw;
+    qsizetype strokes = 0;
+    for (int run = 0; run < Runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        const DisplayList list = readHpgl(hpgl);
+        parse.push_back(timer.nsecsElapsed() / 1e9);
+        strokes = list.markCount();
+        QImage sheet(1000, 800, QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        QPainter painter(&sheet);
+        DisplayListPainter drawing(list, QRectF(sheet.rect()), false);
+        timer.restart();
+        while (!drawing.paintSome(painter, QDeadlineTimer(std::chrono::milliseconds(15)))) {
+        }
+        draw.push_back(timer.nsecsElapsed() / 1e9);
+    }
+    std::printf("parse %.1f MB of HP-GL (%lld strokes): %.2f s, %.1f MB/s; draw it on 1000 x 800: "
+                "%.2f s, in slices of 15 ms (medians of %d)\n",
+                hpgl.size() / 1e6, static_cast<long long>(strokes), median(parse),
+                hpgl.size() / 1e6 / median(parse), median(draw), Runs);
+    return 0;
+}

@@ -1,0 +1,114 @@
+#include "hpgl/HpglPainter.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace markast::hpgl {
+
+namespace {
+
+// Every this many items the deadline is looked at.
+constexpr std::size_t ItemsBetweenLooks = 256;
+constexpr std::size_t SmoothUpTo = 20000;
+
+QTransform fitting(const QRectF& extent, const QRectF& area) {
+    // A logo of one point or one line still gets a scale.
+    const double width = std::max(extent.width(), 1.0);
+    const double height = std::max(extent.height(), 1.0);
+    const double scale = std::min(area.width() / width, area.height() / height);
+    // Centred, with y turned so that it grows upwards.
+    const QPointF middle = extent.center();
+    QTransform map;
+    map.translate(area.center().x(), area.center().y());
+    map.scale(scale, -scale);
+    map.translate(-middle.x(), -middle.y());
+    return map;
+}
+
+QString counted(const std::map<QString, int>& mnemonics) {
+    QStringList parts;
+    for (const auto& [mnemonic, count] : mnemonics)
+        parts.append(QStringLiteral("%1 \u00d7%2").arg(mnemonic).arg(count));
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+DisplayListPainter::DisplayListPainter(const DisplayList& list, const QRectF& area, bool showMoves)
+    : list_(list), showMoves_(showMoves),
+      toArea_(fitting(showMoves ? list.extentWithMoves : list.extent, area)) {}
+
+bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
+    // Smooth lines cost many times plain ones; a large logo is drawn plain, to be seen soon.
+    painter.setRenderHint(QPainter::Antialiasing, list_.strokes.size() < SmoothUpTo);
+    while (nextStroke_ < list_.strokes.size()) {
+        paintStroke(painter, list_.strokes[nextStroke_++]);
+        if (nextStroke_ % ItemsBetweenLooks == 0 && deadline.hasExpired())
+            return false;
+    }
+    while (nextLabel_ < list_.labels.size()) {
+        paintLabel(painter, list_.labels[nextLabel_++]);
+        if (nextLabel_ % ItemsBetweenLooks == 0 && deadline.hasExpired())
+            return false;
+    }
+    return true;
+}
+
+void DisplayListPainter::paintStroke(QPainter& painter, const Stroke& stroke) const {
+    if (!stroke.marks && !showMoves_)
+        return;
+    QPolygonF line = toArea_.map(QPolygonF(stroke.points));
+    if (!stroke.marks) {
+        painter.setPen(QPen(QColor(70, 110, 200), 0, Qt::DashLine));
+        painter.drawPolyline(line);
+        return;
+    }
+    painter.setPen(QPen(Qt::black, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (stroke.filled) {
+        painter.setBrush(Qt::black);
+        painter.drawPolygon(line);
+        painter.setBrush(Qt::NoBrush);
+    } else if (line.size() == 1) {
+        painter.drawPoint(line.front()); // a dot the pen made without moving
+    } else {
+        painter.drawPolyline(line);
+    }
+}
+
+void DisplayListPainter::paintLabel(QPainter& painter, const Label& label) const {
+    const QRectF box = toArea_.mapRect(QRectF(label.at, QSizeF(label.width, label.height)));
+    QFont font = painter.font();
+    font.setPixelSize(std::max(1, int(box.height())));
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignBottom | Qt::TextDontClip, label.text);
+}
+
+QString sizeText(const DisplayList& list) {
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QRectF& extent = list.extent;
+    const qsizetype strokes = list.markCount();
+    return QStringLiteral("Size: %1 \u00d7 %2 mm (%3 \u00d7 %4 plotter units) \u00b7 %5 %6")
+        .arg(english.toString(extent.width() * MillimetresPerUnit, 'f', 1),
+             english.toString(extent.height() * MillimetresPerUnit, 'f', 1),
+             english.toString(qlonglong(std::llround(extent.width()))),
+             english.toString(qlonglong(std::llround(extent.height()))),
+             english.toString(qlonglong(strokes)),
+             strokes == 1 ? QStringLiteral("stroke") : QStringLiteral("strokes"));
+}
+
+QString notesText(const DisplayList& list, qsizetype byteCount) {
+    if (!list.hasDrawing())
+        return QStringLiteral("%1 bytes, with no HPGL drawing in them")
+            .arg(QLocale(QLocale::English, QLocale::UnitedStates).toString(qlonglong(byteCount)));
+    QStringList notes;
+    if (!list.notDrawn.empty())
+        notes.append(QStringLiteral("Not drawn: ") + counted(list.notDrawn));
+    if (!list.approximate.empty())
+        notes.append(QStringLiteral("Drawn approximately: ") + counted(list.approximate));
+    return notes.isEmpty() ? QStringLiteral("Everything in the file was drawn")
+                           : notes.join(QStringLiteral("; "));
+}
+
+} // namespace markast::hpgl

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "hpgl/HpglReader.h"
+
+#include <QDeadlineTimer>
+#include <QTransform>
+
+class QPainter;
+
+namespace markast::hpgl {
+
+// Draws a display list into an area, scaled to fit with its aspect kept, the HP-GL origin at
+// the bottom left and y growing upwards. Pen-down marks are solid lines (fills filled), and
+// pen-up moves, where shown, thin dashed ones. A large list is drawn a part at a time, so that
+// a window can stay responsive in between.
+class DisplayListPainter {
+public:
+    DisplayListPainter(const DisplayList& list, const QRectF& area, bool showMoves);
+
+    // Draws the next part, until deadline; true once everything is drawn.
+    bool paintSome(QPainter& painter, QDeadlineTimer deadline);
+
+    // Plotter units to the area's coordinates.
+    const QTransform& transform() const { return toArea_; }
+
+private:
+    void paintStroke(QPainter& painter, const Stroke& stroke) const;
+    void paintLabel(QPainter& painter, const Label& label) const;
+
+    const DisplayList& list_;
+    bool showMoves_;
+    QTransform toArea_;
+    std::size_t nextStroke_ = 0;
+    std::size_t nextLabel_ = 0;
+};
+
+// "Size: 42.3 × 12.1 mm (1,692 × 484 plotter units) · 318 strokes", of what the pen marks.
+QString sizeText(const DisplayList& list);
+// What was not drawn, or drawn only approximately; "Everything in the file was drawn"; or,
+// for a file with no drawing in it, its byte count.
+QString notesText(const DisplayList& list, qsizetype byteCount);
+
+} // namespace markast::hpgl

@@ -1,0 +1,135 @@
+// Reading HP-GL: the size of what the pen marks, the strokes, and what was not drawn.
+#include "hpgl/HpglPainter.h"
+#include "hpgl/HpglReader.h"
+#include "support/TestData.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace markast::hpgl;
+using namespace markast::test;
+
+class TestHpglReader : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sizeStrokesAndNotes_data() {
+        QTest::addColumn<QByteArray>("hpgl");
+        QTest::addColumn<QSizeF>("size"); // plotter units
+        QTest::addColumn<int>("strokes");
+        QTest::addColumn<QString>("notes");
+        const QString all = "Everything in the file was drawn";
+        QTest::newRow("lines") << QByteArray("IN;PU0,0;PD100,0,100,50;PU;") << QSizeF(100, 50) << 1
+                               << all;
+        QTest::newRow("small letters, no terminators")
+            << QByteArray("in;pu0,0pd100 0 100 50pu") << QSizeF(100, 50) << 1 << all;
+        QTest::newRow("newlines end instructions")
+            << QByteArray("IN\nPU0,0\nPD100,0\nPU\n") << QSizeF(100, 0) << 1 << all;
+        QTest::newRow("relative") << QByteArray("IN;PU10,10;PR;PD40,0,0,30;") << QSizeF(40, 30) << 1
+                                  << all;
+        QTest::newRow("pen-up moves do not count")
+            << QByteArray("IN;PU-500,-500;PU0,0;PD10,10;PU900,900;") << QSizeF(10, 10) << 1 << all;
+        QTest::newRow("a dot") << QByteArray("IN;PU5,5;PD;PU;") << QSizeF(0, 0) << 1 << all;
+        QTest::newRow("IP and SC") << QByteArray("IN;IP0,0,8128,8128;SC0,10000,0,10000;"
+                                                 "PU2000,2000;PD8000,8000;")
+                                   << QSizeF(4876.8, 4876.8) << 1 << all;
+        QTest::newRow("SC isotropic")
+            << QByteArray("IN;IP0,0,2000,1000;SC0,10,0,10,1;PU0,0;PD10,10;") << QSizeF(1000, 1000)
+            << 1 << all;
+        QTest::newRow("SC point factor")
+            << QByteArray("IN;SC0,2,0,3,2;PU0,0;PD10,10;") << QSizeF(20, 30) << 1 << all;
+        QTest::newRow("circle") << QByteArray("IN;PU100,100;CI50;") << QSizeF(100, 100) << 1 << all;
+        QTest::newRow("arc") << QByteArray("IN;PU100,0;PD;AA0,0,90;") << QSizeF(100, 100) << 1
+                             << all;
+        QTest::newRow("edge rectangle")
+            << QByteArray("IN;PU10,10;EA60,40;") << QSizeF(50, 30) << 1 << all;
+        QTest::newRow("filled rectangle")
+            << QByteArray("IN;PU0,0;RR20,10;") << QSizeF(20, 10) << 1 << all;
+        QTest::newRow("wedge") << QByteArray("IN;PU0,0;EW100,0,90;") << QSizeF(100, 100) << 1
+                               << all;
+        QTest::newRow("polygon edged")
+            << QByteArray("IN;PU0,0;PM0;PD50,0,50,50;PU;PM2;EP;") << QSizeF(50, 50) << 1 << all;
+        QTest::newRow("polygon never edged")
+            << QByteArray("IN;PU0,0;PM0;PD50,0,50,50;PM2;") << QSizeF(0, 0) << 0
+            << "30 bytes, with no HPGL drawing";
+        QTest::newRow("encoded polyline") << QByteArray("IN;PE<=\xbf\xbfG\xc2"
+                                                        "c\xc0;")
+                                          << QSizeF(100, 50) << 1 << all;
+        QTest::newRow("label") << QByteArray("IN;SI0.2,0.3;PU0,0;LBABC\x03;") << QSizeF(360, 120)
+                               << 0 << "Drawn approximately: LB \u00d71";
+        QTest::newRow("instructions not drawn")
+            << QByteArray("IN;PU0,0;PD10,10;XT;RO90;XT;") << QSizeF(10, 10) << 1
+            << "Not drawn: RO \u00d71, XT \u00d72";
+        QTest::newRow("device escapes")
+            << QByteArray("\x1b.(\x1b.I81;;17:IN;PU0,0;PD7,7;\x1b.)") << QSizeF(7, 7) << 1 << all;
+        QTest::newRow("every byte value") << allByteValues() << QSizeF(0, 0) << 0 << "256 bytes";
+        QTest::newRow("a 10-million-digit number")
+            << "IN;PU0,0;PD" + QByteArray(10'000'000, '7') + ",5;PD10,10;" << QSizeF(10, 10) << 1
+            << "Not drawn: PD \u00d71";
+        QTest::newRow("an arc larger than any plotter")
+            << QByteArray("IN;PU0,0;PD;AA999999999999,0,90;PU;") << QSizeF(0, 0) << 1
+            << "Not drawn: AA \u00d71";
+        QTest::newRow("cut short")
+            << QByteArray("IN;PU0,0;PD10,10;PD20") << QSizeF(10, 10) << 1 << all;
+    }
+
+    void sizeStrokesAndNotes() {
+        QFETCH(QByteArray, hpgl);
+        QFETCH(QSizeF, size);
+        QFETCH(int, strokes);
+        QFETCH(QString, notes);
+        const DisplayList list = readHpgl(hpgl);
+        QVERIFY2(std::abs(list.extent.width() - size.width()) < 0.5 &&
+                     std::abs(list.extent.height() - size.height()) < 0.5,
+                 qPrintable(
+                     QStringLiteral("%1 x %2").arg(list.extent.width()).arg(list.extent.height())));
+        QCOMPARE(list.markCount(), strokes);
+        QVERIFY2(notesText(list, hpgl.size()).startsWith(notes),
+                 qPrintable(notesText(list, hpgl.size())));
+    }
+
+    // graph puts its plotting box, 0.6 of an 8-inch square by default, at the data's limits.
+    void plotutilsFiguresKeepTheirSize_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QSizeF>("millimetres");
+        const QStringList zigzag = {"-x", "0", "3", "-y", "-1", "1", "-g", "0"};
+        QTest::newRow("the whole box") << zigzag << QSizeF(121.92, 121.92);
+        QTest::newRow("half wide, three tenths high")
+            << zigzag + QStringList{"-w", "0.5", "-h", "0.3"} << QSizeF(101.6, 60.96);
+    }
+
+    void plotutilsFiguresKeepTheirSize() {
+        QFETCH(QStringList, options);
+        QFETCH(QSizeF, millimetres);
+        if (QStandardPaths::findExecutable("graph").isEmpty())
+            QSKIP("GNU plotutils' graph is not installed (apt install plotutils)");
+        QProcess graph;
+        graph.start("graph", QStringList{"-T", "hpgl"} + options);
+        graph.write("0 0\n1 1\n2 -1\n3 0\n");
+        graph.closeWriteChannel();
+        QVERIFY(graph.waitForFinished(10000));
+        const DisplayList list = readHpgl(graph.readAllStandardOutput());
+        QCOMPARE(qRound(list.extent.width() * MillimetresPerUnit * 10),
+                 qRound(millimetres.width() * 10));
+        QCOMPARE(qRound(list.extent.height() * MillimetresPerUnit * 10),
+                 qRound(millimetres.height() * 10));
+        QCOMPARE(notesText(list, 0), QStringLiteral("Everything in the file was drawn"));
+    }
+
+    // plotutils draws every line as a polygon's edge; closing it would add a line.
+    void anEdgedPolygonEndsWhereThePenEnded() {
+        const DisplayList list = readHpgl("IN;PU0,0;PM0;PD50,0,50,50;PU;PM2;EP;");
+        QCOMPARE(list.strokes.back().points, QList<QPointF>({{0, 0}, {50, 0}, {50, 50}}));
+    }
+
+    void theSizeLineReadsInMillimetres() {
+        const DisplayList list = readHpgl("IN;PU0,0;PD1692,0,1692,484;PU;PD;PU;");
+        QCOMPARE(sizeText(list),
+                 QStringLiteral("Size: 42.3 \u00d7 12.1 mm (1,692 \u00d7 484 plotter units) "
+                                "\u00b7 2 strokes"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHpglReader)
+#include "tst_hpglreader.moc"
