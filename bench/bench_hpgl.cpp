@@ -1,6 +1,7 @@
 // How fast the preview reads and draws a large logo: 10 MB of HP-GL (lines, polygons as
 // plotutils writes them, circles and arcs) parsed into a display list, and that list drawn on
 // a 1000 x 800 sheet. Medians of a few runs. Run: build/bench/bench_hpgl
+#include "Median.h"
 #include "hpgl/HpglPainter.h"
 #include "hpgl/HpglReader.h"
 
@@ -14,15 +15,9 @@
 #include <cstdio>
 
 using namespace markast::hpgl;
+using namespace markast::bench;
 
 namespace {
-
-constexpr int Runs = 3;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 QByteArray logoOfAbout(qsizetype size) {
     QRandomGenerator random(7);

@@ -1,6 +1,7 @@
 // markast-send against cat, writing the same 64 MiB to the same kind of socat pair in the same
 // run: throughput of each, their ratio, and markast-send's processor time per MiB. Each figure
 // is the median of a few runs. Run: build/bench/bench_send
+#include "Median.h"
 #include "support/Pty.h"
 #include "support/TestData.h"
 
@@ -15,16 +16,11 @@
 
 using namespace markast::test;
 using namespace std::chrono_literals;
+using namespace markast::bench;
 
 namespace {
 
-constexpr int Runs = 3;
 constexpr qint64 Size = 64ll << 20;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double childCpuSeconds() {
     rusage usage{};

@@ -2,6 +2,7 @@
 // Each figure is the median of a few runs. Run: build/bench/bench_transfer [section...]
 // with sections load, send, throttled, memory, settle (all by default, each in a process of
 // its own).
+#include "Median.h"
 #include "support/WindowRig.h"
 
 #include <QApplication>
@@ -17,15 +18,9 @@
 using namespace markast;
 using namespace markast::test;
 using namespace std::chrono_literals;
+using namespace markast::bench;
 
 namespace {
-
-constexpr int Runs = 3;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 QString makeFile(const QTemporaryDir& dir, const QString& name, qint64 size) {
     const QString path = dir.filePath(name);

@@ -29,7 +29,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
-#include <QWindow>
 
 namespace markast {
 
