@@ -98,7 +98,6 @@ bool MSComm::setRTSEnable(bool enable) {
     rtsEnable_ = enable;
     if (port_.isOpen())
         applyModemLines();
-    sent_ = 0;
     return true;
 }
 
