@@ -278,12 +278,8 @@ void frmMain::applyStoredGeometry() {
 }
 
 void frmMain::applyStoredPortMarks() {
-    for (int port = 1; port <= PortCount; ++port) {
-        const bool fallback = port == 1;
-        const QString text =
-            services_.settings.read(AppName, Section, portKey(port), textFromTruth(fallback));
-        setPortChecked(port, truthFromText(text).value_or(fallback));
-    }
+    for (int port = 1; port <= PortCount; ++port)
+        setPortChecked(port, storedPortMark(services_.settings, port));
 }
 
 void frmMain::addToolbarButtons() {

@@ -1,14 +1,12 @@
 #include "send/SendOptions.h"
 
+#include "serial/PortSelection.h"
+
 #include <QCommandLineParser>
 
 #include <cmath>
 
 namespace markast {
-
-namespace {
-constexpr int PortCount = 4;
-}
 
 std::optional<SendOptions> parseSendOptions(QCommandLineParser& parser,
                                             const QStringList& arguments, QString& error) {
@@ -61,7 +59,7 @@ std::optional<SendOptions> parseSendOptions(QCommandLineParser& parser,
     if (parser.isSet(port)) {
         bool ok = false;
         const int number = parser.value(port).toInt(&ok);
-        if (!ok || number < 1 || number > PortCount) {
+        if (!ok || number < 1 || number > PortMenu::PortCount) {
             error = QStringLiteral("--port takes 1 to 4, not \"%1\"").arg(parser.value(port));
             return std::nullopt;
         }

@@ -2,12 +2,12 @@
 // window's line settings and rules, and says in its exit status how it went.
 #include "Version.h"
 #include "platform/SettingsStore.h"
-#include "platform/SettingsText.h"
 #include "send/Interrupts.h"
 #include "send/SendOptions.h"
 #include "serial/ComDevices.h"
 #include "serial/MSComm.h"
 #include "serial/PortConfiguration.h"
+#include "serial/PortSelection.h"
 #include "transfer/LogoLoader.h"
 
 #include <QCommandLineParser>
@@ -31,8 +31,6 @@ enum Exit {
     PortClosed = 3, // the port could not be opened
     Interrupted = 130,
 };
-
-constexpr int PortCount = 4;
 
 void say(const QString& line) {
     std::fprintf(stderr, "%s\n", qUtf8Printable(line));
@@ -63,12 +61,8 @@ QString fileProblemText(const QString& path, LogoFileProblem problem, const QStr
 // The port the window starts on: the highest one its saved settings check, else COM1.
 int portCheckedInSettings(SettingsStore& settings) {
     int checked = 1;
-    for (int port = 1; port <= PortCount; ++port) {
-        const bool fallback = port == 1;
-        const QString text =
-            settings.read(QStringLiteral("Markast"), QStringLiteral("Settings"),
-                          QStringLiteral("Com%1").arg(port), textFromTruth(fallback));
-        if (truthFromText(text).value_or(fallback))
+    for (int port = 1; port <= PortMenu::PortCount; ++port) {
+        if (storedPortMark(settings, port))
             checked = port;
     }
     return checked;
@@ -83,7 +77,7 @@ void listPorts(SettingsStore& settings) {
         std::printf("  none\n");
     std::printf("COM ports:\n");
     const ComDevices devices(settings);
-    for (int port = 1; port <= PortCount; ++port) {
+    for (int port = 1; port <= PortMenu::PortCount; ++port) {
         const std::optional<QString> environment = environmentDevice(port);
         const QString device = devices.deviceFor(port);
         const QString source = environment                     ? environmentVariable(port)

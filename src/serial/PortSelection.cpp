@@ -1,6 +1,8 @@
 #include "serial/PortSelection.h"
 
 #include "platform/MessageBoxes.h"
+#include "platform/SettingsStore.h"
+#include "platform/SettingsText.h"
 #include "serial/PortConfiguration.h"
 #include "serial/SerialControl.h"
 
@@ -19,6 +21,13 @@ int checkedPort(const PortMenu& menu) {
             port = n;
     }
     return port;
+}
+
+bool storedPortMark(SettingsStore& settings, int port) {
+    const bool fallback = port == 1;
+    const QString text = settings.read(QStringLiteral("Markast"), QStringLiteral("Settings"),
+                                       QStringLiteral("Com%1").arg(port), textFromTruth(fallback));
+    return truthFromText(text).value_or(fallback);
 }
 
 void checkOnly(PortMenu& menu, int port) {

@@ -6,6 +6,7 @@ namespace markast {
 
 class MessageBoxes;
 class SerialControl;
+class SettingsStore;
 struct SerialError;
 
 // The Com Ports menu as port selection sees it: one item per port, numbered from 1.
@@ -23,6 +24,10 @@ public:
 
 // The port the menu marks: the highest-numbered checked item, or 0 when none is.
 int checkedPort(const PortMenu& menu);
+
+// The check mark the settings keep for COMn: key "ComN" of group "Settings"; when it is absent
+// or reads as no truth value, COM1 is checked and the others are not.
+bool storedPortMark(SettingsStore& settings, int port);
 
 // Checks item port and clears the others, in item order.
 void checkOnly(PortMenu& menu, int port);
