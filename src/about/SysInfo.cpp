@@ -46,7 +46,7 @@ void StartSysInfo(Registry& registry, ProcessStarter& processes, MessageBoxes& m
     } catch (const std::exception&) {
         // falls through to the message, like every other failure here
     }
-    messages.show(SysInfoUnavailableText, QStringLiteral("Markast"), MessageBoxes::Icon::None);
+    messages.show(SysInfoUnavailableText, ApplicationTitle, MessageBoxes::Icon::None);
 }
 
 } // namespace markast

@@ -5,12 +5,14 @@ namespace markast {
 class Clock;
 class FileDialog;
 class MessageBoxes;
+class PortSelection;
 class ProcessStarter;
 class Registry;
 class SerialControl;
 class SettingsStore;
 
-// The platform services a main window works through; tests hand in their own.
+// The platform services a main window works through, and the program-wide port selection;
+// tests hand in their own.
 struct FormServices {
     SettingsStore& settings;
     MessageBoxes& messages;
@@ -19,6 +21,7 @@ struct FormServices {
     SerialControl& serial;
     Registry& registry;
     ProcessStarter& processes;
+    PortSelection& ports;
 };
 
 } // namespace markast

@@ -4,11 +4,12 @@
 
 namespace markast::Module1 {
 
-void Main(FormServices services) {
-    MainForm = new frmMain(services);
+std::unique_ptr<frmMain> Main(FormServices services) {
+    auto MainForm = std::make_unique<frmMain>(services);
     MainForm->Form_Load();
     MainForm->show();
     MainForm->reportStartUpProblems();
+    return MainForm;
 }
 
 } // namespace markast::Module1

@@ -1,5 +1,10 @@
 #include "app/WindowPlacement.h"
 
+#include "platform/Twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <algorithm>
 #include <cmath>
 
@@ -41,6 +46,26 @@ QRect usableGeometry(const QRectF& stored, const QRect& fallback, const Desktop&
             return placed;
     }
     return {fallback.topLeft(), size};
+}
+
+QRect usableGeometryOnThisDesktop(const WindowTwips& stored, double dpi, int titleBarHeight) {
+    const auto exact = [dpi](double twips) {
+        return twips * dpi / TwipsPerInch;
+    };
+    const auto px = [dpi](double twips) {
+        return twipsToPixels(twips, dpi);
+    };
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    Desktop desktop{{}, primary->virtualGeometry()};
+    for (const QScreen* screen : QGuiApplication::screens())
+        desktop.screens.append(screen->availableGeometry());
+    const WindowTwips defaults;
+    const QRect fallback(primary->geometry().topLeft() +
+                             QPoint(px(defaults.left), px(defaults.top)),
+                         QSize(px(defaults.width), px(defaults.height)));
+    return usableGeometry(
+        QRectF(exact(stored.left), exact(stored.top), exact(stored.width), exact(stored.height)),
+        fallback, desktop, titleBarHeight);
 }
 
 } // namespace markast

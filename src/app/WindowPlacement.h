@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Settings.h"
+
 #include <QList>
 #include <QRect>
 
@@ -17,5 +19,9 @@ struct Desktop {
 // takes fallback's place. Whatever is usable stays exactly as stored.
 QRect usableGeometry(const QRectF& stored, const QRect& fallback, const Desktop& desktop,
                      int titleBarHeight);
+
+// The same for the screens this program runs on now, from a place and size in twips, at dpi;
+// the fallback is the default place and size on the primary screen.
+QRect usableGeometryOnThisDesktop(const WindowTwips& stored, double dpi, int titleBarHeight);
 
 } // namespace markast

@@ -1,7 +1,5 @@
 #include "app/frmDevices.h"
 
-#include "serial/ComDevices.h"
-
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -16,7 +14,7 @@ frmDevices::frmDevices(QWidget* owner, const ComDevices& devices) : QDialog(owne
     auto* grid = new QGridLayout(this);
     grid->setColumnStretch(1, 1);
     const QList<DetectedDevice> detected = detectedDevices();
-    for (int port = 1; port <= PortMenu::PortCount; ++port) {
+    for (int port = 1; port <= ComPortCount; ++port) {
         Row& row = rows_[std::size_t(port - 1)];
         row.stored = devices.stored(port);
         row.environment = environmentDevice(port);
@@ -41,7 +39,7 @@ frmDevices::frmDevices(QWidget* owner, const ComDevices& devices) : QDialog(owne
     cmdRefresh = buttons->addButton(QStringLiteral("&Refresh"), QDialogButtonBox::ActionRole);
     cmdRefresh->setAutoDefault(false);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    grid->addWidget(buttons, 2 * PortMenu::PortCount, 0, 1, 2);
+    grid->addWidget(buttons, 2 * ComPortCount, 0, 1, 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(cmdRefresh, &QPushButton::clicked, this, &frmDevices::cmdRefresh_Click);
@@ -49,7 +47,7 @@ frmDevices::frmDevices(QWidget* owner, const ComDevices& devices) : QDialog(owne
 
 QStringList frmDevices::choices() const {
     QStringList chosen;
-    for (int port = 1; port <= PortMenu::PortCount; ++port) {
+    for (int port = 1; port <= ComPortCount; ++port) {
         const Row& row = rows_[std::size_t(port - 1)];
         chosen.append(row.environment ? row.stored : choice(port));
     }
@@ -58,7 +56,7 @@ QStringList frmDevices::choices() const {
 
 void frmDevices::cmdRefresh_Click() {
     const QList<DetectedDevice> detected = detectedDevices();
-    for (int port = 1; port <= PortMenu::PortCount; ++port) {
+    for (int port = 1; port <= ComPortCount; ++port) {
         if (!rows_[std::size_t(port - 1)].environment)
             fill(port, detected, choice(port));
     }

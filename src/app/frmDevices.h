@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serial/PortSelection.h"
+#include "serial/ComDevices.h"
 
 #include <QDialog>
 
@@ -47,7 +47,7 @@ private:
     void fill(int port, const QList<DetectedDevice>& detected, const QString& chosen);
     void showState(int port);
 
-    std::array<Row, PortMenu::PortCount> rows_{};
+    std::array<Row, ComPortCount> rows_{};
 };
 
 } // namespace markast

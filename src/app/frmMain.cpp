@@ -1,7 +1,6 @@
 #include "app/frmMain.h"
 
 #include "about/frmAbout.h"
-#include "app/Module1.h"
 #include "app/PathLabel.h"
 #include "app/ProgressBar.h"
 #include "app/StatusBar.h"
@@ -12,11 +11,9 @@
 #include "platform/FitText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ScreenTwips.h"
-#include "platform/SettingsStore.h"
-#include "platform/SettingsText.h"
 #include "serial/ComDevices.h"
-#include "serial/PortConfiguration.h"
 #include "serial/SerialControl.h"
+#include "settings/Settings.h"
 #include "transfer/LogoLoader.h"
 #include "transfer/LogoSender.h"
 
@@ -26,38 +23,21 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStyle>
 
 namespace markast {
 
-namespace {
+Q_LOGGING_CATEGORY(lcApp, "markast.app")
 
-const QString AppName = QStringLiteral("Markast");
-const QString Section = QStringLiteral("Settings");
-const QString LineSettings; // never set: the line keeps 9600 baud, 8N1
+namespace {
 
 const QString UnexpectedFailureText = QStringLiteral(
     "An internal error stopped the last command. Markast is still running; please try again.");
 const QString RefusedByteText = QStringLiteral(
     "The marker did not take the logo.\n\nCheck the cable, the COM port setting and the marker, "
     "then click Download to send the logo again from the start.");
-
-struct GeometryKey {
-    const char* key;
-    float fallback;
-};
-constexpr GeometryKey GeometryKeys[] = {
-    {"MainLeft", 1000}, {"MainTop", 1000}, {"MainWidth", 6000}, {"MainHeight", 3915}};
-
-QString portKey(int port) {
-    return QStringLiteral("Com%1").arg(port);
-}
-
-QString portEnabledKey(int port) {
-    return QStringLiteral("Com%1Enabled").arg(port);
-}
 
 // The pictures are drawn on silver, which stands for transparent.
 QPixmap silverMasked(const QString& path) {
@@ -196,11 +176,11 @@ template <typename Handler> void frmMain::atEventBoundary(Handler&& handler) {
         handler();
         return;
     } catch (const std::exception& failure) {
-        qWarning("Markast: a command failed: %s", failure.what());
+        qCWarning(lcApp, "a command failed: %s", failure.what());
     } catch (...) {
-        qWarning("Markast: a command failed for an unknown reason");
+        qCWarning(lcApp, "a command failed for an unknown reason");
     }
-    services_.messages.show(UnexpectedFailureText, AppName, MessageBoxes::Icon::Critical);
+    services_.messages.show(UnexpectedFailureText, ApplicationTitle, MessageBoxes::Icon::Critical);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -229,57 +209,31 @@ void frmMain::Form_Load() {
     setFileText(QStringLiteral("No File Selected"));
     addToolbarButtons();
     setDownloadEnabled(false);
-
-    int startUpPort = checkedPort(*this);
-    if (startUpPort == 0) {
-        // Nothing marked: start as on a first run rather than with no port at all.
-        startUpPort = 1;
-        setPortChecked(startUpPort, true);
-    }
-    sbStatusBar->setPanelText(2, portPanelText(startUpPort, LineSettings));
-    if (configurePort(MSComm1, startUpPort, LineSettings, SequenceForm::StartUp))
-        Module1::LastGoodPort = static_cast<std::int16_t>(startUpPort);
-    else
-        failedStartUpPort_ = startUpPort;
+    if (!services_.ports.startUp(*this, MSComm1))
+        failedStartUpPort_ = checkedPort(*this);
     setHelpText(QStringLiteral("Click Open and Browse for HPGL\\1 file to download."));
 }
 
 void frmMain::reportStartUpProblems() {
     if (failedStartUpPort_ == 0)
         return;
-    services_.messages.show(startUpFailureText(failedStartUpPort_, MSComm1.lastError()), AppName,
-                            MessageBoxes::Icon::Warning);
+    services_.messages.show(startUpFailureText(failedStartUpPort_, MSComm1.lastError()),
+                            ApplicationTitle, MessageBoxes::Icon::Warning);
     failedStartUpPort_ = 0;
 }
 
 void frmMain::applyStoredGeometry() {
-    float twips[std::size(GeometryKeys)];
-    for (std::size_t i = 0; i < std::size(GeometryKeys); ++i) {
-        const GeometryKey& entry = GeometryKeys[i];
-        const QString text = services_.settings.read(AppName, Section, QLatin1String(entry.key),
-                                                     textFromNumber(entry.fallback));
-        twips[i] = numberFromText(text).value_or(entry.fallback);
-    }
-    const ScreenTwips px(*this);
-    const QRectF stored(px.exact(twips[0]), px.exact(twips[1]), px.exact(twips[2]),
-                        px.exact(twips[3]));
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    Desktop desktop{{}, primary->virtualGeometry()};
-    for (const QScreen* screen : QGuiApplication::screens())
-        desktop.screens.append(screen->availableGeometry());
-    const GeometryKey* defaults = GeometryKeys;
-    const QRect fallback(primary->geometry().topLeft() +
-                             QPoint(px(defaults[0].fallback), px(defaults[1].fallback)),
-                         QSize(px(defaults[2].fallback), px(defaults[3].fallback)));
     const QRect placed =
-        usableGeometry(stored, fallback, desktop, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        usableGeometryOnThisDesktop(Settings(services_.settings).window(), ScreenTwips(*this).dpi,
+                                    style()->pixelMetric(QStyle::PM_TitleBarHeight));
     move(placed.topLeft());
     setFixedSize(placed.size());
 }
 
 void frmMain::applyStoredPortMarks() {
+    const Settings settings(services_.settings);
     for (int port = 1; port <= PortCount; ++port)
-        setPortChecked(port, storedPortMark(services_.settings, port));
+        setPortChecked(port, settings.portChecked(port));
 }
 
 void frmMain::addToolbarButtons() {
@@ -298,10 +252,13 @@ void frmMain::addToolbarButtons() {
     arrangeAlignedControls();
 }
 
-QRectF frmMain::storedTwips() const {
+WindowTwips frmMain::storedTwips() const {
     const QPoint place = frameGeometry().topLeft();
     const ScreenTwips px(*this);
-    return {px.twips(place.x()), px.twips(place.y()), px.twips(width()), px.twips(height())};
+    const auto twips = [&px](int pixels) {
+        return static_cast<float>(px.twips(pixels));
+    };
+    return {twips(place.x()), twips(place.y()), twips(width()), twips(height())};
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -333,26 +290,16 @@ void frmMain::unloadOtherWindows() {
     }
 }
 
+// A store that refuses a write does not stop the close.
 void frmMain::storeSettings() {
-    bool stored = true;
-    if (!isMinimized()) {
-        const QRectF window = storedTwips();
-        const qreal values[] = {window.left(), window.top(), window.width(), window.height()};
-        for (std::size_t i = 0; i < std::size(GeometryKeys); ++i) {
-            stored &= services_.settings.write(AppName, Section, QLatin1String(GeometryKeys[i].key),
-                                               textFromNumber(static_cast<float>(values[i])));
-        }
-    }
-    for (int port = 1; port <= PortCount; ++port) {
-        stored &= services_.settings.write(AppName, Section, portKey(port),
-                                           textFromTruth(isPortChecked(port)));
-    }
-    for (int port = 1; port <= PortCount; ++port) {
-        stored &= services_.settings.write(AppName, Section, portEnabledKey(port),
-                                           textFromTruth(isPortEnabled(port)));
-    }
+    Settings settings(services_.settings);
+    bool stored = isMinimized() || settings.setWindow(storedTwips());
+    for (int port = 1; port <= PortCount; ++port)
+        stored &= settings.setPortChecked(port, isPortChecked(port));
+    for (int port = 1; port <= PortCount; ++port)
+        stored &= settings.setPortEnabled(port, isPortEnabled(port));
     if (!stored)
-        qWarning("Markast: the settings could not be saved; the next start uses older values.");
+        qCWarning(lcApp, "the settings could not be saved; the next start uses older values");
 }
 
 // ---- Handlers ----
@@ -385,7 +332,7 @@ void frmMain::mnuDevices_Click() {
     const int port = checkedPort(*this);
     const QString before = devices.deviceFor(port);
     if (!devices.store(dialog.choices()))
-        qWarning("Markast: the COM port devices could not be saved.");
+        qCWarning(lcApp, "the COM port devices could not be saved");
     showPortDevices();
     if (devices.deviceFor(port) != before)
         SetComPort(); // the checked port moves to its new device at once
@@ -417,11 +364,11 @@ void frmMain::SendLogo() {
         return; // no second stream may start inside the first
     const SendOutcome outcome = downloadLogo(logo, MSComm1, *this, services_.clock);
     if (outcome == SendOutcome::Refused && !unloaded_)
-        services_.messages.show(RefusedByteText, AppName, MessageBoxes::Icon::Warning);
+        services_.messages.show(RefusedByteText, ApplicationTitle, MessageBoxes::Icon::Warning);
 }
 
 void frmMain::SetComPort() {
-    switchPort(*this, MSComm1, services_.messages, Module1::LastGoodPort);
+    services_.ports.switchPort(*this, MSComm1, services_.messages);
 }
 
 // ---- TransferView ----
@@ -481,8 +428,7 @@ void frmMain::showLogoInPreview() {
         preview_->showNoLogo();
         return;
     }
-    const QByteArrayView bytes(logo.LogoData.data() + 1, logo.LogoLength);
-    preview_->showLogo(QFileInfo(Label1->path()).fileName(), bytes);
+    preview_->showLogo(QFileInfo(Label1->path()).fileName(), logo.payload());
 }
 
 void frmMain::enableOpen() {

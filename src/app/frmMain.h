@@ -1,8 +1,9 @@
 #pragma once
 
 #include "app/FormServices.h"
+#include "app/PortSelection.h"
 #include "app/Toolbar.h"
-#include "serial/PortSelection.h"
+#include "settings/Settings.h"
 #include "transfer/LogoBuffer.h"
 #include "transfer/TransferView.h"
 
@@ -105,7 +106,7 @@ public:
 
     // The window's place and size in twips, as the settings keep them: the place of the frame
     // the desktop draws around the window, the size inside that frame.
-    QRectF storedTwips() const;
+    WindowTwips storedTwips() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

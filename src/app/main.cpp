@@ -1,10 +1,11 @@
 #include "about/SysInfo.h"
 #include "app/Module1.h"
+#include "app/PortSelection.h"
 #include "app/frmMain.h"
 #include "platform/Clock.h"
 #include "platform/QtDialogs.h"
-#include "platform/Registry.h"
 #include "platform/SettingsStore.h"
+#include "registry/Registry.h"
 #include "serial/ComDevices.h"
 #include "serial/MSComm.h"
 
@@ -22,8 +23,9 @@ int main(int argc, char* argv[]) {
     markast::MSComm serial([&devices](int port) { return devices.deviceFor(port); });
     const std::unique_ptr<markast::Registry> registry = markast::systemRegistry();
     markast::DetachedProcessStarter processes;
+    markast::PortSelection ports;
 
-    markast::Module1::Main({settings, messages, fileDialog, clock, serial, *registry, processes});
-    const std::unique_ptr<markast::frmMain> mainForm(markast::Module1::MainForm);
+    const std::unique_ptr<markast::frmMain> MainForm = markast::Module1::Main(
+        {settings, messages, fileDialog, clock, serial, *registry, processes, ports});
     return QApplication::exec();
 }

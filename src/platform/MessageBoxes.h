@@ -4,6 +4,9 @@
 
 namespace markast {
 
+// The program's title, which its message boxes carry.
+inline const QString ApplicationTitle = QStringLiteral("Markast");
+
 // Modal message boxes with an OK button only. Tests stand in a recorder of their own.
 class MessageBoxes {
 public:

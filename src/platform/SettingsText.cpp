@@ -1,5 +1,7 @@
 #include "platform/SettingsText.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace markast {
@@ -24,7 +26,9 @@ std::optional<bool> truthFromText(const QString& text) {
 }
 
 QString textFromNumber(float value) {
-    return QString::number(value, 'g', 9 /* enough digits to read back any float exactly */);
+    std::array<char, 32> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
+    return QString::fromLatin1(text.data(), end - text.data());
 }
 
 QString textFromTruth(bool value) {

@@ -1,6 +1,6 @@
 #include "send/SendOptions.h"
 
-#include "serial/PortSelection.h"
+#include "serial/ComDevices.h"
 
 #include <QCommandLineParser>
 
@@ -14,8 +14,9 @@ std::optional<SendOptions> parseSendOptions(QCommandLineParser& parser,
         "Sends a logo file (HPGL *.plt or *.Dot) byte for byte, unchanged, over a serial line "
         "to a dot-marking machine: 9600 baud, 8N1, RTS/CTS, as the Markast window does."));
     const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("COM port 1 to 4, as the window resolves it "
-                                                 "(MARKAST_COMn, the Devices dialog, built-in)."),
+                                  QStringLiteral("COM port 1 to %1, as the window resolves it "
+                                                 "(MARKAST_COMn, the Devices dialog, built-in).")
+                                      .arg(ComPortCount),
                                   QStringLiteral("N"));
     const QCommandLineOption device(QStringLiteral("device"),
                                     QStringLiteral("Any serial device, used as given."),
@@ -59,8 +60,10 @@ std::optional<SendOptions> parseSendOptions(QCommandLineParser& parser,
     if (parser.isSet(port)) {
         bool ok = false;
         const int number = parser.value(port).toInt(&ok);
-        if (!ok || number < 1 || number > PortMenu::PortCount) {
-            error = QStringLiteral("--port takes 1 to 4, not \"%1\"").arg(parser.value(port));
+        if (!ok || number < 1 || number > ComPortCount) {
+            error = QStringLiteral("--port takes 1 to %1, not \"%2\"")
+                        .arg(ComPortCount)
+                        .arg(parser.value(port));
             return std::nullopt;
         }
         options.port = number;

@@ -7,7 +7,7 @@
 #include "serial/ComDevices.h"
 #include "serial/MSComm.h"
 #include "serial/PortConfiguration.h"
-#include "serial/PortSelection.h"
+#include "settings/Settings.h"
 #include "transfer/LogoLoader.h"
 
 #include <QCommandLineParser>
@@ -36,8 +36,8 @@ void say(const QString& line) {
     std::fprintf(stderr, "%s\n", qUtf8Printable(line));
 }
 
-QString fileProblemText(const QString& path, LogoFileProblem problem, const QString& reason) {
-    switch (problem) {
+QString fileProblemText(const QString& path, const LogoFileError& error) {
+    switch (error.problem) {
     case LogoFileProblem::None:
         break;
     case LogoFileProblem::Missing:
@@ -51,7 +51,7 @@ QString fileProblemText(const QString& path, LogoFileProblem problem, const QStr
     case LogoFileProblem::NoMemory:
         return QStringLiteral("there is not enough memory for %1").arg(path);
     case LogoFileProblem::Unreadable:
-        return QStringLiteral("%1 cannot be read: %2").arg(path, reason);
+        return QStringLiteral("%1 cannot be read: %2").arg(path, error.reason);
     case LogoFileProblem::ChangedWhileRead:
         return QStringLiteral("%1 changed size while it was read").arg(path);
     }
@@ -59,10 +59,10 @@ QString fileProblemText(const QString& path, LogoFileProblem problem, const QStr
 }
 
 // The port the window starts on: the highest one its saved settings check, else COM1.
-int portCheckedInSettings(SettingsStore& settings) {
+int portCheckedInSettings(const Settings& settings) {
     int checked = 1;
-    for (int port = 1; port <= PortMenu::PortCount; ++port) {
-        if (storedPortMark(settings, port))
+    for (int port = 1; port <= ComPortCount; ++port) {
+        if (settings.portChecked(port))
             checked = port;
     }
     return checked;
@@ -77,7 +77,7 @@ void listPorts(SettingsStore& settings) {
         std::printf("  none\n");
     std::printf("COM ports:\n");
     const ComDevices devices(settings);
-    for (int port = 1; port <= PortMenu::PortCount; ++port) {
+    for (int port = 1; port <= ComPortCount; ++port) {
         const std::optional<QString> environment = environmentDevice(port);
         const QString device = devices.deviceFor(port);
         const QString source = environment                     ? environmentVariable(port)
@@ -152,7 +152,7 @@ Exit sendLogo(MSComm& comm, const LogoBuffer& logo, const QString& device, bool 
             (void)comm.setPortOpen(false);
         }
     });
-    const QByteArrayView bytes = QByteArrayView(logo.LogoData).sliced(1);
+    const QByteArrayView bytes = logo.payload();
     const bool sent = comm.output(bytes) && comm.drain();
     QCoreApplication::processEvents();
     progress.finish(comm.bytesSent());
@@ -198,20 +198,19 @@ int main(int argc, char* argv[]) {
 
     const Interrupts interrupts;
     // The whole file is read before the port is touched.
-    LogoBuffer logo;
-    QString reason;
-    const LogoFileProblem problem = readLogoFile(options->file, logo, reason);
-    if (problem != LogoFileProblem::None) {
-        say(QStringLiteral("Not sent: %1").arg(fileProblemText(options->file, problem, reason)));
+    LogoFileError fileError;
+    const std::optional<LogoBuffer> logo = readLogoFile(options->file, fileError);
+    if (!logo) {
+        say(QStringLiteral("Not sent: %1").arg(fileProblemText(options->file, fileError)));
         return CannotSend;
     }
     QCoreApplication::processEvents();
     if (interrupts.happened()) {
-        say(QStringLiteral("Interrupted: 0 of %1 bytes sent").arg(logo.LogoLength));
+        say(QStringLiteral("Interrupted: 0 of %1 bytes sent").arg(logo->LogoLength));
         return Interrupted;
     }
 
-    const int port = options->port.value_or(portCheckedInSettings(settings));
+    const int port = options->port.value_or(portCheckedInSettings(Settings(settings)));
     // A relative path is taken from here; a bare name such as ttyUSB0 is Qt's, in /dev.
     const QString device = options->device.isEmpty() ? ComDevices(settings).deviceFor(port)
                            : options->device.contains(u'/')
@@ -222,8 +221,8 @@ int main(int argc, char* argv[]) {
     if (!configurePort(comm, port, QString(), SequenceForm::StartUp)) {
         say(QStringLiteral("Not sent: %1 could not be opened: %2. 0 of %3 bytes sent")
                 .arg(device, comm.lastError().reason)
-                .arg(logo.LogoLength));
+                .arg(logo->LogoLength));
         return PortClosed;
     }
-    return sendLogo(comm, logo, device, options->quiet, interrupts);
+    return sendLogo(comm, *logo, device, options->quiet, interrupts);
 }

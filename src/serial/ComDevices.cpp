@@ -1,6 +1,5 @@
 #include "serial/ComDevices.h"
 
-#include "platform/SettingsStore.h"
 #include "serial/DeviceAccess.h"
 
 #include <QDir>
@@ -10,13 +9,6 @@
 namespace markast {
 
 namespace {
-
-const QString AppName = QStringLiteral("Markast");
-const QString Section = QStringLiteral("Devices");
-
-QString storedKey(int port) {
-    return QStringLiteral("Com%1").arg(port);
-}
 
 QString stableName(const QSerialPortInfo& port, const QString& byIdFolder) {
 #ifdef Q_OS_WIN
@@ -60,14 +52,10 @@ QString resolveComDevice(int port, const std::optional<QString>& environment, co
     return chosen;
 }
 
-QString ComDevices::stored(int port) const {
-    return settings_.read(AppName, Section, storedKey(port), QString());
-}
-
 bool ComDevices::store(const QStringList& choices) {
     bool stored = true;
     for (int port = 1; port <= choices.size(); ++port)
-        stored &= settings_.write(AppName, Section, storedKey(port), choices[port - 1].trimmed());
+        stored &= settings_.setDevice(port, choices[port - 1].trimmed());
     return stored;
 }
 

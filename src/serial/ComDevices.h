@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Settings.h"
+
 #include <QList>
 #include <QString>
 
@@ -7,7 +9,8 @@
 
 namespace markast {
 
-class SettingsStore;
+// COM1 to COM4: the ports the window's menu and markast-send offer.
+constexpr int ComPortCount = 4;
 
 // How the system names a serial device.
 enum class DeviceNaming {
@@ -34,19 +37,19 @@ std::optional<QString> environmentDevice(int port);
 QString resolveComDevice(int port, const std::optional<QString>& environment, const QString& stored,
                          DeviceNaming naming = DeviceNaming::Native);
 
-// The devices the operator chose for COM1 to COM4, kept in the settings' group "Devices".
+// The devices the operator chose for COM1 to COM4, as the settings keep them.
 class ComDevices {
 public:
-    explicit ComDevices(SettingsStore& settings) : settings_(settings) {}
+    explicit ComDevices(SettingsStore& store) : settings_(store) {}
 
-    QString stored(int port) const;
+    QString stored(int port) const { return settings_.device(port); }
     // Stores the choices for COM1 to COM4 at once; false when the store refused one.
     [[nodiscard]] bool store(const QStringList& choices);
     // The device COMn opens now.
     QString deviceFor(int port) const;
 
 private:
-    SettingsStore& settings_;
+    Settings settings_;
 };
 
 // A serial device the system reports.

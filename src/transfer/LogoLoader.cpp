@@ -27,11 +27,10 @@ std::optional<std::int32_t> logoLength(const QFileInfo& info) {
     return static_cast<std::int32_t>(info.size());
 }
 
-// A buffer of length bytes, all zero, with index 0 unused; false when there is no memory.
+// A buffer of length bytes, all zero; false when there is no memory.
 bool allocate(LogoBuffer& fresh, std::int32_t length) {
-    fresh.LogoLength = length;
     try {
-        fresh.LogoData.assign(static_cast<std::size_t>(length) + 1, 0);
+        fresh.recreate(length);
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -101,34 +100,35 @@ bool loadLogo(FileDialog& dialog, TransferView& view, LogoBuffer& logo) {
     return true;
 }
 
-LogoFileProblem readLogoFile(const QString& path, LogoBuffer& logo, QString& reason) {
+std::optional<LogoBuffer> readLogoFile(const QString& path, LogoFileError& error) {
+    const auto fail = [&error](LogoFileProblem problem, const QString& reason = {}) {
+        error = {problem, reason};
+        return std::nullopt;
+    };
     const QFileInfo info(path);
     if (!info.exists())
-        return LogoFileProblem::Missing;
+        return fail(LogoFileProblem::Missing);
     if (!info.isFile())
-        return LogoFileProblem::NotAFile;
+        return fail(LogoFileProblem::NotAFile);
     const std::optional<std::int32_t> length = logoLength(info);
     if (!length)
-        return LogoFileProblem::TooLarge;
+        return fail(LogoFileProblem::TooLarge);
     if (*length == 0)
-        return LogoFileProblem::Empty;
-    LogoBuffer fresh;
-    if (!allocate(fresh, *length))
-        return LogoFileProblem::NoMemory;
+        return fail(LogoFileProblem::Empty);
+    LogoBuffer logo;
+    if (!allocate(logo, *length))
+        return fail(LogoFileProblem::NoMemory);
     // No window shows progress here, so the file is read in one call.
     QFile file(path);
-    const bool read =
-        file.open(QIODevice::ReadOnly) &&
-        file.read(reinterpret_cast<char*>(fresh.LogoData.data()) + 1, *length) == *length &&
-        file.atEnd();
-    if (!read) {
-        if (file.error() == QFileDevice::NoError)
-            return LogoFileProblem::ChangedWhileRead;
-        reason = file.errorString();
-        return LogoFileProblem::Unreadable;
-    }
-    logo = std::move(fresh);
-    return LogoFileProblem::None;
+    const std::span<std::uint8_t> payload = logo.payloadToFill();
+    const bool read = file.open(QIODevice::ReadOnly) &&
+                      file.read(reinterpret_cast<char*>(payload.data()), *length) == *length &&
+                      file.atEnd();
+    if (read)
+        return logo;
+    if (file.error() == QFileDevice::NoError)
+        return fail(LogoFileProblem::ChangedWhileRead);
+    return fail(LogoFileProblem::Unreadable, file.errorString());
 }
 
 } // namespace markast

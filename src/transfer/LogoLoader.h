@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace markast {
 
 class FileDialog;
@@ -26,9 +28,13 @@ enum class LogoFileProblem {
     ChangedWhileRead, // it grew or shrank while it was read
 };
 
-// Reads the file at path whole into logo, by the rules of the window's load, without a
-// dialog or a window. On a problem logo is left as it was, and reason holds the operating
-// system's words where there are any.
-LogoFileProblem readLogoFile(const QString& path, LogoBuffer& logo, QString& reason);
+struct LogoFileError {
+    LogoFileProblem problem = LogoFileProblem::None;
+    QString reason; // the operating system's words, where there are any
+};
+
+// Reads the file at path whole, by the rules of the window's load, without a dialog or a
+// window; nothing, with error set, when it cannot be sent.
+std::optional<LogoBuffer> readLogoFile(const QString& path, LogoFileError& error);
 
 } // namespace markast

@@ -137,7 +137,7 @@ private Q_SLOTS:
         frmMain& main = start();
         bool aboutOpenAtFirstWrite = true;
         rig->fakes.settings.beforeWrite = [&] {
-            if (rig->fakes.settings.writtenKeys.isEmpty())
+            if (rig->fakes.settings.written.isEmpty())
                 aboutOpenAtFirstWrite = QApplication::activeModalWidget() != nullptr &&
                                         QApplication::activeModalWidget()->isVisible();
         };

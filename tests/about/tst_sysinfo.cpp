@@ -1,5 +1,5 @@
 // Finding and starting the system-information tool.
-#include "about/RecordingRegistry.h"
+#include "about/AboutFakes.h"
 #include "about/SysInfo.h"
 #include "support/Fakes.h"
 #include "support/TestData.h"

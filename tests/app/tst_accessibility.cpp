@@ -1,6 +1,5 @@
 // What a screen reader and a keyboard-only operator get from the main window and the About box.
 #include "about/frmAbout.h"
-#include "app/Module1.h"
 #include "app/PathLabel.h"
 #include "app/StatusBar.h"
 #include "support/Fakes.h"

@@ -15,7 +15,7 @@
 using namespace markast;
 using namespace markast::test;
 using namespace std::chrono_literals;
-using StoredValues = QMap<QString, QString>;
+using StoredValues = QMap<SettingKey, QString>;
 
 class TestFrmDevices : public QObject {
     Q_OBJECT
@@ -39,10 +39,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("key");
         QTest::addColumn<StoredValues>("stored");
         QTest::newRow("Enter") << int(Qt::Key_Return)
-                               << StoredValues{{"Com1", ""},
-                                               {"Com2", "/dev/ttyUSB9"},
-                                               {"Com3", ""},
-                                               {"Com4", "/dev/my marker"}};
+                               << StoredValues{{Settings::deviceKey(1), ""},
+                                               {Settings::deviceKey(2), "/dev/ttyUSB9"},
+                                               {Settings::deviceKey(3), ""},
+                                               {Settings::deviceKey(4), "/dev/my marker"}};
         QTest::newRow("Esc") << int(Qt::Key_Escape) << StoredValues();
     }
 
@@ -51,7 +51,7 @@ private Q_SLOTS:
         QFETCH(StoredValues, stored);
         WindowRig rig;
         frmMain& main = rig.startFake();
-        rig.fakes.settings.devices = {{"Com3", "/dev/ttyACM0"}};
+        rig.fakes.settings.values = {{Settings::deviceKey(3), "/dev/ttyACM0"}};
         bool defaultShown = false;
         whenDevicesOpen(main, [&](frmDevices& dialog) {
             defaultShown = dialog.device(1)->currentText() == "Default (/dev/ttyS0)";
@@ -61,8 +61,8 @@ private Q_SLOTS:
             QTest::keyClick(&dialog, Qt::Key(key));
         });
         QVERIFY(defaultShown);
-        const StoredValues unchanged{{"Com3", "/dev/ttyACM0"}};
-        QCOMPARE(rig.fakes.settings.devices, stored.isEmpty() ? unchanged : stored);
+        const StoredValues unchanged{{Settings::deviceKey(3), "/dev/ttyACM0"}};
+        QCOMPARE(rig.fakes.settings.values, stored.isEmpty() ? unchanged : stored);
         QCOMPARE(main.mniCom2->toolTip(), stored.isEmpty() ? "/dev/ttyS1" : "/dev/ttyUSB9");
         QCOMPARE(main.mnuComPorts->actions().last(), main.mnuDevices);
     }
@@ -88,7 +88,7 @@ private Q_SLOTS:
         if (device == "pty")
             device = line.deviceName();
         WindowRig rig;
-        rig.fakes.settings.devices = {{"Com2", device}};
+        rig.fakes.settings.values = {{Settings::deviceKey(2), device}};
         const auto rowSays = [&] {
             const frmDevices dialog(nullptr, ComDevices(rig.fakes.settings));
             return dialog.state(2)->text() == state ? 0 : 1;
@@ -99,7 +99,7 @@ private Q_SLOTS:
     void aRowTheEnvironmentSetsOnlyShowsIt() {
         WindowRig rig;
         qputenv("MARKAST_COM3", "/dev/fixed-by-admin");
-        rig.fakes.settings.devices = {{"Com3", "/dev/ttyUSB1"}};
+        rig.fakes.settings.values = {{Settings::deviceKey(3), "/dev/ttyUSB1"}};
         const frmDevices dialog(nullptr, ComDevices(rig.fakes.settings));
         QCOMPARE(dialog.device(3)->currentText(), QStringLiteral("/dev/fixed-by-admin"));
         QVERIFY(!dialog.device(3)->isEnabled());

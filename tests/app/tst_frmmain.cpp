@@ -1,6 +1,5 @@
 // The main window: its layout, its start-up from the settings, its close, and the dispatch of
 // its commands.
-#include "app/Module1.h"
 #include "app/PathLabel.h"
 #include "app/ProgressBar.h"
 #include "app/StatusBar.h"
@@ -18,12 +17,13 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 using namespace markast;
 using namespace markast::test;
 
-using StoredValues = QMap<QString, QString>;
+using StoredValues = QMap<SettingKey, QString>;
 
 namespace {
 
@@ -38,9 +38,33 @@ QStringList startUpCalls(int port) {
     return calls;
 }
 
-const QStringList AllKeys = {"MainLeft",    "MainTop",     "MainWidth",   "MainHeight",
-                             "Com1",        "Com2",        "Com3",        "Com4",
-                             "Com1Enabled", "Com2Enabled", "Com3Enabled", "Com4Enabled"};
+const SettingKey Left = Settings::windowKey(Settings::WindowEdge::Left);
+const SettingKey Top = Settings::windowKey(Settings::WindowEdge::Top);
+const SettingKey Width = Settings::windowKey(Settings::WindowEdge::Width);
+const SettingKey Height = Settings::windowKey(Settings::WindowEdge::Height);
+SettingKey com(int port) {
+    return Settings::portCheckedKey(port);
+}
+SettingKey enabled(int port) {
+    return Settings::portEnabledKey(port);
+}
+// What every close writes, in order.
+const QList<SettingKey> AllKeys = {Left,   Top,    Width,      Height,     com(1),     com(2),
+                                   com(3), com(4), enabled(1), enabled(2), enabled(3), enabled(4)};
+
+using TextOf = std::function<QString(const frmMain&)>;
+
+// Key, caption, tool tip and picture key.
+QString buttonText(const ToolbarButton& button) {
+    return QStringList{button.key(), button.caption(), button.toolTip(), button.image()}.join('|');
+}
+
+QString actionTexts(const QList<QAction*>& actions) {
+    QStringList all;
+    for (const QAction* action : actions)
+        all.append(action->text());
+    return all.join('|');
+}
 
 } // namespace
 
@@ -57,61 +81,85 @@ private Q_SLOTS:
 
     void firstRunComesUpWithDefaults() {
         frmMain& main = load();
-        QCOMPARE(main.windowTitle(),
-                 QStringLiteral("Veltrom Marking Technology - Logo Download Utility"));
         // 1000 twips is 66.7 pixels at 96 DPI; 6000 x 3915 is exactly 400 x 261.
         QCOMPARE(main.pos(), QPoint(67, 67));
         QCOMPARE(main.size(), QSize(400, 261));
         QCOMPARE(rig->portsChecked(), QList<bool>({true, false, false, false}));
         QCOMPARE(rig->fakes.serial.calls, startUpCalls(1));
         QVERIFY(rig->fakes.serial.portOpen());
-        QCOMPARE(Module1::LastGoodPort, 1);
+        QCOMPARE(rig->fakes.ports.LastGoodPort, 1);
         QCOMPARE(main.sbStatusBar->panelText(2), QStringLiteral("COM 1 : "));
         QVERIFY(rig->fakes.messages.shown.empty());
     }
 
+    void specifiedTextsAsLaidOut_data() {
+        QTest::addColumn<TextOf>("textOf");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* name, const TextOf& textOf, const char* text) {
+            QTest::newRow(name) << textOf << QString::fromUtf8(text);
+        };
+        row(
+            "caption", [](const frmMain& m) { return m.windowTitle(); },
+            "Veltrom Marking Technology - Logo Download Utility");
+        row(
+            "status", [](const frmMain& m) { return m.sbStatusBar->simpleText(); },
+            "Waiting for command");
+        row(
+            "panel 1", [](const frmMain& m) { return m.sbStatusBar->panelText(1); }, "Status");
+        row(
+            "Label1", [](const frmMain& m) { return m.Label1->text(); }, "No File Selected");
+        row(
+            "lblHelp", [](const frmMain& m) { return m.lblHelp->text(); },
+            "Click Open and Browse for HPGL\\1 file to download.");
+        row(
+            "Action", [](const frmMain& m) { return m.Action->text(); }, "Progress");
+        row(
+            "Frame1", [](const frmMain& m) { return m.Frame1->title(); }, "File");
+        row(
+            "btnOpen", [](const frmMain& m) { return buttonText(*m.btnOpen); },
+            "Open|Open|Open Logo File|Open");
+        row(
+            "btnDownload", [](const frmMain& m) { return buttonText(*m.btnDownload); },
+            "Downloader|Download|Download Logo File|Download");
+        row(
+            "menu bar", [](const frmMain& m) { return actionTexts(m.menuBar()->actions()); },
+            "&File|&Actions|&Settings|&Help");
+        row(
+            "mnuFileOpen", [](const frmMain& m) { return m.mnuFileOpen->text(); }, "&Open...");
+        row(
+            "mnuFileExit", [](const frmMain& m) { return m.mnuFileExit->text(); }, "E&xit");
+        row(
+            "mnuDownload", [](const frmMain& m) { return m.mnuDownload->text(); },
+            "&Download Logo");
+        row(
+            "mnuComPorts", [](const frmMain& m) { return m.mnuComPorts->title(); }, "&Com Ports");
+        row(
+            "mniCom1 to 4",
+            [](const frmMain& m) {
+                return actionTexts({m.mniCom1, m.mniCom2, m.mniCom3, m.mniCom4});
+            },
+            "Com &1|Com &2|Com &3|Com &4");
+        row(
+            "mnuHelpAbout", [](const frmMain& m) { return m.mnuHelpAbout->text(); }, "&About ");
+    }
+
+    void specifiedTextsAsLaidOut() {
+        QFETCH(TextOf, textOf);
+        QFETCH(QString, text);
+        QCOMPARE(textOf(load()), text);
+    }
+
     void initialStateOfEveryElement() {
         frmMain& main = load();
-        QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for command"));
-        QCOMPARE(main.sbStatusBar->panelText(1), QStringLiteral("Status"));
-        QCOMPARE(main.Label1->text(), QStringLiteral("No File Selected"));
-        QCOMPARE(main.lblHelp->text(),
-                 QStringLiteral("Click Open and Browse for HPGL\\1 file to download."));
-        QCOMPARE(main.Action->text(), QStringLiteral("Progress"));
-        QCOMPARE(main.Frame1->title(), QStringLiteral("File"));
         QCOMPARE(main.ProgressBar1->max(), 100.0f);
         QCOMPARE(main.ProgressBar1->value(), 0.0f);
-
-        const QList<QAction*> buttons = main.tbToolBar->actions();
-        QCOMPARE(buttons.size(), 2);
-        QCOMPARE(buttons[0], main.btnOpen);
-        QCOMPARE(buttons[1], main.btnDownload);
-        QCOMPARE(main.btnOpen->key(), QStringLiteral("Open"));
-        QCOMPARE(main.btnOpen->caption(), QStringLiteral("Open"));
-        QCOMPARE(main.btnOpen->toolTip(), QStringLiteral("Open Logo File"));
-        QCOMPARE(main.btnOpen->image(), QStringLiteral("Open"));
+        QCOMPARE(main.tbToolBar->actions(), QList<QAction*>({main.btnOpen, main.btnDownload}));
         QVERIFY(main.btnOpen->isEnabled());
-        QCOMPARE(main.btnDownload->key(), QStringLiteral("Downloader"));
-        QCOMPARE(main.btnDownload->caption(), QStringLiteral("Download"));
-        QCOMPARE(main.btnDownload->toolTip(), QStringLiteral("Download Logo File"));
-        QCOMPARE(main.btnDownload->image(), QStringLiteral("Download"));
         QVERIFY(!main.btnDownload->icon().isNull());
         QVERIFY(!main.btnDownload->isEnabled());
         QVERIFY(!main.mnuDownload->isEnabled());
         QVERIFY(main.mnuFileOpen->isEnabled());
         QCOMPARE(main.tbToolBar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-
-        const QStringList menus = {"&File", "&Actions", "&Settings", "&Help"};
-        QStringList shown;
-        for (QAction* menu : main.menuBar()->actions())
-            shown.append(menu->text());
-        QCOMPARE(shown, menus);
-        QCOMPARE(main.mnuFileOpen->text(), QStringLiteral("&Open..."));
-        QCOMPARE(main.mnuFileExit->text(), QStringLiteral("E&xit"));
-        QCOMPARE(main.mnuDownload->text(), QStringLiteral("&Download Logo"));
-        QCOMPARE(main.mnuComPorts->title(), QStringLiteral("&Com Ports"));
-        QCOMPARE(main.mniCom3->text(), QStringLiteral("Com &3"));
-        QCOMPARE(main.mnuHelpAbout->text(), QStringLiteral("&About "));
         for (QAction* item : {main.mniCom1, main.mniCom2, main.mniCom3, main.mniCom4}) {
             QVERIFY(item->isCheckable());
             QVERIFY(item->isEnabled());
@@ -189,30 +237,30 @@ private Q_SLOTS:
         QTest::addColumn<StoredValues>("stored");
         QTest::addColumn<QList<bool>>("marks");
         QTest::addColumn<int>("opened");
-        QTest::newRow("com3 only") << StoredValues{{"Com1", "False"},
-                                                   {"Com2", "False"},
-                                                   {"Com3", "True"},
-                                                   {"Com4", "False"}}
+        QTest::newRow("com3 only") << StoredValues{{com(1), "False"},
+                                                   {com(2), "False"},
+                                                   {com(3), "True"},
+                                                   {com(4), "False"}}
                                    << QList<bool>{false, false, true, false} << 3;
         QTest::newRow("com1 absent, com4 true")
-            << StoredValues{{"Com4", "True"}} << QList<bool>{true, false, false, true} << 4;
+            << StoredValues{{com(4), "True"}} << QList<bool>{true, false, false, true} << 4;
         QTest::newRow("small letters")
-            << StoredValues{{"Com2", "true"}} << QList<bool>{true, true, false, false} << 2;
-        QTest::newRow("capitals") << StoredValues{{"Com2", "TRUE"}}
+            << StoredValues{{com(2), "true"}} << QList<bool>{true, true, false, false} << 2;
+        QTest::newRow("capitals") << StoredValues{{com(2), "TRUE"}}
                                   << QList<bool>{true, true, false, false} << 2;
-        QTest::newRow("zero") << StoredValues{{"Com2", "0"}}
+        QTest::newRow("zero") << StoredValues{{com(2), "0"}}
                               << QList<bool>{true, false, false, false} << 1;
-        QTest::newRow("one") << StoredValues{{"Com2", "1"}} << QList<bool>{true, true, false, false}
+        QTest::newRow("one") << StoredValues{{com(2), "1"}} << QList<bool>{true, true, false, false}
                              << 2;
         QTest::newRow("minus one")
-            << StoredValues{{"Com2", "-1"}} << QList<bool>{true, true, false, false} << 2;
+            << StoredValues{{com(2), "-1"}} << QList<bool>{true, true, false, false} << 2;
         QTest::newRow("garbage falls back")
-            << StoredValues{{"Com1", "maybe"}, {"Com2", "\x01\x02junk"}, {"Com3", ""}}
+            << StoredValues{{com(1), "maybe"}, {com(2), "\x01\x02junk"}, {com(3), ""}}
             << QList<bool>{true, false, false, false} << 1;
-        QTest::newRow("none marked opens com1") << StoredValues{{"Com1", "False"},
-                                                                {"Com2", "False"},
-                                                                {"Com3", "False"},
-                                                                {"Com4", "False"}}
+        QTest::newRow("none marked opens com1") << StoredValues{{com(1), "False"},
+                                                                {com(2), "False"},
+                                                                {com(3), "False"},
+                                                                {com(4), "False"}}
                                                 << QList<bool>{true, false, false, false} << 1;
     }
 
@@ -224,7 +272,7 @@ private Q_SLOTS:
         load();
         QCOMPARE(rig->portsChecked(), marks);
         QCOMPARE(rig->fakes.serial.calls, startUpCalls(opened));
-        QCOMPARE(Module1::LastGoodPort, opened);
+        QCOMPARE(rig->fakes.ports.LastGoodPort, opened);
         QCOMPARE(rig->form->sbStatusBar->panelText(2), QStringLiteral("COM %1 : ").arg(opened));
     }
 
@@ -233,24 +281,19 @@ private Q_SLOTS:
         QTest::addColumn<StoredValues>("stored");
         QTest::addColumn<QRect>("expected");
         const QRect fallback(67, 67, 400, 261);
-        QTest::newRow("whole twips") << StoredValues{{"MainLeft", "1500"},
-                                                     {"MainTop", "300"},
-                                                     {"MainWidth", "7500"},
-                                                     {"MainHeight", "4500"}}
-                                     << QRect(100, 20, 500, 300);
+        QTest::newRow("whole twips")
+            << StoredValues{{Left, "1500"}, {Top, "300"}, {Width, "7500"}, {Height, "4500"}}
+            << QRect(100, 20, 500, 300);
         QTest::newRow("off centre, title bar on screen")
-            << StoredValues{{"MainLeft", "9000"}, {"MainTop", "10500"}}
-            << QRect(600, 700, 400, 261);
+            << StoredValues{{Left, "9000"}, {Top, "10500"}} << QRect(600, 700, 400, 261);
         QTest::newRow("left from a second monitor")
-            << StoredValues{{"MainLeft", "30000"}, {"MainTop", "1500"}} << fallback;
+            << StoredValues{{Left, "30000"}, {Top, "1500"}} << fallback;
         QTest::newRow("far off the screen")
-            << StoredValues{{"MainLeft", "-30000"}, {"MainTop", "90000"}} << fallback;
-        QTest::newRow("width 1e9") << StoredValues{{"MainWidth", "1e9"}} << fallback;
-        QTest::newRow("width -5") << StoredValues{{"MainWidth", "-5"}} << fallback;
-        QTest::newRow("height 0") << StoredValues{{"MainHeight", "0"}} << fallback;
-        QTest::newRow("garbage") << StoredValues{{"MainLeft", "left"},
-                                                 {"MainTop", "1e999"},
-                                                 {"MainWidth", ""}}
+            << StoredValues{{Left, "-30000"}, {Top, "90000"}} << fallback;
+        QTest::newRow("width 1e9") << StoredValues{{Width, "1e9"}} << fallback;
+        QTest::newRow("width -5") << StoredValues{{Width, "-5"}} << fallback;
+        QTest::newRow("height 0") << StoredValues{{Height, "0"}} << fallback;
+        QTest::newRow("garbage") << StoredValues{{Left, "left"}, {Top, "1e999"}, {Width, ""}}
                                  << fallback;
     }
 
@@ -263,7 +306,7 @@ private Q_SLOTS:
         // What was used is written back, so a broken file heals at the first close.
         QVERIFY(main.close());
         const int used[] = {expected.x(), expected.y(), expected.width(), expected.height()};
-        const char* keys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
+        const SettingKey keys[] = {Left, Top, Width, Height};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(rig->fakes.settings.value(keys[i]).toInt(), used[i] * 15);
     }
@@ -275,28 +318,28 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         rig->fakes.serial.calls.clear();
         QVERIFY(main.close());
-        QCOMPARE(rig->fakes.settings.writtenKeys, AllKeys);
-        QCOMPARE(rig->fakes.settings.value("MainLeft"), QStringLiteral("1005"));
-        QCOMPARE(rig->fakes.settings.value("MainWidth"), QStringLiteral("6000"));
-        QCOMPARE(rig->fakes.settings.value("MainHeight"), QStringLiteral("3915"));
-        QCOMPARE(rig->fakes.settings.value("Com1"), QStringLiteral("True"));
-        QCOMPARE(rig->fakes.settings.value("Com2"), QStringLiteral("False"));
-        QCOMPARE(rig->fakes.settings.value("Com3Enabled"), QStringLiteral("False"));
-        QCOMPARE(rig->fakes.settings.value("Com4Enabled"), QStringLiteral("True"));
+        QCOMPARE(rig->fakes.settings.written, AllKeys);
+        QCOMPARE(rig->fakes.settings.value(Left), QStringLiteral("1005"));
+        QCOMPARE(rig->fakes.settings.value(Width), QStringLiteral("6000"));
+        QCOMPARE(rig->fakes.settings.value(Height), QStringLiteral("3915"));
+        QCOMPARE(rig->fakes.settings.value(com(1)), QStringLiteral("True"));
+        QCOMPARE(rig->fakes.settings.value(com(2)), QStringLiteral("False"));
+        QCOMPARE(rig->fakes.settings.value(enabled(3)), QStringLiteral("False"));
+        QCOMPARE(rig->fakes.settings.value(enabled(4)), QStringLiteral("True"));
         QCOMPARE(rig->fakes.serial.calls, QStringList{"PortOpen=False"});
         QVERIFY(!rig->fakes.serial.portOpen());
         QVERIFY(main.isUnloaded());
     }
 
     void closingWhileMinimizedKeepsTheWindowKeys() {
-        rig->fakes.settings.values = {{"MainLeft", "42"}, {"MainTop", "43"}};
+        rig->fakes.settings.values = {{Left, "42"}, {Top, "43"}};
         frmMain& main = load();
         main.showMinimized();
         QVERIFY(main.isMinimized());
         QVERIFY(main.close());
-        QCOMPARE(rig->fakes.settings.writtenKeys, AllKeys.mid(4));
-        QCOMPARE(rig->fakes.settings.value("MainLeft"), QStringLiteral("42"));
-        QCOMPARE(rig->fakes.settings.value("MainTop"), QStringLiteral("43"));
+        QCOMPARE(rig->fakes.settings.written, AllKeys.mid(4));
+        QCOMPARE(rig->fakes.settings.value(Left), QStringLiteral("42"));
+        QCOMPARE(rig->fakes.settings.value(Top), QStringLiteral("43"));
     }
 
     void exitClosesThePortThenUnloads_data() {
@@ -313,7 +356,7 @@ private Q_SLOTS:
         rig->fakes.serial.calls.clear();
         main.mnuFileExit->trigger();
         QCOMPARE(rig->fakes.serial.calls, QStringList({"PortOpen=False", "PortOpen=False"}));
-        QCOMPARE(rig->fakes.settings.writtenKeys, AllKeys);
+        QCOMPARE(rig->fakes.settings.written, AllKeys);
         QVERIFY(main.isUnloaded());
         QVERIFY(!main.isVisible());
     }
@@ -324,7 +367,7 @@ private Q_SLOTS:
         other.show();
         bool otherOpenAtFirstWrite = true;
         rig->fakes.settings.beforeWrite = [&] {
-            if (rig->fakes.settings.writtenKeys.isEmpty())
+            if (rig->fakes.settings.written.isEmpty())
                 otherOpenAtFirstWrite = other.isVisible();
         };
         QVERIFY(main.close());
@@ -333,10 +376,10 @@ private Q_SLOTS:
     }
 
     void aStartUpPortThatFailsLeavesTheWindowUp() {
-        rig->fakes.settings.values = {{"Com1", "False"}, {"Com2", "True"}};
+        rig->fakes.settings.values = {{com(1), "False"}, {com(2), "True"}};
         rig->fakes.serial.portsThatFail = {2};
         frmMain& main = load();
-        QCOMPARE(Module1::LastGoodPort, 0);
+        QCOMPARE(rig->fakes.ports.LastGoodPort, 0);
         QVERIFY(!rig->fakes.serial.portOpen());
         QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for command"));
         QCOMPARE(main.lblHelp->text(),

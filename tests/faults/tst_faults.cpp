@@ -5,7 +5,6 @@
 // - a missing port chosen from the menu: tests/serial/tst_portselection;
 // - an unreadable file (needs an ordinary user's rights): tests/transfer/tst_loader;
 // - a close request while the bytes are on their way: tests/app/tst_endtoend.
-#include "app/Module1.h"
 #include "app/PathLabel.h"
 #include "app/ProgressBar.h"
 #include "app/StatusBar.h"
@@ -137,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(rig.fakes.messages.shown.size(), std::size_t(1));
         QVERIFY(rig.fakes.messages.shown[0].text.startsWith(QStringLiteral("COM1 ")));
         QVERIFY(rig.fakes.messages.shown[0].text.contains(device + ": "));
-        QCOMPARE(Module1::LastGoodPort, 0);
+        QCOMPARE(rig.fakes.ports.LastGoodPort, 0);
         QVERIFY(!rig.comm->portOpen());
         QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Waiting for command"));
         QVERIFY(main.mniCom1->isChecked());
@@ -269,8 +268,9 @@ private Q_SLOTS:
     void aSettingsFileOfJunk() {
         QFETCH(QByteArray, junk);
         QTemporaryDir config;
-        QVERIFY(QDir(config.path()).mkpath("Markast"));
-        QFile file(config.filePath("Markast/Markast.conf"));
+        const QString name = Settings::applicationName();
+        QVERIFY(QDir(config.path()).mkpath(name));
+        QFile file(config.filePath(QStringLiteral("%1/%1.conf").arg(name)));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(junk);
         file.close();
@@ -288,8 +288,9 @@ private Q_SLOTS:
         QVERIFY(rig.fakes.serial.portOpen());
         QVERIFY(main.close());
         QVERIFY(!rig.fakes.serial.portOpen());
-        QCOMPARE(store.read("Markast", "Settings", "Com1", "?"), QStringLiteral("True"));
-        QCOMPARE(store.read("Markast", "Settings", "MainWidth", "?"), QStringLiteral("6000"));
+        const Settings settings(store);
+        QVERIFY(settings.portChecked(1) && !settings.portChecked(2));
+        QCOMPARE(settings.window().width, 6000.0f);
     }
 
     void aSettingsFolderThatCannotBeWritten() {
@@ -337,7 +338,7 @@ private Q_SLOTS:
         QVERIFY(main.isUnloaded());
         QVERIFY(!main.isVisible());
         QVERIFY(!rig.comm->portOpen());
-        QCOMPARE(rig.fakes.settings.writtenKeys.size(), 12);
+        QVERIFY(rig.fakes.settings.written.contains(Settings::portEnabledKey(4)));
         QCOMPARE(main.sbStatusBar->simpleText(), QStringLiteral("Download Complete"));
         QVERIFY(rig.fakes.messages.shown.empty());
         QCOMPARE(rig.reader->bytesAfterQuiet(300ms), QByteArray("PD;PU;"));

@@ -1,6 +1,6 @@
 // Any bytes given as a .reg file: the parser either refuses them or builds a hive under the
 // roots it knows, and every value of that hive can be queried like the registry.
-#include "platform/Registry.h"
+#include "registry/Registry.h"
 
 #include <cstdlib>
 

@@ -21,4 +21,12 @@ void RecordingView::processEvents() {
         onProcessEvents();
 }
 
+LogoBuffer logoOf(const QByteArray& bytes) {
+    LogoBuffer logo;
+    logo.LogoLength = static_cast<std::int32_t>(bytes.size());
+    logo.LogoData.assign(1, 0xEE);
+    logo.LogoData.insert(logo.LogoData.end(), bytes.begin(), bytes.end());
+    return logo;
+}
+
 } // namespace markast::test

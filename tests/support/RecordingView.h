@@ -1,5 +1,6 @@
 #pragma once
 
+#include "transfer/LogoBuffer.h"
 #include "transfer/TransferView.h"
 
 #include <QStringList>
@@ -47,5 +48,9 @@ public:
     std::function<void(float)> onProgress;
     std::function<void()> onProcessEvents;
 };
+
+// A logo buffer with bytes at indices 1 on, as a load leaves it; index 0, which is never sent,
+// holds 0xEE so that a send of it shows.
+LogoBuffer logoOf(const QByteArray& bytes);
 
 } // namespace markast::test

@@ -21,18 +21,6 @@ QByteArray allByteValues() {
     return bytes;
 }
 
-LogoBuffer logoOf(const QByteArray& bytes) {
-    LogoBuffer logo;
-    logo.LogoLength = static_cast<std::int32_t>(bytes.size());
-    logo.LogoData.assign(1, 0xEE);
-    logo.LogoData.insert(logo.LogoData.end(), bytes.begin(), bytes.end());
-    return logo;
-}
-
-QByteArray bytesOf(const LogoBuffer& logo) {
-    return QByteArray(reinterpret_cast<const char*>(logo.LogoData.data()) + 1, logo.LogoLength);
-}
-
 std::string hexList(std::size_t count, const std::string& byte) {
     std::string list = byte;
     for (std::size_t i = 1; i < count; ++i)

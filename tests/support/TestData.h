@@ -1,7 +1,5 @@
 #pragma once
 
-#include "transfer/LogoBuffer.h"
-
 #include <QByteArray>
 #include <QString>
 
@@ -14,12 +12,6 @@ namespace markast::test {
 QByteArray patternedBytes(qsizetype size);
 // The 256 byte values, 0 first.
 QByteArray allByteValues();
-
-// A logo buffer with bytes at indices 1 on, as a load leaves it; index 0, which is never sent,
-// holds 0xEE so that a send of it shows.
-LogoBuffer logoOf(const QByteArray& bytes);
-// The logo's bytes, index 0 left out.
-QByteArray bytesOf(const LogoBuffer& logo);
 
 // count copies of one byte as a .reg hex list, such as "41,41,41".
 std::string hexList(std::size_t count, const std::string& byte);

@@ -1,21 +1,18 @@
 #include "support/WindowRig.h"
 
-#include "app/Module1.h"
 #include "serial/ComDevices.h"
 
 namespace markast::test {
 
 namespace {
-void resetProgramState() {
-    Module1::LastGoodPort = 0;
-    Module1::MainForm = nullptr;
-    for (int port = 1; port <= PortMenu::PortCount; ++port)
-        qunsetenv(qPrintable(QStringLiteral("MARKAST_COM%1").arg(port)));
+void clearComVariables() {
+    for (int port = 1; port <= ComPortCount; ++port)
+        qunsetenv(qPrintable(environmentVariable(port)));
 }
 } // namespace
 
 WindowRig::WindowRig() {
-    resetProgramState();
+    clearComVariables();
 }
 
 WindowRig::~WindowRig() {
@@ -23,13 +20,13 @@ WindowRig::~WindowRig() {
     comm.reset();
     reader.reset();
     secondReader.reset();
-    resetProgramState();
+    clearComVariables();
 }
 
 frmMain& WindowRig::start(SerialControl& serial) {
-    form = std::make_unique<frmMain>(
-        FormServices{settings ? *settings : fakes.settings, fakes.messages, fakes.fileDialog,
-                     clock ? *clock : fakes.clock, serial, fakes.registry, fakes.processes});
+    form = std::make_unique<frmMain>(FormServices{
+        settings ? *settings : fakes.settings, fakes.messages, fakes.fileDialog,
+        clock ? *clock : fakes.clock, serial, fakes.registry, fakes.processes, fakes.ports});
     form->Form_Load();
     form->show();
     return *form;
@@ -41,7 +38,7 @@ frmMain& WindowRig::startFake() {
 
 frmMain& WindowRig::startReal(const QString& device, std::chrono::milliseconds stallTime) {
     SettingsStore& store = settings ? *settings : fakes.settings;
-    (void)store.write("Markast", "Devices", "Com1", device);
+    (void)Settings(store).setDevice(1, device);
     comm =
         std::make_unique<MSComm>([&store](int port) { return ComDevices(store).deviceFor(port); });
     comm->setStallTime(stallTime);
@@ -61,8 +58,7 @@ SocatPair& WindowRig::addPairAs(int port) {
     secondPair = std::make_unique<SocatPair>();
     if (secondPair->isReady()) {
         secondReader = std::make_unique<FarEndReader>(secondPair->openFarEnd());
-        qputenv(qPrintable(QStringLiteral("MARKAST_COM%1").arg(port)),
-                secondPair->programEnd().toLocal8Bit());
+        qputenv(qPrintable(environmentVariable(port)), secondPair->programEnd().toLocal8Bit());
     }
     return *secondPair;
 }
@@ -92,14 +88,14 @@ void WindowRig::loadAndSend(const QByteArray& bytes) {
 
 QList<bool> WindowRig::portsChecked() const {
     QList<bool> marks;
-    for (int port = 1; port <= PortMenu::PortCount; ++port)
+    for (int port = 1; port <= ComPortCount; ++port)
         marks.append(form->isPortChecked(port));
     return marks;
 }
 
 QList<bool> WindowRig::portsEnabled() const {
     QList<bool> states;
-    for (int port = 1; port <= PortMenu::PortCount; ++port)
+    for (int port = 1; port <= ComPortCount; ++port)
         states.append(form->isPortEnabled(port));
     return states;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "about/AboutFakes.h"
+#include "app/PortSelection.h"
 #include "app/frmMain.h"
 #include "serial/MSComm.h"
+#include "support/FakeSerialControl.h"
 #include "support/Fakes.h"
 #include "support/Pty.h"
 #include "support/TestData.h"
@@ -13,10 +16,22 @@
 
 namespace markast::test {
 
+// Every fake a main window needs, with an empty registry, and a port selection of its own.
+struct FakeServices {
+    MemorySettingsStore settings;
+    RecordingMessageBoxes messages;
+    ScriptedFileDialog fileDialog;
+    FakeClock clock;
+    FakeSerialControl serial;
+    RegFileRegistry registry{RegFileRegistry::Hive()};
+    RecordingProcessStarter processes;
+    PortSelection ports;
+};
+
 // A main window as Markast starts it, on fake dialogs, clock and settings, with either the
 // fake serial control or a real one whose COM1 is a device: a path, a socat pair with a reader
-// at its far end, or a line the test can hold. Resets the program-wide state (the start-up
-// port, the main window, the MARKAST_COMn variables) when it starts and when it ends.
+// at its far end, or a line the test can hold. Clears the MARKAST_COMn variables when it
+// starts and when it ends.
 class WindowRig {
 public:
     WindowRig();

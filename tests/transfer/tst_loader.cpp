@@ -80,7 +80,7 @@ private Q_SLOTS:
         const QByteArray bytes = allByteValues() + "\r\n\n\r\x1a" + allByteValues();
         LogoBuffer logo;
         QVERIFY(load(writeFile("all.Dot", bytes), logo));
-        QCOMPARE(bytesOf(logo), bytes);
+        QCOMPARE(logo.payload().toByteArray(), bytes);
         QCOMPARE(logo.LogoData.size(), std::size_t(bytes.size() + 1));
         QCOMPARE(logo.LogoData[0], std::uint8_t(0));
     }
@@ -91,7 +91,7 @@ private Q_SLOTS:
         QVERIFY(load(writeFile("short.plt", "abc"), logo));
         QCOMPARE(logo.LogoLength, 3);
         QCOMPARE(logo.LogoData.size(), std::size_t(4));
-        QCOMPARE(bytesOf(logo), QByteArray("abc"));
+        QCOMPARE(logo.payload().toByteArray(), QByteArray("abc"));
     }
 
     void failuresBeforeReadingChangeNothing_data() {
@@ -105,7 +105,7 @@ private Q_SLOTS:
         LogoBuffer logo = logoOf("earlier");
         QVERIFY(!load(answer, logo));
         QVERIFY(view.log.isEmpty());
-        QCOMPARE(bytesOf(logo), QByteArray("earlier"));
+        QCOMPARE(logo.payload().toByteArray(), QByteArray("earlier"));
     }
 
     void anUnreadableFileFailsQuietly() {
@@ -119,7 +119,7 @@ private Q_SLOTS:
             LogoBuffer logo = logoOf("earlier");
             const bool loaded = load(path, logo);
             const bool sizeShown = view.log.value(0) == "status: Loading Logo File (6 bytes)";
-            return !loaded && sizeShown && bytesOf(logo) == "earlier" ? 0 : 1;
+            return !loaded && sizeShown && logo.payload().toByteArray() == "earlier" ? 0 : 1;
         });
         QCOMPARE(result, 0);
     }

@@ -1,10 +1,6 @@
 // Choosing the COM port from the menu, and recovering from a port that fails.
-#include "app/Module1.h"
 #include "app/StatusBar.h"
 #include "app/frmMain.h"
-#include "serial/MSComm.h"
-#include "support/Fakes.h"
-#include "support/Pty.h"
 #include "support/WindowRig.h"
 
 #include <QTest>
@@ -79,7 +75,7 @@ private Q_SLOTS:
         MARKAST_VERIFY_PAIR(rig->startOnPair());
         qputenv("MARKAST_COM3", "/nonexistent/markast-com3");
         frmMain& main = *rig->form;
-        QCOMPARE(Module1::LastGoodPort, 1);
+        QCOMPARE(rig->fakes.ports.LastGoodPort, 1);
 
         bool menuChangedWhileBoxOpen = false;
         rig->fakes.messages.whileOpen = [&] {
@@ -91,7 +87,7 @@ private Q_SLOTS:
         QCOMPARE(rig->portsChecked(), QList<bool>({true, false, false, false}));
         QCOMPARE(rig->portsEnabled(), QList<bool>({true, true, false, true}));
         QCOMPARE(main.sbStatusBar->panelText(2), QStringLiteral("COM 3 : "));
-        QCOMPARE(Module1::LastGoodPort, 1);
+        QCOMPARE(rig->fakes.ports.LastGoodPort, 1);
         // Our recovery: the port the menu shows checked is the one that is open.
         QVERIFY(rig->comm->portOpen());
         QCOMPARE(rig->comm->commPort(), 1);
@@ -105,9 +101,10 @@ private Q_SLOTS:
     }
 
     void theFailedPortIsTheLastGoodPortItself() {
-        rig->fakes.settings.values = {{"Com1", "False"}, {"Com2", "True"}};
+        Settings stored(rig->fakes.settings);
+        QVERIFY(stored.setPortChecked(1, false) && stored.setPortChecked(2, true));
         frmMain& main = startFake();
-        QCOMPARE(Module1::LastGoodPort, 2);
+        QCOMPARE(rig->fakes.ports.LastGoodPort, 2);
         rig->fakes.serial.portsThatFail = {2};
         main.mniCom2->trigger();
         verifyInvalidPortMessage();
@@ -119,7 +116,7 @@ private Q_SLOTS:
     void withNoLastGoodPortTheFailedItemStaysCheckedAndDisabled() {
         rig->fakes.serial.portsThatFail = {1, 3};
         frmMain& main = startFake();
-        QCOMPARE(Module1::LastGoodPort, 0);
+        QCOMPARE(rig->fakes.ports.LastGoodPort, 0);
         main.mniCom3->trigger();
         verifyInvalidPortMessage();
         QCOMPARE(rig->portsChecked(), QList<bool>({false, false, true, false}));
@@ -185,16 +182,16 @@ private Q_SLOTS:
         QCOMPARE(rig->fakes.serial.commPort(), 4);
 
         QVERIFY(main.close());
-        QCOMPARE(rig->fakes.settings.value("Com3Enabled"), QStringLiteral("False"));
-        QCOMPARE(rig->fakes.settings.value("Com4"), QStringLiteral("True"));
+        QCOMPARE(rig->fakes.settings.value(Settings::portEnabledKey(3)), QStringLiteral("False"));
+        QVERIFY(Settings(rig->fakes.settings).portChecked(4));
         rig->form.reset();
 
         rig->fakes.serial = FakeSerialControl();
-        Module1::LastGoodPort = 0;
+        rig->fakes.ports = PortSelection();
         startFake();
         QCOMPARE(rig->portsEnabled(), QList<bool>({true, true, true, true}));
         QCOMPARE(rig->portsChecked(), QList<bool>({false, false, false, true}));
-        QCOMPARE(Module1::LastGoodPort, 4);
+        QCOMPARE(rig->fakes.ports.LastGoodPort, 4);
     }
 
     void aSwitchDuringTheSettleWaitLosesNoBytes() {

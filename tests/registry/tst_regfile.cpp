@@ -1,5 +1,5 @@
 // The read-only registry hive in the .reg export format.
-#include "platform/Registry.h"
+#include "registry/Registry.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -10,7 +10,7 @@
 
 using namespace markast;
 
-class TestSettings : public QObject {
+class TestSettingsText : public QObject {
     Q_OBJECT
 
     QTemporaryDir home;
@@ -62,6 +62,7 @@ private Q_SLOTS:
     void writtenTextsReadBack() {
         QCOMPARE(textFromNumber(1005), QStringLiteral("1005"));
         QCOMPARE(textFromNumber(-2000), QStringLiteral("-2000"));
+        QCOMPARE(textFromNumber(0.1f), QStringLiteral("0.1"));
         QCOMPARE(textFromTruth(true), QStringLiteral("True"));
         QCOMPARE(textFromTruth(false), QStringLiteral("False"));
         for (const float value : {0.1f, 1234.5f, 16777217.0f, 3.4e38f, -1e-30f})
@@ -71,23 +72,23 @@ private Q_SLOTS:
     void nativeStoreKeepsTextsInTheUsersFolder() {
         useConfigFolder(home.path());
         NativeSettingsStore store;
-        QCOMPARE(store.read("Markast", "Settings", "MainLeft", "1000"), QStringLiteral("1000"));
-        QVERIFY(store.write("Markast", "Settings", "MainLeft", "1500"));
-        QVERIFY(store.write("Markast", "Settings", "Com2", "True"));
-        QCOMPARE(store.read("Markast", "Settings", "MainLeft", "1000"), QStringLiteral("1500"));
+        QCOMPARE(store.read("Example", "Group", "Left", "1000"), QStringLiteral("1000"));
+        QVERIFY(store.write("Example", "Group", "Left", "1500"));
+        QVERIFY(store.write("Example", "Group", "Port", "True"));
+        QCOMPARE(store.read("Example", "Group", "Left", "1000"), QStringLiteral("1500"));
 
-        QFile file(home.filePath("Markast/Markast.conf"));
+        QFile file(home.filePath("Example/Example.conf"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
-        QVERIFY(text.contains("[Settings]"));
-        QVERIFY(text.contains("MainLeft=1500"));
-        QVERIFY(text.contains("Com2=True"));
+        QVERIFY(text.contains("[Group]"));
+        QVERIFY(text.contains("Left=1500"));
+        QVERIFY(text.contains("Port=True"));
     }
 
     void aStoreFullOfJunkReadsAsDefaults() {
         QTemporaryDir folder;
-        QVERIFY(QDir(folder.path()).mkpath("Markast"));
-        QFile file(folder.filePath("Markast/Markast.conf"));
+        QVERIFY(QDir(folder.path()).mkpath("Example"));
+        QFile file(folder.filePath("Example/Example.conf"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QByteArray junk;
         for (int i = 0; i < 4096; ++i)
@@ -96,10 +97,10 @@ private Q_SLOTS:
         file.close();
         useConfigFolder(folder.path());
         NativeSettingsStore store;
-        QCOMPARE(store.read("Markast", "Settings", "Com1", "True"), QStringLiteral("True"));
-        QCOMPARE(store.read("Markast", "Settings", "MainTop", "1000"), QStringLiteral("1000"));
+        QCOMPARE(store.read("Example", "Group", "Port", "True"), QStringLiteral("True"));
+        QCOMPARE(store.read("Example", "Group", "Top", "1000"), QStringLiteral("1000"));
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettings)
-#include "tst_settings.moc"
+QTEST_GUILESS_MAIN(TestSettingsText)
+#include "tst_settingstext.moc"

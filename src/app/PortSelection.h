@@ -1,18 +1,21 @@
 #pragma once
 
+#include "serial/ComDevices.h"
+
 #include <QString>
+
+#include <cstdint>
 
 namespace markast {
 
 class MessageBoxes;
 class SerialControl;
-class SettingsStore;
 struct SerialError;
 
 // The Com Ports menu as port selection sees it: one item per port, numbered from 1.
 class PortMenu {
 public:
-    static constexpr int PortCount = 4;
+    static constexpr int PortCount = ComPortCount;
 
     virtual ~PortMenu() = default;
     virtual bool isPortChecked(int port) const = 0;
@@ -25,16 +28,23 @@ public:
 // The port the menu marks: the highest-numbered checked item, or 0 when none is.
 int checkedPort(const PortMenu& menu);
 
-// The check mark the settings keep for COMn: key "ComN" of group "Settings"; when it is absent
-// or reads as no truth value, COM1 is checked and the others are not.
-bool storedPortMark(SettingsStore& settings, int port);
-
 // Checks item port and clears the others, in item order.
 void checkOnly(PortMenu& menu, int port);
 
-// Switches the serial control to the checked port. A port that fails is reported, its item
-// disabled, and the menu and the line go back to lastGoodPort. Never fails to its caller.
-void switchPort(PortMenu& menu, SerialControl& control, MessageBoxes& messages, int lastGoodPort);
+// Which port is open, and the one to fall back to when a choice fails.
+class PortSelection {
+public:
+    // The port that start-up opened, 0 when none did.
+    std::int16_t LastGoodPort = 0;
+
+    // The load sequence's part: opens the checked port (COM1, checked now, when none is) and,
+    // when it opens, keeps it as LastGoodPort. False when it did not open.
+    bool startUp(PortMenu& menu, SerialControl& control);
+    // Switches the serial control to the checked port. A port that fails is reported, its
+    // item disabled, and the menu and the line go back to LastGoodPort. Never fails to its
+    // caller.
+    void switchPort(PortMenu& menu, SerialControl& control, MessageBoxes& messages) const;
+};
 
 // What the operator is told when the start-up port did not open: the port, the device and the
 // reason, so that the operator or a support person can act on it.

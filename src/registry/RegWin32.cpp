@@ -1,4 +1,4 @@
-#include "platform/Registry.h"
+#include "registry/Registry.h"
 
 #include <windows.h>
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/Registry.h"
+#include "about/SysInfo.h"
+#include "registry/Registry.h"
 
 #include <QStringList>
 
@@ -40,6 +41,17 @@ public:
 
 private:
     RegFileRegistry inner_;
+};
+
+class RecordingProcessStarter final : public ProcessStarter {
+public:
+    bool start(const QString& program) override {
+        started.append(program);
+        return startSucceeds && !program.isEmpty();
+    }
+
+    QStringList started;
+    bool startSucceeds = true;
 };
 
 } // namespace markast::test
