@@ -20,9 +20,6 @@ public:
     // Draws the next part, until deadline; true once everything is drawn.
     bool paintSome(QPainter& painter, QDeadlineTimer deadline);
 
-    // Plotter units to the area's coordinates.
-    const QTransform& transform() const { return toArea_; }
-
 private:
     void paintStroke(QPainter& painter, const Stroke& stroke) const;
     void paintLabel(QPainter& painter, const Label& label) const;

@@ -1,0 +1,134 @@
+#include "hpgl/HpglGeometry.h"
+
+#include <QRectF>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+namespace markast::hpgl {
+
+namespace {
+constexpr double Farthest = 1e9;
+}
+
+bool isFar(const QPointF& point) {
+    return !std::isfinite(point.x()) || !std::isfinite(point.y()) ||
+           std::abs(point.x()) > Farthest || std::abs(point.y()) > Farthest;
+}
+
+bool anyFar(const QList<QPointF>& points) {
+    return std::any_of(points.begin(), points.end(), isFar);
+}
+
+Scaling scalingFrom(const std::vector<double>& values) {
+    if (values.size() < 4)
+        return {};
+    Scaling next;
+    next.xmin = values[0];
+    next.xmax = values[1];
+    next.ymin = values[2];
+    next.ymax = values[3];
+    const double type = values.size() >= 5 ? values[4] : 0;
+    next.kind = type == 1   ? Scaling::Kind::Isotropic
+                : type == 2 ? Scaling::Kind::PointFactor
+                            : Scaling::Kind::Anisotropic;
+    if (next.kind == Scaling::Kind::Isotropic && values.size() >= 7) {
+        next.left = values[5];
+        next.bottom = values[6];
+    }
+    const bool empty = next.kind != Scaling::Kind::PointFactor &&
+                       (next.xmax == next.xmin || next.ymax == next.ymin);
+    return empty ? Scaling{} : next;
+}
+
+QTransform userToPlotter(const Scaling& s, const QPointF& p1, const QPointF& p2) {
+    if (s.kind == Scaling::Kind::Off)
+        return {};
+    if (s.kind == Scaling::Kind::PointFactor)
+        return QTransform(s.xmax, 0, 0, s.ymax, p1.x() - s.xmin * s.xmax, p1.y() - s.ymin * s.ymax);
+    // scalingFrom() lets no empty range through, so these are finite.
+    const double plotterWidth = p2.x() - p1.x();
+    const double plotterHeight = p2.y() - p1.y();
+    const double sx = plotterWidth / (s.xmax - s.xmin);
+    const double sy = plotterHeight / (s.ymax - s.ymin);
+    switch (s.kind) {
+    case Scaling::Kind::Off:
+    case Scaling::Kind::PointFactor:
+        break;
+    case Scaling::Kind::Anisotropic:
+        return QTransform(sx, 0, 0, sy, p1.x() - s.xmin * sx, p1.y() - s.ymin * sy);
+    case Scaling::Kind::Isotropic: {
+        const double both = std::min(std::abs(sx), std::abs(sy));
+        const double fx = std::copysign(both, sx);
+        const double fy = std::copysign(both, sy);
+        const double spareX = plotterWidth - fx * (s.xmax - s.xmin);
+        const double spareY = plotterHeight - fy * (s.ymax - s.ymin);
+        return QTransform(fx, 0, 0, fy, p1.x() + spareX * s.left / 100 - s.xmin * fx,
+                          p1.y() + spareY * s.bottom / 100 - s.ymin * fy);
+    }
+    }
+    return {};
+}
+
+QList<QPointF> arcPoints(const QPointF& centre, double rx, double ry, double start, double sweep,
+                         double chord) {
+    chord = std::clamp(std::isfinite(chord) ? std::abs(chord) : 5.0, 0.5, 180.0);
+    sweep = std::isfinite(sweep) ? std::clamp(sweep, -360.0, 360.0) : 0;
+    const int steps = int(std::clamp(std::ceil(std::abs(sweep) / chord), 1.0, 720.0));
+    QList<QPointF> points;
+    points.reserve(steps + 1);
+    for (int step = 0; step <= steps; ++step) {
+        const double angle = (start + sweep * step / steps) * std::numbers::pi / 180;
+        points.append(centre + QPointF(rx * std::cos(angle), ry * std::sin(angle)));
+    }
+    return points;
+}
+
+QList<QPointF> rectanglePoints(const QPointF& from, const QPointF& to) {
+    return {from, {to.x(), from.y()}, to, {from.x(), to.y()}, from};
+}
+
+QList<QPointF> wedgePoints(const QPointF& centre, double rx, double ry, double start, double sweep,
+                           double chord) {
+    QList<QPointF> points{centre};
+    points.append(arcPoints(centre, rx, ry, start, sweep, chord));
+    points.append(centre);
+    return points;
+}
+
+void PolygonBuffer::add(const QPointF& point, bool penUp) {
+    if (penUp || parts_.empty())
+        parts_.push_back({point});
+    else
+        parts_.back().append(point);
+}
+
+void setExtents(DisplayList& list) {
+    std::optional<QRectF> marked;
+    std::optional<QRectF> withMoves;
+    const auto include = [](std::optional<QRectF>& extent, const QRectF& box) {
+        // Like QRectF::united, where a point of no size counts too.
+        extent = !extent ? box
+                         : QRectF(QPointF(std::min(extent->left(), box.left()),
+                                          std::min(extent->top(), box.top())),
+                                  QPointF(std::max(extent->right(), box.right()),
+                                          std::max(extent->bottom(), box.bottom())));
+    };
+    for (const Stroke& stroke : list.strokes) {
+        for (const QPointF& point : stroke.points) {
+            if (stroke.marks)
+                include(marked, QRectF(point, QSizeF(0, 0)));
+            include(withMoves, QRectF(point, QSizeF(0, 0)));
+        }
+    }
+    for (const Label& label : list.labels) {
+        include(marked, QRectF(label.at, QSizeF(label.width, label.height)));
+        include(withMoves, QRectF(label.at, QSizeF(label.width, label.height)));
+    }
+    list.extent = marked.value_or(QRectF());
+    list.extentWithMoves = withMoves.value_or(QRectF());
+}
+
+} // namespace markast::hpgl

@@ -1,0 +1,174 @@
+#include "hpgl/HpglScanner.h"
+
+#include <cmath>
+
+namespace markast::hpgl {
+
+namespace {
+
+constexpr char Escape = '\x1b';
+
+bool isLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool isNumberStart(char c) {
+    return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.';
+}
+
+char upper(char c) {
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
+
+// ESC . commands that take no parameters.
+bool takesNoParameters(char command) {
+    for (const char c : {'(', ')', 'Y', 'Z', 'B', 'E', 'J', 'K', 'L', 'O', 'R'}) {
+        if (command == c)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<Mnemonic> Scanner::nextMnemonic() {
+    while (!atEnd()) {
+        const char c = in_[at_];
+        if (c == Escape) {
+            skipEscape();
+        } else if (isLetter(c) && at_ + 1 < in_.size() && isLetter(in_[at_ + 1])) {
+            const Mnemonic mnemonic{upper(c), upper(in_[at_ + 1])};
+            at_ += 2;
+            return mnemonic;
+        } else {
+            ++at_;
+        }
+    }
+    return std::nullopt;
+}
+
+// ESC . and a command with its parameters up to ':', ESC % and a number and a letter (PCL), or
+// ESC and one character: what a plotter skips.
+void Scanner::skipEscape() {
+    ++at_;
+    if (atEnd())
+        return;
+    const char kind = in_[at_++];
+    if (kind == '.') {
+        if (atEnd() || takesNoParameters(in_[at_++]))
+            return;
+        while (!atEnd() && (isNumberStart(in_[at_]) || in_[at_] == ';'))
+            ++at_;
+        if (!atEnd() && in_[at_] == ':')
+            ++at_;
+    } else if (kind == '%') {
+        while (!atEnd() && isNumberStart(in_[at_]))
+            ++at_;
+        if (!atEnd() && isLetter(in_[at_]))
+            ++at_;
+    }
+}
+
+// One number, if one is next: HP-GL numbers have no exponent. One with more digits than a
+// double holds is no coordinate; it is read whole and marked as bad.
+std::optional<double> Scanner::number() {
+    qsizetype i = at_;
+    double sign = 1;
+    if (in_[i] == '-' || in_[i] == '+')
+        sign = in_[i++] == '-' ? -1 : 1;
+    double value = 0;
+    double scale = 1;
+    int digits = 0;
+    bool fraction = false;
+    bool any = false;
+    for (; i < in_.size(); ++i) {
+        const char c = in_[i];
+        if (c == '.' && !fraction) {
+            fraction = true;
+        } else if (c >= '0' && c <= '9') {
+            any = true;
+            if (!fraction) {
+                value = value * 10 + (c - '0');
+                digits += value > 0;
+            } else if (digits < 17) {
+                scale /= 10;
+                value += (c - '0') * scale;
+            }
+        } else {
+            break;
+        }
+    }
+    if (!any)
+        return std::nullopt;
+    at_ = i;
+    bad_ |= digits > 15;
+    return sign * value;
+}
+
+const std::vector<double>& Scanner::parameters() {
+    values_.clear();
+    bad_ = false;
+    while (!atEnd()) {
+        const char c = in_[at_];
+        if (c == ',' || c == ' ' || c == '\t' || c == '\r') {
+            ++at_;
+        } else if (isNumberStart(c)) {
+            if (const std::optional<double> value = number())
+                values_.push_back(*value);
+            else
+                ++at_; // a lone sign or point
+        } else {
+            if (c == ';' || c == '\n')
+                ++at_;
+            break;
+        }
+    }
+    return values_;
+}
+
+QByteArrayView Scanner::textUpTo(char terminator) {
+    const qsizetype end = in_.indexOf(terminator, at_);
+    const qsizetype stop = end < 0 ? in_.size() : end;
+    const QByteArrayView text = in_.sliced(at_, stop - at_);
+    at_ = end < 0 ? in_.size() : end + 1;
+    return text;
+}
+
+void Scanner::skipComment() {
+    if (!atEnd() && in_[at_] == '"') {
+        ++at_;
+        textUpTo('"');
+    }
+    parameters();
+}
+
+void Scanner::skipPast(char c) {
+    while (!atEnd() && in_[at_++] != c) {
+    }
+}
+
+std::optional<double> Scanner::encodedNumber(bool sevenBit, int fractionBits) {
+    const int base = sevenBit ? 32 : 64;
+    double value = 0;
+    double weight = 1;
+    for (int digits = 0; !atEnd(); ++digits) {
+        const auto c = quint8(in_[at_]);
+        const bool more = sevenBit ? (c >= 63 && c <= 94) : (c >= 63 && c <= 126);
+        const bool last = sevenBit ? (c >= 95 && c <= 126) : (c >= 191 && c <= 254);
+        if (!more && !last)
+            return std::nullopt;
+        ++at_;
+        value += (c - (more ? 63 : sevenBit ? 95 : 191)) * weight;
+        weight *= base;
+        if (last) {
+            if (digits > 10)
+                return std::nullopt;
+            const double magnitude = std::floor(value / 2);
+            return (std::fmod(value, 2) == 1 ? -magnitude : magnitude) /
+                   std::ldexp(1.0, fractionBits);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace markast::hpgl
