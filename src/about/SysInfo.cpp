@@ -4,6 +4,7 @@
 #include "platform/MessageBoxes.h"
 
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QProcess>
 
 #include <exception>
@@ -11,6 +12,8 @@
 namespace markast {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcAbout, "markast.about")
 
 const std::string ToolPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string ToolFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
@@ -43,8 +46,10 @@ void StartSysInfo(Registry& registry, ProcessStarter& processes, MessageBoxes& m
         const QString tool = findTool(registry);
         if (!tool.isEmpty() && processes.start(tool))
             return;
-    } catch (const std::exception&) {
-        // falls through to the message, like every other failure here
+        qCWarning(lcAbout, "no system-information tool could be started: %s",
+                  tool.isEmpty() ? "the registry names none that exists" : qUtf8Printable(tool));
+    } catch (const std::exception& failure) {
+        qCWarning(lcAbout, "the registry could not be read: %s", failure.what());
     }
     messages.show(SysInfoUnavailableText, ApplicationTitle, MessageBoxes::Icon::None);
 }

@@ -18,13 +18,10 @@
 #include "transfer/LogoSender.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLoggingCategory>
-#include <QMenuBar>
 #include <QStyle>
 
 namespace markast {
@@ -39,38 +36,12 @@ const QString RefusedByteText = QStringLiteral(
     "The marker did not take the logo.\n\nCheck the cable, the COM port setting and the marker, "
     "then click Download to send the logo again from the start.");
 
-// The pictures are drawn on silver, which stands for transparent.
-QPixmap silverMasked(const QString& path) {
-    QPixmap picture(path);
-    picture.setMask(picture.createMaskFromColor(QColor(192, 192, 192)));
-    return picture;
-}
-
-QLabel* topLeftLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    return label;
-}
-
 } // namespace
 
 frmMain::frmMain(FormServices services, QWidget* parent)
     : QMainWindow(parent), MSComm1(services.serial), services_(services) {
-    setWindowTitle(QStringLiteral("Veltrom Marking Technology - Logo Download Utility"));
-    QIcon icon;
-    icon.addPixmap(silverMasked(QStringLiteral(":/markast/markast16.png")));
-    icon.addPixmap(silverMasked(QStringLiteral(":/markast/markast32.png")));
-    setWindowIcon(icon);
-    // Fixed border with a close box only: no maximize or minimize button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setAccessibleName(windowTitle());
-    createMenus();
-    createControls();
-    setTabOrderAsLaidOut();
-    const ScreenTwips px(*this);
-    setFixedSize(px(6000), px(3915));
+    setupUi(*this);
+    wireEvents();
     MSComm1.setWaitHook([this] { keepResponsive(); });
 }
 
@@ -78,92 +49,21 @@ frmMain::~frmMain() {
     MSComm1.setWaitHook({});
 }
 
-void frmMain::createMenus() {
-    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open..."));
-    mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuActions = menuBar()->addMenu(QStringLiteral("&Actions"));
-    mnuDownload = mnuActions->addAction(QStringLiteral("&Download Logo"));
-    // Ours, after Download: enabled exactly when Download is (setDownloadEnabled).
-    mnuPreview = mnuActions->addAction(QStringLiteral("&Preview Logo..."));
-    mnuSettings = menuBar()->addMenu(QStringLiteral("&Settings"));
-    mnuComPorts = mnuSettings->addMenu(QStringLiteral("&Com Ports"));
-    for (int port = 1; port <= PortCount; ++port) {
-        QAction* item = mnuComPorts->addAction(QStringLiteral("Com &%1").arg(port));
-        item->setCheckable(true);
-        item->setChecked(true); // as laid out; the load sequence replaces the marks
-        portItems_[static_cast<std::size_t>(port - 1)] = item;
-        connect(item, &QAction::triggered, this,
-                [this, port] { atEventBoundary([this, port] { mniCom_Click(port); }); });
-    }
-    mniCom1 = portItems_[0];
-    mniCom2 = portItems_[1];
-    mniCom3 = portItems_[2];
-    mniCom4 = portItems_[3];
-    // Ours, after the four ports: which device each COM port stands for.
-    mnuComPorts->addSeparator();
-    mnuDevices = mnuComPorts->addAction(QStringLiteral("&Devices..."));
-    mnuComPorts->setToolTipsVisible(true);
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About "));
-
+void frmMain::wireEvents() {
     wire(mnuFileOpen, &frmMain::mnuFileOpen_Click);
     wire(mnuFileExit, &frmMain::mnuFileExit_Click);
     wire(mnuDownload, &frmMain::mnuDownload_Click);
-    wire(mnuHelpAbout, &frmMain::mnuHelpAbout_Click);
-    wire(mnuDevices, &frmMain::mnuDevices_Click);
     wire(mnuPreview, &frmMain::mnuPreview_Click);
-}
-
-void frmMain::createControls() {
-    const ScreenTwips px(*this);
-    client = new QWidget(this);
-    client->setAccessibleName(QStringLiteral("Logo download"));
-    setCentralWidget(client);
-    client->installEventFilter(this);
-
-    Frame1 = new QGroupBox(QStringLiteral("File"), client);
-    Frame1->setGeometry(px.rect(120, 2280, 5655, 615));
-    Frame1->setAccessibleName(QStringLiteral("File"));
-    Label1 = new PathLabel(Frame1);
-    // Inside the frame's border, below its caption, whatever room the style gives the caption.
-    QRect file = px.rect(240, 240, 5295, 255);
-    file.moveTop(std::max(file.top(), Frame1->contentsRect().top()));
-    Label1->setGeometry(file);
-
-    ProgressBar1 = new ProgressBar(client);
-    ProgressBar1->setGeometry(px.rect(360, 1080, 4935, 255));
-    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
-
-    tbToolBar = new Toolbar(client);
-    tbToolBar->setAccessibleName(QStringLiteral("Toolbar"));
-    tbToolBar->setImageList(&imlToolbarIcons);
-    imlToolbarIcons.add(QStringLiteral("Open"), silverMasked(QStringLiteral(":/markast/open.png")));
-    // The list draws the 16 x 16 image of the two-image Download icon.
-    imlToolbarIcons.add(QStringLiteral("Download"),
-                        silverMasked(QStringLiteral(":/markast/download16.png")));
+    wire(mnuDevices, &frmMain::mnuDevices_Click);
+    wire(mnuHelpAbout, &frmMain::mnuHelpAbout_Click);
+    for (int port = 1; port <= PortCount; ++port) {
+        connect(portItem(port), &QAction::triggered, this,
+                [this, port] { atEventBoundary([this, port] { mniCom_Click(port); }); });
+    }
     connect(tbToolBar, &Toolbar::buttonClick, this, [this](ToolbarButton* button) {
         atEventBoundary([this, button] { tbToolBar_ButtonClick(*button); });
     });
-
-    sbStatusBar = new StatusBar(client);
-    sbStatusBar->setAccessibleName(QStringLiteral("Status bar"));
-
-    lblHelp = topLeftLabel(QStringLiteral("lblHelp"), client);
-    lblHelp->setGeometry(px.rect(480, 1440, 4815, 735));
-
-    Action = topLeftLabel(QStringLiteral("Progress"), client);
-    Action->setGeometry(px.rect(360, 840, 5175, 375));
-    // The bar is drawn over the caption's lower part, leaving its first line visible.
-    ProgressBar1->raise();
-}
-
-void frmMain::setTabOrderAsLaidOut() {
-    const QWidget* order[] = {sbStatusBar, tbToolBar, ProgressBar1, Action,
-                              Frame1,      Label1,    lblHelp};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+    client->installEventFilter(this);
 }
 
 void frmMain::wire(QAction* action, void (frmMain::*handler)()) {
@@ -187,16 +87,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client && event->type() == QEvent::Resize)
         arrangeAlignedControls();
     return QMainWindow::eventFilter(watched, event);
-}
-
-// The toolbar and the status bar are aligned controls: they span the client area's width.
-void frmMain::arrangeAlignedControls() {
-    const ScreenTwips px(*this);
-    const int width = client->width();
-    const int toolbarHeight = std::max(px(420), tbToolBar->sizeHint().height());
-    tbToolBar->setGeometry(0, 0, width, toolbarHeight);
-    const int statusHeight = std::max(px(270), sbStatusBar->sizeHint().height());
-    sbStatusBar->setGeometry(0, client->height() - statusHeight, width, statusHeight);
 }
 
 // ---- Load and unload ----
@@ -234,22 +124,6 @@ void frmMain::applyStoredPortMarks() {
     const Settings settings(services_.settings);
     for (int port = 1; port <= PortCount; ++port)
         setPortChecked(port, settings.portChecked(port));
-}
-
-void frmMain::addToolbarButtons() {
-    btnOpen = tbToolBar->addButton();
-    btnOpen->setKey(QStringLiteral("Open"));
-    btnOpen->setCaption(QStringLiteral("Open"));
-    btnOpen->setToolTipText(QStringLiteral("Open Logo File"));
-    btnOpen->setImage(QStringLiteral("Open"));
-
-    btnDownload = tbToolBar->addButton();
-    btnDownload->setKey(QStringLiteral("Downloader"));
-    btnDownload->setCaption(QStringLiteral("Download"));
-    btnDownload->setToolTipText(QStringLiteral("Download Logo File"));
-    btnDownload->setImage(QStringLiteral("Download"));
-    btnDownload->setEnabled(false);
-    arrangeAlignedControls();
 }
 
 WindowTwips frmMain::storedTwips() const {
@@ -464,30 +338,6 @@ void frmMain::showPortDevices() {
     const ComDevices devices(services_.settings);
     for (int port = 1; port <= PortCount; ++port)
         portItem(port)->setToolTip(devices.deviceFor(port));
-}
-
-QAction* frmMain::portItem(int port) const {
-    return portItems_.at(static_cast<std::size_t>(port - 1));
-}
-
-bool frmMain::isPortChecked(int port) const {
-    return portItem(port)->isChecked();
-}
-
-void frmMain::setPortChecked(int port, bool checked) {
-    portItem(port)->setChecked(checked);
-}
-
-bool frmMain::isPortEnabled(int port) const {
-    return portItem(port)->isEnabled();
-}
-
-void frmMain::setPortEnabled(int port, bool enabled) {
-    portItem(port)->setEnabled(enabled);
-}
-
-void frmMain::setPortPanelText(const QString& text) {
-    sbStatusBar->setPanelText(2, text);
 }
 
 } // namespace markast

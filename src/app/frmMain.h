@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/FormServices.h"
-#include "app/PortSelection.h"
-#include "app/Toolbar.h"
+#include "app/frmMainLayout.h"
 #include "settings/Settings.h"
 #include "transfer/LogoBuffer.h"
 #include "transfer/TransferView.h"
@@ -10,20 +9,13 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <array>
-
-class QGroupBox;
-class QLabel;
-
 namespace markast {
 
-class PathLabel;
+class SerialControl;
 class frmPreview;
-class ProgressBar;
-class StatusBar;
 
-// The program's one working window.
-class frmMain final : public QMainWindow, public TransferView, public PortMenu {
+// The program's one working window: its layout is frmMainLayout's, its behaviour is here.
+class frmMain final : public QMainWindow, public frmMainLayout, public TransferView {
     Q_OBJECT
 public:
     explicit frmMain(FormServices services, QWidget* parent = nullptr);
@@ -48,36 +40,7 @@ public:
     void SendLogo();
     void SetComPort();
 
-    // The window's elements, named as the form designer named them.
-    QMenu* mnuFile;
-    QAction* mnuFileOpen;
-    QAction* mnuFileExit;
-    QMenu* mnuActions;
-    QAction* mnuDownload;
-    QAction* mnuPreview;
-    QMenu* mnuSettings;
-    QMenu* mnuComPorts;
-    QAction* mniCom1;
-    QAction* mniCom2;
-    QAction* mniCom3;
-    QAction* mniCom4;
-    QAction* mnuDevices;
-    QMenu* mnuHelp;
-    QAction* mnuHelpAbout;
-
-    QWidget* client;
-    QGroupBox* Frame1;
-    PathLabel* Label1;
-    ProgressBar* ProgressBar1;
-    Toolbar* tbToolBar;
-    StatusBar* sbStatusBar;
-    QLabel* lblHelp;
-    QLabel* Action;
-    ImageList imlToolbarIcons;
     SerialControl& MSComm1;
-
-    ToolbarButton* btnOpen = nullptr;
-    ToolbarButton* btnDownload = nullptr;
     LogoBuffer logo;
 
     // TransferView
@@ -97,13 +60,6 @@ public:
     void processEvents() override;
     bool isUnloaded() const override { return unloaded_; }
 
-    // PortMenu
-    bool isPortChecked(int port) const override;
-    void setPortChecked(int port, bool checked) override;
-    bool isPortEnabled(int port) const override;
-    void setPortEnabled(int port, bool enabled) override;
-    void setPortPanelText(const QString& text) override;
-
     // The window's place and size in twips, as the settings keep them: the place of the frame
     // the desktop draws around the window, the size inside that frame.
     WindowTwips storedTwips() const;
@@ -113,28 +69,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createMenus();
-    void createControls();
-    void setTabOrderAsLaidOut();
-    void arrangeAlignedControls();
+    void wireEvents();
     void wire(QAction* action, void (frmMain::*handler)());
     // Runs a handler so that nothing it throws ends the program or loses the window.
     template <typename Handler> void atEventBoundary(Handler&& handler);
 
     void applyStoredGeometry();
     void applyStoredPortMarks();
-    void addToolbarButtons();
     void Form_Unload();
     void unloadOtherWindows();
     void storeSettings();
 
-    QAction* portItem(int port) const;
     void showPortDevices();
     void showLogoInPreview();
 
     FormServices services_;
     QPointer<frmPreview> preview_;
-    std::array<QAction*, PortCount> portItems_{};
     Phase phase_ = Phase::Idle;
     bool closePending_ = false;
     bool unloaded_ = false;

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 
 #include <limits>
 #include <new>
@@ -13,6 +14,8 @@
 namespace markast {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcTransfer, "markast.transfer")
 
 const OpenDialogSetup LogoDialog{
     QStringLiteral("Open Logo File"),
@@ -65,15 +68,24 @@ bool loadLogo(FileDialog& dialog, TransferView& view, LogoBuffer& logo) {
     const std::optional<std::int32_t> length = logoLength(QFileInfo(path));
     // Read into a buffer of its own so that a failed load leaves the earlier logo whole.
     LogoBuffer fresh;
-    if (!length || !allocate(fresh, *length))
+    if (!length || !allocate(fresh, *length)) {
+        qCWarning(lcTransfer,
+                  "%s was not loaded: it is no file of less than 2 GiB, or there "
+                  "is not enough memory for it",
+                  qUtf8Printable(path));
         return false;
+    }
 
     // A load that fails from here on puts back what the window showed before it began, so
     // that the status and the bar agree with the logo the File frame still names.
     const QString statusBefore = view.statusText();
     const float maxBefore = view.progressMax();
     const float valueBefore = view.progressValue();
+    QFile file(path);
     const auto fail = [&] {
+        qCWarning(lcTransfer, "%s was not loaded: %s", qUtf8Printable(path),
+                  file.error() == QFileDevice::NoError ? "it changed size while it was read"
+                                                       : qUtf8Printable(file.errorString()));
         view.setStatusText(statusBefore);
         view.setProgressMax(maxBefore);
         view.setProgressValue(valueBefore);
@@ -82,7 +94,6 @@ bool loadLogo(FileDialog& dialog, TransferView& view, LogoBuffer& logo) {
     view.setStatusText(QStringLiteral("Loading Logo File (%1 bytes)").arg(fresh.LogoLength));
     view.refreshAction();
     view.setProgressValue(0);
-    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail();
     view.setProgressMax(static_cast<float>(fresh.LogoLength));

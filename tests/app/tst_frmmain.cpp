@@ -17,7 +17,6 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <functional>
 #include <memory>
 
 using namespace markast;
@@ -42,17 +41,11 @@ const SettingKey Left = Settings::windowKey(Settings::WindowEdge::Left);
 const SettingKey Top = Settings::windowKey(Settings::WindowEdge::Top);
 const SettingKey Width = Settings::windowKey(Settings::WindowEdge::Width);
 const SettingKey Height = Settings::windowKey(Settings::WindowEdge::Height);
-SettingKey com(int port) {
-    return Settings::portCheckedKey(port);
-}
-SettingKey enabled(int port) {
-    return Settings::portEnabledKey(port);
-}
+const auto com = &Settings::portCheckedKey;
+const auto enabled = &Settings::portEnabledKey;
 // What every close writes, in order.
 const QList<SettingKey> AllKeys = {Left,   Top,    Width,      Height,     com(1),     com(2),
                                    com(3), com(4), enabled(1), enabled(2), enabled(3), enabled(4)};
-
-using TextOf = std::function<QString(const frmMain&)>;
 
 // Key, caption, tool tip and picture key.
 QString buttonText(const ToolbarButton& button) {
@@ -93,60 +86,46 @@ private Q_SLOTS:
     }
 
     void specifiedTextsAsLaidOut_data() {
-        QTest::addColumn<TextOf>("textOf");
         QTest::addColumn<QString>("text");
-        const auto row = [](const char* name, const TextOf& textOf, const char* text) {
-            QTest::newRow(name) << textOf << QString::fromUtf8(text);
-        };
-        row(
-            "caption", [](const frmMain& m) { return m.windowTitle(); },
-            "Veltrom Marking Technology - Logo Download Utility");
-        row(
-            "status", [](const frmMain& m) { return m.sbStatusBar->simpleText(); },
-            "Waiting for command");
-        row(
-            "panel 1", [](const frmMain& m) { return m.sbStatusBar->panelText(1); }, "Status");
-        row(
-            "Label1", [](const frmMain& m) { return m.Label1->text(); }, "No File Selected");
-        row(
-            "lblHelp", [](const frmMain& m) { return m.lblHelp->text(); },
-            "Click Open and Browse for HPGL\\1 file to download.");
-        row(
-            "Action", [](const frmMain& m) { return m.Action->text(); }, "Progress");
-        row(
-            "Frame1", [](const frmMain& m) { return m.Frame1->title(); }, "File");
-        row(
-            "btnOpen", [](const frmMain& m) { return buttonText(*m.btnOpen); },
-            "Open|Open|Open Logo File|Open");
-        row(
-            "btnDownload", [](const frmMain& m) { return buttonText(*m.btnDownload); },
-            "Downloader|Download|Download Logo File|Download");
-        row(
-            "menu bar", [](const frmMain& m) { return actionTexts(m.menuBar()->actions()); },
-            "&File|&Actions|&Settings|&Help");
-        row(
-            "mnuFileOpen", [](const frmMain& m) { return m.mnuFileOpen->text(); }, "&Open...");
-        row(
-            "mnuFileExit", [](const frmMain& m) { return m.mnuFileExit->text(); }, "E&xit");
-        row(
-            "mnuDownload", [](const frmMain& m) { return m.mnuDownload->text(); },
-            "&Download Logo");
-        row(
-            "mnuComPorts", [](const frmMain& m) { return m.mnuComPorts->title(); }, "&Com Ports");
-        row(
-            "mniCom1 to 4",
-            [](const frmMain& m) {
-                return actionTexts({m.mniCom1, m.mniCom2, m.mniCom3, m.mniCom4});
-            },
-            "Com &1|Com &2|Com &3|Com &4");
-        row(
-            "mnuHelpAbout", [](const frmMain& m) { return m.mnuHelpAbout->text(); }, "&About ");
+        for (const auto& [element, text] :
+             std::initializer_list<std::pair<const char*, const char*>>{
+                 {"caption", "Veltrom Marking Technology - Logo Download Utility"},
+                 {"status", "Waiting for command"},
+                 {"panel 1", "Status"},
+                 {"Label1", "No File Selected"},
+                 {"lblHelp", "Click Open and Browse for HPGL\\1 file to download."},
+                 {"Action", "Progress"},
+                 {"Frame1", "File"},
+                 {"btnOpen", "Open|Open|Open Logo File|Open"},
+                 {"btnDownload", "Downloader|Download|Download Logo File|Download"},
+                 {"menu bar", "&File|&Actions|&Settings|&Help"},
+                 {"File", "&Open...|E&xit"},
+                 {"Actions", "&Download Logo|&Preview Logo..."},
+                 {"Settings", "&Com Ports"},
+                 {"Com Ports", "Com &1|Com &2|Com &3|Com &4||&Devices..."},
+                 {"Help", "&About "}})
+            QTest::newRow(element) << QString::fromUtf8(text);
     }
 
     void specifiedTextsAsLaidOut() {
-        QFETCH(TextOf, textOf);
         QFETCH(QString, text);
-        QCOMPARE(textOf(load()), text);
+        const frmMain& m = load();
+        const QMap<QString, QString> shown = {{"caption", m.windowTitle()},
+                                              {"status", m.sbStatusBar->simpleText()},
+                                              {"panel 1", m.sbStatusBar->panelText(1)},
+                                              {"Label1", m.Label1->text()},
+                                              {"lblHelp", m.lblHelp->text()},
+                                              {"Action", m.Action->text()},
+                                              {"Frame1", m.Frame1->title()},
+                                              {"btnOpen", buttonText(*m.btnOpen)},
+                                              {"btnDownload", buttonText(*m.btnDownload)},
+                                              {"menu bar", actionTexts(m.menuBar()->actions())},
+                                              {"File", actionTexts(m.mnuFile->actions())},
+                                              {"Actions", actionTexts(m.mnuActions->actions())},
+                                              {"Settings", actionTexts(m.mnuSettings->actions())},
+                                              {"Com Ports", actionTexts(m.mnuComPorts->actions())},
+                                              {"Help", actionTexts(m.mnuHelp->actions())}};
+        QCOMPARE(shown.value(QTest::currentDataTag()), text);
     }
 
     void initialStateOfEveryElement() {
@@ -237,31 +216,25 @@ private Q_SLOTS:
         QTest::addColumn<StoredValues>("stored");
         QTest::addColumn<QList<bool>>("marks");
         QTest::addColumn<int>("opened");
-        QTest::newRow("com3 only") << StoredValues{{com(1), "False"},
-                                                   {com(2), "False"},
-                                                   {com(3), "True"},
-                                                   {com(4), "False"}}
-                                   << QList<bool>{false, false, true, false} << 3;
-        QTest::newRow("com1 absent, com4 true")
-            << StoredValues{{com(4), "True"}} << QList<bool>{true, false, false, true} << 4;
-        QTest::newRow("small letters")
-            << StoredValues{{com(2), "true"}} << QList<bool>{true, true, false, false} << 2;
-        QTest::newRow("capitals") << StoredValues{{com(2), "TRUE"}}
-                                  << QList<bool>{true, true, false, false} << 2;
-        QTest::newRow("zero") << StoredValues{{com(2), "0"}}
-                              << QList<bool>{true, false, false, false} << 1;
-        QTest::newRow("one") << StoredValues{{com(2), "1"}} << QList<bool>{true, true, false, false}
-                             << 2;
-        QTest::newRow("minus one")
-            << StoredValues{{com(2), "-1"}} << QList<bool>{true, true, false, false} << 2;
-        QTest::newRow("garbage falls back")
-            << StoredValues{{com(1), "maybe"}, {com(2), "\x01\x02junk"}, {com(3), ""}}
-            << QList<bool>{true, false, false, false} << 1;
-        QTest::newRow("none marked opens com1") << StoredValues{{com(1), "False"},
-                                                                {com(2), "False"},
-                                                                {com(3), "False"},
-                                                                {com(4), "False"}}
-                                                << QList<bool>{true, false, false, false} << 1;
+        const QString absent;
+        const auto row = [](const char* name, const QStringList& texts, QList<bool> marks,
+                            int opened) {
+            StoredValues stored; // the texts of Com1 on; a null text stands for an absent key
+            for (int port = 1; port <= texts.size(); ++port) {
+                if (!texts[port - 1].isNull())
+                    stored.insert(com(port), texts[port - 1]);
+            }
+            QTest::newRow(name) << stored << marks << opened;
+        };
+        row("com3 only", {"False", "False", "True", "False"}, {false, false, true, false}, 3);
+        row("com1 absent, com4 true", {absent, absent, absent, "True"}, {1, 0, 0, 1}, 4);
+        row("small letters", {absent, "true"}, {true, true, false, false}, 2);
+        row("capitals", {absent, "TRUE"}, {true, true, false, false}, 2);
+        row("zero", {absent, "0"}, {true, false, false, false}, 1);
+        row("one", {absent, "1"}, {true, true, false, false}, 2);
+        row("minus one", {absent, "-1"}, {true, true, false, false}, 2);
+        row("garbage falls back", {"maybe", "\x01\x02junk", ""}, {true, false, false, false}, 1);
+        row("none marked opens com1", {"False", "False", "False", "False"}, {1, 0, 0, 0}, 1);
     }
 
     void storedPortMarks() {

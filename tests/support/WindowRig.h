@@ -4,10 +4,10 @@
 #include "app/PortSelection.h"
 #include "app/frmMain.h"
 #include "serial/MSComm.h"
-#include "support/FakeSerialControl.h"
 #include "support/Fakes.h"
 #include "support/Pty.h"
 #include "support/TestData.h"
+#include "support/TransferFakes.h"
 
 #include <QTemporaryDir>
 

@@ -1,8 +1,8 @@
 // Loading a logo file into the logo buffer. The failures an operator meets at the window
 // are tested in tests/faults.
 #include "support/Fakes.h"
-#include "support/RecordingView.h"
 #include "support/TestData.h"
+#include "support/TransferFakes.h"
 #include "transfer/LogoLoader.h"
 
 #include <QFile>

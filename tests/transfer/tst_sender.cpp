@@ -1,8 +1,7 @@
 // Sending the logo: the bytes, the texts in order, a refused byte, and the settle wait.
-#include "support/FakeSerialControl.h"
 #include "support/Fakes.h"
-#include "support/RecordingView.h"
 #include "support/TestData.h"
+#include "support/TransferFakes.h"
 #include "transfer/LogoSender.h"
 
 #include <QTest>
