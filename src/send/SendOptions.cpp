@@ -1,6 +1,7 @@
 #include "send/SendOptions.h"
 
 #include "serial/ComDevices.h"
+#include "serial/network/NetworkAddress.h"
 
 #include <QCommandLineParser>
 
@@ -18,9 +19,11 @@ std::optional<SendOptions> parseSendOptions(QCommandLineParser& parser,
                                                  "(MARKAST_COMn, the Devices dialog, built-in).")
                                       .arg(ComPortCount),
                                   QStringLiteral("N"));
-    const QCommandLineOption device(QStringLiteral("device"),
-                                    QStringLiteral("Any serial device, used as given."),
-                                    QStringLiteral("PATH"));
+    const QCommandLineOption device(
+        QStringLiteral("device"),
+        QStringLiteral("Any serial device, used as given, or a serial device server: "
+                       "rfc2217://HOST:PORT or socket://HOST:PORT."),
+        QStringLiteral("DEVICE"));
     const QCommandLineOption stallTime(
         QStringLiteral("stall-time"),
         QStringLiteral("How long the line may take no byte before the send fails (default 30)."),
@@ -71,6 +74,11 @@ std::optional<SendOptions> parseSendOptions(QCommandLineParser& parser,
     options.device = parser.value(device);
     if (parser.isSet(device) && options.device.trimmed().isEmpty()) {
         error = QStringLiteral("--device needs a device");
+        return std::nullopt;
+    }
+    QString reason;
+    if (isNetworkDevice(options.device) && !parseNetworkAddress(options.device, reason)) {
+        error = QStringLiteral("--device %1 is no network address: %2").arg(options.device, reason);
         return std::nullopt;
     }
     bool ok = false;

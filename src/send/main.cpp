@@ -7,6 +7,7 @@
 #include "serial/ComDevices.h"
 #include "serial/MSComm.h"
 #include "serial/PortConfiguration.h"
+#include "serial/network/NetworkAddress.h"
 #include "settings/Settings.h"
 #include "transfer/LogoLoader.h"
 
@@ -84,7 +85,7 @@ void listPorts(SettingsStore& settings) {
                                : device != builtInDevice(port) ? QStringLiteral("Devices dialog")
                                                                : QStringLiteral("built-in");
         std::printf("  COM%d  %s  (%s; %s)\n", port, qUtf8Printable(device), qUtf8Printable(source),
-                    qUtf8Printable(deviceStateText(port, device, environment.has_value())));
+                    qUtf8Printable(deviceStateText(port, device, false)));
     }
 }
 
@@ -155,8 +156,10 @@ Exit sendLogo(MSComm& comm, const LogoBuffer& logo, const QString& device, bool 
     const QByteArrayView bytes = logo.payload();
     const bool sent = comm.output(bytes) && comm.drain();
     QCoreApplication::processEvents();
-    progress.finish(comm.bytesSent());
-    const QString count = QStringLiteral("%1 of %2 bytes").arg(comm.bytesSent()).arg(bytes.size());
+    const qint64 sentCount = comm.bytesSent();
+    (void)comm.setPortOpen(false); // what the close has to say comes before the last line
+    progress.finish(sentCount);
+    const QString count = QStringLiteral("%1 of %2 bytes").arg(sentCount).arg(bytes.size());
     if (interrupts.happened()) {
         say(QStringLiteral("Interrupted: %1 sent to %2").arg(count, device));
         return Interrupted;
@@ -211,9 +214,10 @@ int main(int argc, char* argv[]) {
     }
 
     const int port = options->port.value_or(portCheckedInSettings(Settings(settings)));
-    // A relative path is taken from here; a bare name such as ttyUSB0 is Qt's, in /dev.
+    // A relative path is taken from here; a bare name such as ttyUSB0 is Qt's, in /dev; a
+    // network address stays as it is.
     const QString device = options->device.isEmpty() ? ComDevices(settings).deviceFor(port)
-                           : options->device.contains(u'/')
+                           : options->device.contains(u'/') && !isNetworkDevice(options->device)
                                ? QFileInfo(options->device).absoluteFilePath()
                                : options->device;
     MSComm comm([&device](int) { return device; });

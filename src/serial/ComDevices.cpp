@@ -1,9 +1,11 @@
 #include "serial/ComDevices.h"
 
 #include "serial/DeviceAccess.h"
+#include "serial/network/NetworkAddress.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSerialPortInfo>
 
 namespace markast {
@@ -45,11 +47,20 @@ std::optional<QString> environmentDevice(int port) {
 QString resolveComDevice(int port, const std::optional<QString>& environment, const QString& stored,
                          DeviceNaming naming) {
     if (environment)
-        return *environment;
+        return localPortName(*environment, naming);
     const QString chosen = stored.trimmed();
     if (chosen.isEmpty() || chosen == QLatin1String("Default"))
         return builtInDevice(port, naming);
-    return chosen;
+    return localPortName(chosen, naming);
+}
+
+QString localPortName(const QString& device, DeviceNaming naming) {
+    if (naming != DeviceNaming::Windows)
+        return device;
+    static const QRegularExpression comPort(QStringLiteral(R"(^(\\\\\.\\)?(com[0-9]+)$)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = comPort.match(device);
+    return match.hasMatch() ? match.captured(2).toUpper() : device;
 }
 
 bool ComDevices::store(const QStringList& choices) {
@@ -79,9 +90,27 @@ QList<DetectedDevice> detectedDevices(const QString& byIdFolder) {
     return devices;
 }
 
+namespace {
+
+// Said from the address alone: a connection would take the server's line from whoever holds it.
+QString networkStateText(const QString& device) {
+    QString reason;
+    const std::optional<NetworkAddress> address = parseNetworkAddress(device, reason);
+    if (!address)
+        return QStringLiteral("not a network address: %1").arg(reason);
+    const bool telnet = address->protocol == NetworkAddress::Protocol::Rfc2217;
+    return QStringLiteral("network device (%1): host %2, port %3")
+        .arg(telnet ? QStringLiteral("RFC 2217") : QStringLiteral("raw TCP"), address->host)
+        .arg(address->port);
+}
+
+} // namespace
+
 QString deviceStateText(int port, const QString& device, bool setByEnvironment) {
     if (setByEnvironment)
         return QStringLiteral("set by %1").arg(environmentVariable(port));
+    if (isNetworkDevice(device))
+        return networkStateText(device);
     switch (deviceAccess(device)) {
     case DeviceAccess::Ready:
         return QStringLiteral("ready");

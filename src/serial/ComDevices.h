@@ -31,6 +31,11 @@ QString environmentVariable(int port);
 // Its value, or nothing when it is not set.
 std::optional<QString> environmentDevice(int port);
 
+// A device as the system names it. On Windows "com10", "COM10" and "\\.\COM10" name one
+// port, which Qt finds from COM10 on only by the name in capitals; elsewhere a device is
+// taken as it is.
+QString localPortName(const QString& device, DeviceNaming naming = DeviceNaming::Native);
+
 // The device that stands for COMn: the environment variable's value when it is set, else the
 // device stored for COMn, else the built-in one. A stored value that is empty or "Default",
 // after its surrounding blanks, means the built-in device.

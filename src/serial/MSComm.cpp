@@ -2,7 +2,9 @@
 
 #include "serial/ComDevices.h"
 #include "serial/DeviceAccess.h"
-#include "serial/DriverQueue.h"
+#include "serial/SerialLine.h"
+#include "serial/network/NetworkAddress.h"
+#include "serial/network/NetworkLine.h"
 
 #include <QLoggingCategory>
 #include <QThread>
@@ -17,18 +19,6 @@ namespace {
 
 constexpr int MaxPort = 16;
 constexpr int WaitSliceMs = 50;
-
-// A modem-line or flow-control call that the device cannot do (a pseudo-terminal has no modem
-// lines) is no failure: the line still carries the bytes.
-bool succeededOrUnsupported(bool ok, QSerialPort& port) {
-    if (ok)
-        return true;
-    if (port.error() == QSerialPort::UnsupportedOperationError) {
-        port.clearError();
-        return true;
-    }
-    return false;
-}
 
 template <typename Value> struct Named {
     const char* text;
@@ -58,15 +48,12 @@ MSComm::MSComm(DeviceLookup deviceFor)
     : deviceFor_(deviceFor ? std::move(deviceFor) : DeviceLookup([](int port) {
           return resolveComDevice(port, environmentDevice(port), QString());
       })),
-      queueQuery_([this] { return driverOutputQueue(port_); }) {}
+      queueQuery_([this] { return line_ ? line_->heldBelow() : std::nullopt; }) {}
 
-MSComm::~MSComm() {
-    if (port_.isOpen())
-        port_.close();
-}
+MSComm::~MSComm() = default;
 
 bool MSComm::setCommPort(int port) {
-    if (port_.isOpen())
+    if (portOpen())
         return false;
     if (port < 1 || port > MaxPort) {
         commPort_ = 0; // an open must not fall back to the port chosen before
@@ -90,14 +77,14 @@ bool MSComm::setSettings(const QString& settings) {
     const auto stop = lookUp(StopBitCounts, fields[3].trimmed());
     if (!baudOk || baud <= 0 || !dataOk || data < 5 || data > 8 || !parity || !stop)
         return false;
-    line_ = {baud, *parity, static_cast<QSerialPort::DataBits>(data), *stop};
-    return !port_.isOpen() || applyLineSettings();
+    settings_ = {baud, *parity, static_cast<QSerialPort::DataBits>(data), *stop};
+    return !portOpen() || line_->applySettings(settingsNow());
 }
 
 bool MSComm::setRTSEnable(bool enable) {
     rtsEnable_ = enable;
-    if (port_.isOpen())
-        applyModemLines();
+    if (portOpen())
+        line_->setRequestToSend(enable);
     return true;
 }
 
@@ -105,68 +92,54 @@ bool MSComm::setHandshaking(int handshaking) {
     if (handshaking < 0 || handshaking > 3)
         return false;
     handshaking_ = handshaking;
-    return !port_.isOpen() || applyLineSettings();
+    return !portOpen() || line_->applySettings(settingsNow());
 }
 
 bool MSComm::setPortOpen(bool open) {
     deviceLost_ = false; // a port closed or opened on purpose is never reopened behind it
     if (!open) {
-        if (port_.isOpen())
-            port_.close();
-        port_.clearError();
+        if (line_)
+            line_->close();
         return true;
     }
-    if (port_.isOpen())
+    if (portOpen())
         return failWith(QStringLiteral("the port is open already"));
     if (commPort_ == 0)
         return failWith(QStringLiteral("no COM port is chosen"));
     device_ = deviceFor_(commPort_);
-    port_.setPortName(device_);
-    if (!port_.open(QIODevice::WriteOnly) || !applyLineSettings()) {
-        failWith(port_.errorString());
-        lastError_.noPermission = deviceAccess(device_) == DeviceAccess::NoPermission;
+    const bool network = isNetworkDevice(device_);
+    line_ = network ? std::unique_ptr<Line>(std::make_unique<NetworkLine>())
+                    : std::make_unique<SerialLine>();
+    if (!line_->open(device_, settingsNow(), waitHook_)) {
+        failWith(line_->errorString());
+        lastError_.noPermission = !network && deviceAccess(device_) == DeviceAccess::NoPermission;
         qCWarning(lcSerial, "COM%d could not be opened: %s", commPort_,
                   qUtf8Printable(lastError_.text()));
-        if (port_.isOpen())
-            port_.close();
         return false;
     }
-    applyModemLines();
+    line_->setRequestToSend(rtsEnable_);
     sent_ = 0;
     return true;
 }
 
-bool MSComm::applyLineSettings() {
-    // Handshaking 3 (RTS/CTS with XON/XOFF) has no Qt equivalent; the hardware lines win.
-    const QSerialPort::FlowControl flow = handshaking_ >= HandshakeRtsCts
-                                              ? QSerialPort::HardwareControl
-                                          : handshaking_ == 1 ? QSerialPort::SoftwareControl
-                                                              : QSerialPort::NoFlowControl;
-    return succeededOrUnsupported(port_.setBaudRate(line_.baudRate), port_) &&
-           succeededOrUnsupported(port_.setParity(line_.parity), port_) &&
-           succeededOrUnsupported(port_.setDataBits(line_.dataBits), port_) &&
-           succeededOrUnsupported(port_.setStopBits(line_.stopBits), port_) &&
-           succeededOrUnsupported(port_.setFlowControl(flow), port_);
-}
-
-void MSComm::applyModemLines() {
-    succeededOrUnsupported(port_.setDataTerminalReady(true), port_);
-    // Under RTS/CTS handshaking the driver owns RTS and keeps it raised while it can receive.
-    if (port_.flowControl() != QSerialPort::HardwareControl)
-        succeededOrUnsupported(port_.setRequestToSend(rtsEnable_), port_);
-    port_.clearError();
+// Handshaking 3 (RTS/CTS with XON/XOFF) has no Qt equivalent; the hardware lines win.
+LineSettings MSComm::settingsNow() const {
+    LineSettings settings = settings_;
+    settings.flow = handshaking_ >= HandshakeRtsCts ? QSerialPort::HardwareControl
+                    : handshaking_ == 1             ? QSerialPort::SoftwareControl
+                                                    : QSerialPort::NoFlowControl;
+    return settings;
 }
 
 bool MSComm::setOutBufferCount(int count) {
-    if (count != 0 || !port_.isOpen())
+    if (count != 0 || !portOpen())
         return false;
     discardPending();
-    port_.clearError();
     return true;
 }
 
 int MSComm::outBufferCount() const {
-    return port_.isOpen() ? static_cast<int>(port_.bytesToWrite()) : 0;
+    return portOpen() ? static_cast<int>(line_->queued()) : 0;
 }
 
 bool MSComm::output(std::uint8_t byte) {
@@ -175,7 +148,7 @@ bool MSComm::output(std::uint8_t byte) {
     if (!waitUntilPendingAtMost(OutBufferSize - 1))
         return false;
     const char c = static_cast<char>(byte);
-    return port_.write(&c, 1) == 1 || deviceGone();
+    return line_->queue(QByteArrayView(&c, 1)) || deviceGone();
 }
 
 // The driver is offered the whole rest at once, as cat would; only when it is full do a few
@@ -185,7 +158,7 @@ bool MSComm::output(QByteArrayView bytes) {
     if (!openForOutput() || !waitUntilPendingAtMost(0))
         return false;
     while (!bytes.isEmpty()) {
-        const qint64 taken = writeToDriver(port_, bytes);
+        const qint64 taken = line_->writeNow(bytes);
         if (taken < 0)
             return deviceGone();
         sent_ += taken;
@@ -193,7 +166,7 @@ bool MSComm::output(QByteArrayView bytes) {
         if (taken > 0 || bytes.isEmpty())
             continue;
         const QByteArrayView part = bytes.first(std::min<qint64>(OutBufferSize, bytes.size()));
-        if (port_.write(part.data(), part.size()) != part.size())
+        if (!line_->queue(part))
             return deviceGone();
         bytes = bytes.sliced(part.size());
         if (!waitUntilPendingAtMost(0))
@@ -205,7 +178,7 @@ bool MSComm::output(QByteArrayView bytes) {
 bool MSComm::openForOutput() {
     // After the device went away the port is opened again; else the failure that closed it
     // stays the one to report.
-    return port_.isOpen() || (deviceLost_ && reopen());
+    return portOpen() || (deviceLost_ && reopen());
 }
 
 // A replugged adapter is a new device, which the old handle never reaches again.
@@ -218,23 +191,23 @@ bool MSComm::reopen() {
 
 // "Done" means the bytes have left the driver too: the marker may still be receiving the
 // kilobytes a UART's driver holds, seconds of them at 9600 baud.
+// A device server that closed the connection may have dropped what it acknowledged: that is
+// no completion.
 bool MSComm::drain() {
-    return port_.isOpen() && waitUntilPendingAtMost(0) && waitUntilDriverQueueEmpty();
+    return portOpen() && waitUntilPendingAtMost(0) && waitUntilDriverQueueEmpty() &&
+           (line_->alive() || deviceGone());
 }
 
 // Qt holds written bytes in an unbounded buffer that reaches the device only while we wait
 // for it, so every wait happens here, in short slices that never spin and never block for good.
 bool MSComm::waitUntilPendingAtMost(qint64 limit) {
-    qint64 pending = port_.bytesToWrite();
+    qint64 pending = line_->queued();
     QElapsedTimer sinceProgress;
     sinceProgress.start();
     while (pending > limit) {
-        port_.waitForBytesWritten(WaitSliceMs);
-        if (port_.error() == QSerialPort::TimeoutError)
-            port_.clearError();
-        else if (port_.error() != QSerialPort::NoError)
+        if (!line_->waitForWritten(WaitSliceMs))
             return deviceGone();
-        const qint64 now = port_.bytesToWrite();
+        const qint64 now = line_->queued();
         sent_ += std::max<qint64>(0, pending - now);
         if (!keepWaiting(pending, now, sinceProgress))
             return false;
@@ -267,7 +240,9 @@ bool MSComm::keepWaiting(qint64& pending, qint64 now, QElapsedTimer& sinceProgre
     }
     if (waitHook_)
         waitHook_();
-    return port_.isOpen();
+    if (!portOpen())
+        return false; // closed on purpose meanwhile
+    return line_->alive() || deviceGone();
 }
 
 // Drops what is still queued so that no byte after a refused one reaches the line.
@@ -278,24 +253,23 @@ bool MSComm::fail(const QString& reason) {
 
 // What the driver still holds never reaches the line either.
 void MSComm::discardPending() {
-    if (!port_.isOpen())
+    if (!portOpen())
         return;
     sent_ -= queueQuery_().value_or(0);
-    port_.clear(QSerialPort::Output);
+    line_->discard();
 }
 
 // The device went away under us: its handle is dead, so it is closed, and the next output
 // opens the port again with the same settings.
 bool MSComm::deviceGone() {
-    fail(port_.errorString());
-    port_.close();
+    fail(line_->errorString());
+    line_->close();
     deviceLost_ = true;
     return false;
 }
 
 bool MSComm::failWith(const QString& reason) {
     lastError_ = {device_, reason, false};
-    port_.clearError();
     return false;
 }
 

@@ -1,17 +1,19 @@
 #pragma once
 
 #include "serial/SerialControl.h"
+#include "serial/network/Line.h"
 
 #include <QElapsedTimer>
-#include <QSerialPort>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 
 namespace markast {
 
-// The serial-port component over Qt Serial Port. The port is opened write-only, since nothing
-// is ever read from the marker.
+// The serial-port component. A COM port's device is a serial device, opened through Qt Serial
+// Port, or a serial device server's network address ("rfc2217://HOST:PORT",
+// "socket://HOST:PORT"); the rest of the program does not know the difference.
 class MSComm final : public SerialControl {
 public:
     static constexpr int OutBufferSize = 512;
@@ -33,7 +35,7 @@ public:
     bool setRTSEnable(bool enable) override;
     bool setHandshaking(int handshaking) override;
     bool setPortOpen(bool open) override;
-    bool portOpen() const override { return port_.isOpen(); }
+    bool portOpen() const override { return line_ && line_->isOpen(); }
     bool setOutBufferCount(int count) override;
     int outBufferCount() const override;
     bool output(std::uint8_t byte) override;
@@ -53,15 +55,7 @@ public:
     void setQueueQuery(QueueQuery query) { queueQuery_ = std::move(query); }
 
 private:
-    struct LineSettings {
-        qint32 baudRate = 9600;
-        QSerialPort::Parity parity = QSerialPort::NoParity;
-        QSerialPort::DataBits dataBits = QSerialPort::Data8;
-        QSerialPort::StopBits stopBits = QSerialPort::OneStop;
-    };
-
-    bool applyLineSettings();
-    void applyModemLines();
+    LineSettings settingsNow() const;
     bool openForOutput();
     bool waitUntilPendingAtMost(qint64 limit);
     bool waitUntilDriverQueueEmpty();
@@ -74,13 +68,13 @@ private:
     bool reopen();
     void discardPending();
 
-    QSerialPort port_;
+    std::unique_ptr<Line> line_;
     QString device_; // what the last open tried
     SerialError lastError_;
     int commPort_ = 1;
     bool deviceLost_ = false; // closed because the device went away, not on purpose
     qint64 sent_ = 0;
-    LineSettings line_;
+    LineSettings settings_;
     bool rtsEnable_ = false;
     int handshaking_ = 0;
     std::chrono::milliseconds stallTime_ = DefaultStallTime;

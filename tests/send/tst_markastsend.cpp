@@ -17,23 +17,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-struct Finished {
-    int status = -1;
-    QString log; // standard error
-};
-
-// Runs markast-send with arguments; whileRunning may act on it meanwhile.
 Finished runSend(const QStringList& arguments,
                  const std::function<void(QProcess&)>& whileRunning = {}) {
-    QProcess send;
-    send.start(QStringLiteral(MARKAST_SEND), arguments);
-    if (!send.waitForStarted(5000))
-        return {};
-    if (whileRunning)
-        whileRunning(send);
-    send.waitForFinished(60000);
-    return {send.exitStatus() == QProcess::NormalExit ? send.exitCode() : -1,
-            QString::fromLocal8Bit(send.readAllStandardError())};
+    return runProgram(QStringLiteral(MARKAST_SEND), arguments, whileRunning);
 }
 
 } // namespace

@@ -301,6 +301,14 @@ private Q_SLOTS:
         QTest::newRow("stored blanks") << 4 << unset << "   " << windows << "COM4";
         QTest::newRow("environment wins") << 1 << std::optional<QString>("/dev/marker")
                                           << "/dev/ttyUSB0" << unix << "/dev/marker";
+        // Windows finds COM10 on only by the name in capitals, with or without \\.\.
+        QTest::newRow("com10") << 1 << unset << "com10" << windows << "COM10";
+        QTest::newRow("\\\\.\\COM10") << 1 << unset << "\\\\.\\com10" << windows << "COM10";
+        QTest::newRow("environment com12")
+            << 2 << std::optional<QString>("com12") << "" << windows << "COM12";
+        QTest::newRow("com10 elsewhere") << 1 << unset << "com10" << unix << "com10";
+        QTest::newRow("network, Windows")
+            << 1 << unset << "socket://com1:7000" << windows << "socket://com1:7000";
     }
 
     void comDeviceLookupOrder() {

@@ -42,7 +42,7 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 } // namespace
 
 FarEndReader::FarEndReader(int fd, int bytesPerSecond)
-    : fd_(fd), thread_([this, bytesPerSecond] { run(bytesPerSecond); }) {}
+    : fd_(fd), bytesPerSecond_(bytesPerSecond), thread_([this] { run(); }) {}
 
 FarEndReader::~FarEndReader() {
     stop_ = true;
@@ -51,11 +51,17 @@ FarEndReader::~FarEndReader() {
         ::close(fd_);
 }
 
-void FarEndReader::run(int bytesPerSecond) {
-    // A throttled reader takes a tenth of its rate every tenth of a second, like a slow line.
-    const std::size_t chunk = bytesPerSecond > 0 ? std::max(1, bytesPerSecond / 10) : 65536;
-    std::vector<char> buffer(chunk);
+void FarEndReader::run() {
+    std::vector<char> buffer(65536);
     while (!stop_) {
+        // A throttled reader takes a tenth of its rate every tenth of a second, like a slow line.
+        const int bytesPerSecond = bytesPerSecond_;
+        const std::size_t chunk =
+            bytesPerSecond > 0 ? std::size_t(std::max(1, bytesPerSecond / 10)) : buffer.size();
+        if (bytesPerSecond < 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            continue;
+        }
         pollfd ready{fd_, POLLIN, 0};
         if (::poll(&ready, 1, 20) <= 0)
             continue;
@@ -63,7 +69,7 @@ void FarEndReader::run(int bytesPerSecond) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20)); // the other end is gone
             continue;
         }
-        const ssize_t got = ::read(fd_, buffer.data(), buffer.size());
+        const ssize_t got = ::read(fd_, buffer.data(), chunk);
         if (got > 0) {
             std::lock_guard lock(mutex_);
             received_.append(buffer.data(), got);

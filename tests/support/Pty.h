@@ -23,15 +23,18 @@ public:
     FarEndReader& operator=(const FarEndReader&) = delete;
 
     QByteArray bytes() const;
+    // From now on reads at this rate; 0 reads as fast as possible, -1 reads nothing.
+    void setBytesPerSecond(int bytesPerSecond) { bytesPerSecond_ = bytesPerSecond; }
     // Processes Qt events while waiting; true when at least count bytes have arrived.
     bool waitForBytes(qsizetype count, std::chrono::milliseconds timeout) const;
     // True when nothing more arrives within quiet.
     QByteArray bytesAfterQuiet(std::chrono::milliseconds quiet) const;
 
 private:
-    void run(int bytesPerSecond);
+    void run();
 
     int fd_;
+    std::atomic<int> bytesPerSecond_;
     std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     QByteArray received_;

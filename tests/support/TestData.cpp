@@ -47,4 +47,17 @@ int asOrdinaryUser(const std::function<int()>& check) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
 }
 
+Finished runProgram(const QString& program, const QStringList& arguments,
+                    const std::function<void(QProcess&)>& whileRunning) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted(5000))
+        return {};
+    if (whileRunning)
+        whileRunning(process);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
 } // namespace markast::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
 
 #include <functional>
@@ -22,5 +23,14 @@ QString writeFile(const QString& path, const QByteArray& bytes);
 // Runs check in a child process with an ordinary user's rights (nobody), so that what root
 // may do anyway is refused; the child's exit code is the result.
 int asOrdinaryUser(const std::function<int()>& check);
+
+struct Finished {
+    int status = -1;
+    QString log; // standard error
+};
+
+// Runs program with arguments to its end; whileRunning may act on it meanwhile.
+Finished runProgram(const QString& program, const QStringList& arguments,
+                    const std::function<void(QProcess&)>& whileRunning = {});
 
 } // namespace markast::test

@@ -1,0 +1,96 @@
+#include "serial/SerialLine.h"
+
+#include "serial/DriverQueue.h"
+
+namespace markast {
+
+namespace {
+
+// A modem-line or flow-control call that the device cannot do (a pseudo-terminal has no modem
+// lines) is no failure: the line still carries the bytes.
+bool succeededOrUnsupported(bool ok, QSerialPort& port) {
+    if (ok)
+        return true;
+    if (port.error() == QSerialPort::UnsupportedOperationError) {
+        port.clearError();
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+SerialLine::~SerialLine() {
+    close();
+}
+
+bool SerialLine::open(const QString& device, const LineSettings& settings,
+                      const std::function<void()>&) {
+    port_.setPortName(device);
+    if (!(port_.open(QIODevice::WriteOnly) || fail()) || !applySettings(settings)) {
+        close();
+        return false;
+    }
+    succeededOrUnsupported(port_.setDataTerminalReady(true), port_);
+    port_.clearError();
+    return true;
+}
+
+void SerialLine::close() {
+    if (port_.isOpen())
+        port_.close();
+    port_.clearError();
+}
+
+bool SerialLine::applySettings(const LineSettings& settings) {
+    return (succeededOrUnsupported(port_.setBaudRate(settings.baudRate), port_) &&
+            succeededOrUnsupported(port_.setParity(settings.parity), port_) &&
+            succeededOrUnsupported(port_.setDataBits(settings.dataBits), port_) &&
+            succeededOrUnsupported(port_.setStopBits(settings.stopBits), port_) &&
+            succeededOrUnsupported(port_.setFlowControl(settings.flow), port_)) ||
+           fail();
+}
+
+void SerialLine::setRequestToSend(bool raised) {
+    // Under RTS/CTS handshaking the driver owns RTS and keeps it raised while it can receive.
+    if (port_.flowControl() != QSerialPort::HardwareControl)
+        succeededOrUnsupported(port_.setRequestToSend(raised), port_);
+    port_.clearError();
+}
+
+qint64 SerialLine::writeNow(QByteArrayView bytes) {
+    const qint64 taken = writeToDriver(port_, bytes);
+    if (taken < 0)
+        fail();
+    return taken;
+}
+
+bool SerialLine::queue(QByteArrayView bytes) {
+    return port_.write(bytes.data(), bytes.size()) == bytes.size() || fail();
+}
+
+// Qt holds written bytes in an unbounded buffer that reaches the device only while we wait
+// for it; a wait that merely timed out is no failure.
+bool SerialLine::waitForWritten(int ms) {
+    port_.waitForBytesWritten(ms);
+    if (port_.error() == QSerialPort::TimeoutError)
+        port_.clearError();
+    return port_.error() == QSerialPort::NoError || fail();
+}
+
+std::optional<qint64> SerialLine::heldBelow() {
+    return driverOutputQueue(port_);
+}
+
+void SerialLine::discard() {
+    port_.clear(QSerialPort::Output);
+    port_.clearError();
+}
+
+bool SerialLine::fail() {
+    error_ = port_.errorString();
+    port_.clearError();
+    return false;
+}
+
+} // namespace markast

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "serial/network/Line.h"
+
+#include <QSerialPort>
+
+namespace markast {
+
+// A serial device through Qt Serial Port, opened write-only, since nothing is ever read from
+// the marker.
+class SerialLine final : public Line {
+public:
+    ~SerialLine() override;
+
+    bool open(const QString& device, const LineSettings& settings,
+              const std::function<void()>& whileWaiting) override;
+    void close() override;
+    bool isOpen() const override { return port_.isOpen(); }
+    bool applySettings(const LineSettings& settings) override;
+    void setRequestToSend(bool raised) override;
+    qint64 writeNow(QByteArrayView bytes) override;
+    bool queue(QByteArrayView bytes) override;
+    qint64 queued() const override { return port_.bytesToWrite(); }
+    bool waitForWritten(int ms) override;
+    std::optional<qint64> heldBelow() override;
+    bool alive() override { return true; } // a tty tells only when written to
+    void discard() override;
+    QString errorString() const override { return error_; }
+
+private:
+    bool fail();
+
+    QSerialPort port_;
+    QString error_;
+};
+
+} // namespace markast

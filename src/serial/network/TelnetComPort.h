@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+#include <optional>
+
+struct telnet_t;
+union telnet_event_t;
+
+namespace markast {
+
+// The Telnet protocol with its COM-PORT-OPTION (RFC 2217), on one connection but without it:
+// bytes from the server go in through receive(), and every byte for the server comes out
+// through the sink. The Telnet layer is libtelnet's; the COM-PORT commands sit on top of it.
+class TelnetComPort {
+public:
+    // Line settings as RFC 2217 codes them.
+    struct LineRequest {
+        quint32 baudRate = 9600;
+        quint8 dataSize = 8;
+        quint8 parity = 1;   // NONE
+        quint8 stopSize = 1; // one
+        bool hardwareFlow = true;
+    };
+
+    using Sink = std::function<void(QByteArrayView bytes)>;
+
+    explicit TelnetComPort(Sink toServer);
+    ~TelnetComPort();
+    TelnetComPort(const TelnetComPort&) = delete;
+    TelnetComPort& operator=(const TelnetComPort&) = delete;
+
+    // Offers COM-PORT-OPTION, and binary transmission so that no byte is read as a line end.
+    void start();
+    // The line settings to ask for: at once where the server agreed to the option, else as
+    // soon as it does. Its confirmations are waited for by nobody.
+    void requestLineSettings(const LineRequest& request);
+    // Bytes for the marker, each 0xFF doubled.
+    void sendData(QByteArrayView data);
+    // Asks the server to drop what it still holds for the marker.
+    void purgeTransmitBuffer();
+    void receive(QByteArrayView bytes);
+
+    bool comPortAgreed() const { return agreed_; }
+    // The server asked us to hold back (FLOWCONTROL-SUSPEND) and has not resumed yet.
+    bool suspended() const { return suspended_; }
+    // Whether the server may still be sending bytes to the marker, as far as it says: only a
+    // server that once reported its transmit shift register empty is taken at its word.
+    bool farEndSending() const { return lineStateTrusted_ && !transmitterEmpty_; }
+    // A purge was asked for and the server has not confirmed it yet.
+    bool purging() const;
+    // The settings asked for that the server has not confirmed, as "SET-BAUDRATE 9600".
+    QStringList unconfirmed() const;
+    // What the server confirmed, as "SET-BAUDRATE 9600".
+    QStringList confirmed() const;
+    // A fatal protocol error of the server's, empty while there is none.
+    QString protocolError() const { return protocolError_; }
+
+private:
+    static void onEvent(telnet_t* telnet, telnet_event_t* event, void* self);
+    void handle(const telnet_event_t& event);
+    void sendLineSettings();
+    void command(quint8 code, QByteArrayView value, const QString& asked);
+    void serverCommand(QByteArrayView payload);
+
+    Sink toServer_;
+    telnet_t* telnet_ = nullptr;
+    std::optional<LineRequest> request_;
+    bool agreed_ = false;
+    bool suspended_ = false;
+    bool lineStateTrusted_ = false;
+    bool transmitterEmpty_ = true;
+    // What was asked for, by command code and value, and whether the server confirmed it.
+    std::map<std::pair<quint8, QByteArray>, std::pair<QString, bool>> asked_;
+    QString protocolError_;
+};
+
+} // namespace markast

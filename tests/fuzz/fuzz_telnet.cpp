@@ -1,0 +1,29 @@
+// libFuzzer: whatever a server sends, the Telnet COM port reader neither crashes nor hangs,
+// and the data sent after it still goes out whole, each 0xFF doubled and nothing else added.
+#include "serial/network/TelnetComPort.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    QByteArray sent;
+    markast::TelnetComPort telnet([&sent](QByteArrayView bytes) { sent.append(bytes); });
+    telnet.start();
+    telnet.requestLineSettings({});
+    const QByteArrayView input(reinterpret_cast<const char*>(data), qsizetype(size));
+    telnet.receive(input.first(size / 2));
+    telnet.receive(input.sliced(size / 2));
+    (void)telnet.suspended();
+    (void)telnet.farEndSending();
+    (void)telnet.unconfirmed();
+
+    const QByteArray payload("\xff\x00\xff\xff\xfa\x2c\r\n", 8);
+    sent.clear();
+    telnet.sendData(payload);
+    QByteArray doubled;
+    for (const char c : payload)
+        doubled.append(c == '\xff' ? QByteArray(2, c) : QByteArray(1, c));
+    if (sent != doubled)
+        std::abort();
+    return 0;
+}

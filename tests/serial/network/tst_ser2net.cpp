@@ -1,0 +1,207 @@
+// A marker behind a real serial device server: Debian's ser2net, reached through both address
+// forms, from markast-send and from the window.
+#include "support/Ser2net.h"
+#include "support/TestData.h"
+#include "support/WindowRig.h"
+
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+
+using namespace markast;
+using namespace markast::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+// The bytes that would leak or be lost first: every value, runs of 0xFF, Telnet commands and
+// line ends in the data.
+QByteArray awkwardBytes() {
+    return allByteValues().repeated(8) + QByteArray(4096, char(0xff)) +
+           QByteArray("\xff\xfa\x2c\x01\xff\xf0\r\n\r\0", 10).repeated(50);
+}
+
+// A listener that never accepts and whose backlog is full: a connection to it is never
+// answered, as to an address the network swallows.
+struct BlackHole {
+    QTcpServer listener;
+    QTcpSocket fillers[64]; // more than the backlog Qt asks for
+    BlackHole() {
+        listener.listen(QHostAddress::LocalHost);
+        listener.pauseAccepting();
+        for (QTcpSocket& filler : fillers)
+            filler.connectToHost(QHostAddress::LocalHost, listener.serverPort());
+    }
+};
+
+} // namespace
+
+class TestSer2net : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::unique_ptr<Ser2net> server;
+    std::unique_ptr<FarEndReader> reader;
+
+    Finished send(const QString& scheme, const QByteArray& bytes, QStringList options = {},
+                  const std::function<void(QProcess&)>& whileRunning = {}) {
+        options << "--device" << server->address(scheme)
+                << writeFile(dir.filePath("logo.plt"), bytes);
+        return runProgram(QStringLiteral(MARKAST_SEND), options, whileRunning);
+    }
+
+    static void bothForms() {
+        QTest::addColumn<QString>("scheme");
+        QTest::newRow("rfc2217") << "rfc2217";
+        QTest::newRow("socket") << "socket";
+    }
+
+private Q_SLOTS:
+    void init() {
+        server = std::make_unique<Ser2net>();
+        if (server->isReady())
+            reader = std::make_unique<FarEndReader>(server->openFarEnd());
+    }
+    void cleanup() {
+        reader.reset();
+        server.reset();
+    }
+
+    // From markast-send and from the window, and to a far end at marker speed.
+    void bytesArriveExactly_data() {
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<bool>("fromTheWindow");
+        QTest::addColumn<int>("bytesPerSecond");
+        for (const char* scheme : {"rfc2217", "socket"}) {
+            QTest::addRow("%s, markast-send", scheme) << scheme << false << 0;
+            QTest::addRow("%s, window", scheme) << scheme << true << 0;
+            QTest::addRow("%s, 960 B/s", scheme) << scheme << false << 960;
+        }
+    }
+
+    void bytesArriveExactly() {
+        QFETCH(QString, scheme);
+        QFETCH(bool, fromTheWindow);
+        QFETCH(int, bytesPerSecond);
+        MARKAST_VERIFY_SER2NET(*server);
+        reader->setBytesPerSecond(bytesPerSecond);
+        const QByteArray bytes = bytesPerSecond ? awkwardBytes().last(2400) : awkwardBytes();
+        if (fromTheWindow) {
+            WindowRig rig;
+            rig.startReal(server->address(scheme));
+            rig.loadAndSend(bytes);
+            QCOMPARE(rig.form->statusText(), QStringLiteral("Waiting for Command"));
+        } else {
+            const Finished sent = send(scheme, bytes);
+            QVERIFY2(sent.status == 0, qPrintable(sent.log));
+        }
+        QVERIFY2(reader->waitForBytes(bytes.size(), 10s), qPrintable(reader->bytes().toHex()));
+        QCOMPARE(reader->bytesAfterQuiet(300ms), bytes);
+    }
+
+    // The message, and after the server is back, Download delivers the whole logo again.
+    void aServerKilledMidSend_data() { bothForms(); }
+
+    void aServerKilledMidSend() {
+        QFETCH(QString, scheme);
+        MARKAST_VERIFY_SER2NET(*server);
+        WindowRig rig;
+        rig.startReal(server->address(scheme));
+        reader->setBytesPerSecond(960);
+        QTimer::singleShot(1500, rig.form.get(), [this] { server->kill(); });
+        const QByteArray bytes = patternedBytes(200'000);
+        rig.loadAndSend(bytes);
+        QCOMPARE(rig.fakes.messages.shown.size(), std::size_t(1));
+        QVERIFY(rig.fakes.messages.shown[0].text.contains("did not take the logo"));
+        reader->setBytesPerSecond(0);
+        QVERIFY(server->restart());
+        rig.form->mnuDownload->trigger();
+        QCOMPARE(rig.form->statusText(), QStringLiteral("Waiting for Command"));
+        QVERIFY(reader->waitForBytes(bytes.size(), 20s));
+        QVERIFY(reader->bytesAfterQuiet(300ms).endsWith(bytes));
+    }
+
+    // It stalls the server, then TCP, then Markast; the stall rule reports it.
+    void aFarEndThatStopsReading_data() { bothForms(); }
+
+    void aFarEndThatStopsReading() {
+        QFETCH(QString, scheme);
+        MARKAST_VERIFY_SER2NET(*server);
+        reader->setBytesPerSecond(-1);
+        const Finished sent = send(scheme, patternedBytes(32 << 20), {"--stall-time", "2"});
+        QCOMPARE(sent.status, 1);
+        QVERIFY2(sent.log.contains("took no byte for 2 s"), qPrintable(sent.log));
+    }
+
+    // Ctrl-C asks the server to drop what it still holds before the connection closes. The
+    // server reads the request in line with the data, so the far end speeds up to let it.
+    void anInterruptAsksTheServerToPurge() {
+        MARKAST_VERIFY_SER2NET(*server);
+        reader->setBytesPerSecond(-1);
+        const QByteArray bytes = patternedBytes(32 << 20);
+        bool interrupted = false;
+        const Finished sent = send("rfc2217", bytes, {}, [&](QProcess& run) {
+            QTest::qWait(1000);
+            interrupted = run.state() == QProcess::Running;
+            if (interrupted)
+                ::kill(pid_t(run.processId()), SIGINT);
+            reader->setBytesPerSecond(0);
+        });
+        QVERIFY(interrupted);
+        QCOMPARE(sent.status, 130);
+        QVERIFY2(sent.log.contains(QRegularExpression("confirmed .*PURGE-DATA 2")),
+                 qPrintable(sent.log));
+        const QByteArray arrived = reader->bytesAfterQuiet(1s);
+        QVERIFY(arrived.size() < bytes.size() && bytes.startsWith(arrived));
+    }
+
+    // A clear message naming the address and the reason, within the connection time-out.
+    void unreachableAddresses_data() {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("refused") << "rfc2217://127.0.0.1:1"
+                                 << "the connection was refused";
+        QTest::newRow("unknown host") << "socket://no-such-host.invalid:7000"
+                                      << "the name was not found";
+        QTest::newRow("black-holed") << ""
+                                     << "no answer within 5 s";
+    }
+
+    void unreachableAddresses() {
+        QFETCH(QString, device);
+        QFETCH(QString, reason);
+        const BlackHole hole;
+        if (device.isEmpty())
+            device = QStringLiteral("socket://127.0.0.1:%1").arg(hole.listener.serverPort());
+        QElapsedTimer took;
+        took.start();
+        const Finished sent = runProgram(QStringLiteral(MARKAST_SEND),
+                                         {"--device", device, writeFile(dir.filePath("x"), "x")});
+        QCOMPARE(sent.status, 3);
+        QVERIFY2(sent.log.contains(device + " could not be opened: " + reason),
+                 qPrintable(sent.log));
+        QVERIFY(took.elapsed() < 8000);
+    }
+
+    void anUnreachableAddressAtStartUp() {
+        const BlackHole hole;
+        const QString device =
+            QStringLiteral("rfc2217://127.0.0.1:%1").arg(hole.listener.serverPort());
+        WindowRig rig;
+        QElapsedTimer took;
+        took.start();
+        frmMain& main = rig.startReal(device);
+        main.reportStartUpProblems();
+        qInfo("the window reported %s after %lld ms", qPrintable(device), took.elapsed());
+        QCOMPARE(rig.fakes.messages.shown.size(), std::size_t(1));
+        QVERIFY(rig.fakes.messages.shown[0].text.startsWith("COM1 could not be opened.\n\n" +
+                                                            device + ": no answer within 5 s."));
+    }
+};
+
+QTEST_MAIN(TestSer2net)
+#include "tst_ser2net.moc"
