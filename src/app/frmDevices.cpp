@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace markast {
@@ -24,9 +25,11 @@ frmDevices::frmDevices(QWidget* owner, const ComDevices& devices) : QDialog(owne
         row.device->setInsertPolicy(QComboBox::NoInsert);
         row.device->setMinimumContentsLength(40);
         row.device->setAccessibleName(QStringLiteral("COM%1 device").arg(port));
+        // The text field inside, where the focus goes, is read as the field itself.
+        row.device->lineEdit()->setAccessibleName(row.device->accessibleName());
         name->setBuddy(row.device);
+        // Read as its own text, and as the device field's description.
         row.state = new QLabel(this);
-        row.state->setAccessibleName(QStringLiteral("COM%1 state").arg(port));
         grid->addWidget(name, 2 * port - 2, 0);
         grid->addWidget(row.device, 2 * port - 2, 1);
         grid->addWidget(row.state, 2 * port - 1, 1);
@@ -96,6 +99,8 @@ void frmDevices::showState(int port) {
     const Row& row = rows_[std::size_t(port - 1)];
     const QString device = resolveComDevice(port, row.environment, choice(port));
     row.state->setText(deviceStateText(port, device, row.environment.has_value()));
+    row.device->setAccessibleDescription(row.state->text());
+    row.device->lineEdit()->setAccessibleDescription(row.state->text());
 }
 
 } // namespace markast

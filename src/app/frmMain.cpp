@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "about/frmAbout.h"
+#include "app/FileDrop.h"
 #include "app/PathLabel.h"
 #include "app/ProgressBar.h"
 #include "app/StatusBar.h"
@@ -22,7 +23,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QMimeData>
 #include <QStyle>
+#include <QTimer>
 
 namespace markast {
 
@@ -41,6 +44,9 @@ const QString RefusedByteText = QStringLiteral(
 frmMain::frmMain(FormServices services, QWidget* parent)
     : QMainWindow(parent), MSComm1(services.serial), services_(services) {
     setupUi(*this);
+    mnuFileRecent = new RecentFilesMenu(QStringLiteral("Open &Recent"), services_.settings, this);
+    mnuFile->insertMenu(mnuFileExit, mnuFileRecent);
+    setAcceptDrops(true);
     wireEvents();
     MSComm1.setWaitHook([this] { keepResponsive(); });
 }
@@ -63,6 +69,8 @@ void frmMain::wireEvents() {
     connect(tbToolBar, &Toolbar::buttonClick, this, [this](ToolbarButton* button) {
         atEventBoundary([this, button] { tbToolBar_ButtonClick(*button); });
     });
+    connect(mnuFileRecent, &RecentFilesMenu::chosen, this,
+            [this](const QString& path) { atEventBoundary([&] { openFile(path); }); });
     client->installEventFilter(this);
 }
 
@@ -181,7 +189,56 @@ void frmMain::storeSettings() {
 void frmMain::mnuFileOpen_Click() {
     if (phase_ != Phase::Idle)
         return; // no second transfer may start inside a download's settle wait
-    loadLogo(services_.fileDialog, *this, logo);
+    LogoFileError error;
+    if (const std::optional<QString> path = chooseLogoFile(services_.fileDialog);
+        path && loadLogoFile(*path, *this, logo, error))
+        mnuFileRecent->add(*path);
+}
+
+// The load of File > Open..., for a file named on the command line, dropped, chosen from Open
+// Recent or handed over by a second Markast; unlike the dialog's, its failure is said.
+void frmMain::openFile(const QString& path) {
+    if (phase_ != Phase::Idle)
+        return;
+    LogoFileError error;
+    if (loadLogoFile(path, *this, logo, error)) {
+        mnuFileRecent->add(path);
+        return;
+    }
+    mnuFileRecent->remove(path);
+    setStatusText(QStringLiteral("Not loaded: %1").arg(error.text(path)));
+}
+
+QString frmMain::openFromOutside(const QString& path) {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    if (phase_ != Phase::Idle) {
+        const QString refusal =
+            QStringLiteral("Not opened: %1. A logo is being downloaded; open it again when the "
+                           "download is done.")
+                .arg(path);
+        if (!path.isEmpty())
+            setStatusText(refusal);
+        return path.isEmpty() ? QString() : refusal;
+    }
+    if (!path.isEmpty())
+        QTimer::singleShot(0, this, [this, path] { atEventBoundary([&] { openFile(path); }); });
+    return {};
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const DropVerdict verdict = judgeDrop(*event->mimeData(), phase_ != Phase::Idle);
+    event->acceptProposedAction();
+    if (verdict.path.isEmpty())
+        setStatusText(verdict.refusal);
+    else
+        atEventBoundary([&] { openFile(verdict.path); });
 }
 
 void frmMain::mnuFileExit_Click() {

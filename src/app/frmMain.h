@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FormServices.h"
+#include "app/RecentFiles.h"
 #include "app/frmMainLayout.h"
 #include "settings/Settings.h"
 #include "transfer/LogoBuffer.h"
@@ -40,6 +41,13 @@ public:
     void SendLogo();
     void SetComPort();
 
+    // Ours: a file named on the command line, dropped or chosen from Open Recent.
+    void openFile(const QString& path);
+    // A second Markast's hand-over: comes to the front and opens path, unless busy; the
+    // answer is empty when it takes it, else why not.
+    QString openFromOutside(const QString& path);
+    RecentFilesMenu* mnuFileRecent;
+
     SerialControl& MSComm1;
     LogoBuffer logo;
 
@@ -66,6 +74,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

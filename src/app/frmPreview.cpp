@@ -10,18 +10,17 @@
 
 namespace markast {
 
-frmPreview::frmPreview(QWidget* owner) : QWidget(owner, Qt::Window) {
+frmPreview::frmPreview(QWidget* owner) : QDialog(owner, Qt::Window) {
     canvas = new LogoCanvas(this);
     canvas->setAccessibleName(QStringLiteral("Logo drawing"));
     lblMessage = new QLabel(this);
     lblMessage->setAlignment(Qt::AlignCenter);
     lblMessage->setWordWrap(true);
     chkMoves = new QCheckBox(QStringLiteral("Show pen-up moves"), this);
+    // A screen reader reads these labels' own texts: a fixed name would hide them.
     lblSize = new QLabel(this);
-    lblSize->setAccessibleName(QStringLiteral("Logo size"));
     lblSize->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblNotes = new QLabel(this);
-    lblNotes->setAccessibleName(QStringLiteral("Preview notes"));
     lblNotes->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
-#include <QWidget>
+#include <QDialog>
 
 class QCheckBox;
 class QLabel;
@@ -13,7 +13,7 @@ class LogoCanvas;
 
 // The Logo Preview window: what the loaded logo draws and how big it is. It reads the bytes
 // that Download will send and never changes them.
-class frmPreview final : public QWidget {
+class frmPreview final : public QDialog {
     Q_OBJECT
 public:
     explicit frmPreview(QWidget* owner);

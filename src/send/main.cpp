@@ -37,28 +37,6 @@ void say(const QString& line) {
     std::fprintf(stderr, "%s\n", qUtf8Printable(line));
 }
 
-QString fileProblemText(const QString& path, const LogoFileError& error) {
-    switch (error.problem) {
-    case LogoFileProblem::None:
-        break;
-    case LogoFileProblem::Missing:
-        return QStringLiteral("%1 does not exist").arg(path);
-    case LogoFileProblem::NotAFile:
-        return QStringLiteral("%1 is not a file").arg(path);
-    case LogoFileProblem::TooLarge:
-        return QStringLiteral("%1 is 2 GiB or larger").arg(path);
-    case LogoFileProblem::Empty:
-        return QStringLiteral("%1 is empty").arg(path);
-    case LogoFileProblem::NoMemory:
-        return QStringLiteral("there is not enough memory for %1").arg(path);
-    case LogoFileProblem::Unreadable:
-        return QStringLiteral("%1 cannot be read: %2").arg(path, error.reason);
-    case LogoFileProblem::ChangedWhileRead:
-        return QStringLiteral("%1 changed size while it was read").arg(path);
-    }
-    return {};
-}
-
 // The port the window starts on: the highest one its saved settings check, else COM1.
 int portCheckedInSettings(const Settings& settings) {
     int checked = 1;
@@ -204,7 +182,7 @@ int main(int argc, char* argv[]) {
     LogoFileError fileError;
     const std::optional<LogoBuffer> logo = readLogoFile(options->file, fileError);
     if (!logo) {
-        say(QStringLiteral("Not sent: %1").arg(fileProblemText(options->file, fileError)));
+        say(QStringLiteral("Not sent: %1").arg(fileError.text(options->file)));
         return CannotSend;
     }
     QCoreApplication::processEvents();

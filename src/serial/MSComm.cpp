@@ -255,7 +255,8 @@ bool MSComm::fail(const QString& reason) {
 void MSComm::discardPending() {
     if (!portOpen())
         return;
-    sent_ -= queueQuery_().value_or(0);
+    if (line_->discardDropsHeld())
+        sent_ -= queueQuery_().value_or(0);
     line_->discard();
 }
 

@@ -25,6 +25,7 @@ public:
     std::optional<qint64> heldBelow() override;
     bool alive() override { return true; } // a tty tells only when written to
     void discard() override;
+    bool discardDropsHeld() const override { return true; }
     QString errorString() const override { return error_; }
 
 private:

@@ -3,6 +3,9 @@
 #include "platform/SettingsStore.h"
 #include "platform/SettingsText.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 namespace markast {
 
 namespace {
@@ -13,6 +16,10 @@ QString markerGroup() {
 
 QString devicesGroup() {
     return QStringLiteral("Devices");
+}
+
+QString recentGroup() {
+    return QStringLiteral("Recent");
 }
 
 QString portKey(int port) {
@@ -103,6 +110,25 @@ QString Settings::device(int port) const {
 
 bool Settings::setDevice(int port, const QString& device) {
     return write(deviceKey(port), device);
+}
+
+SettingKey Settings::recentFilesKey() {
+    return {recentGroup(), QStringLiteral("Files")};
+}
+
+// One value, a JSON array of paths: any character a path may hold survives it, and a list that
+// is broken reads as no list at all.
+QStringList Settings::recentFiles() const {
+    const QJsonDocument stored = QJsonDocument::fromJson(read(recentFilesKey(), {}).toUtf8());
+    QStringList files;
+    for (const QJsonValue& file : stored.array())
+        files.append(file.toString());
+    return files;
+}
+
+bool Settings::setRecentFiles(const QStringList& files) {
+    const QJsonDocument list(QJsonArray::fromStringList(files));
+    return write(recentFilesKey(), QString::fromUtf8(list.toJson(QJsonDocument::Compact)));
 }
 
 QString Settings::read(const SettingKey& key, const QString& fallback) const {

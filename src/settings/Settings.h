@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <tuple>
 
@@ -58,6 +59,11 @@ public:
     static SettingKey deviceKey(int port);
     QString device(int port) const;
     [[nodiscard]] bool setDevice(int port, const QString& device);
+
+    // Group "Recent": the files last loaded, newest first, as the store holds them.
+    static SettingKey recentFilesKey();
+    QStringList recentFiles() const;
+    [[nodiscard]] bool setRecentFiles(const QStringList& files);
 
 private:
     QString read(const SettingKey& key, const QString& fallback) const;

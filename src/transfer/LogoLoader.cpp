@@ -23,9 +23,17 @@ const OpenDialogSetup LogoDialog{
     QString(),
 };
 
-// A file that can be a logo is an ordinary file whose size fits LogoLength.
-std::optional<std::int32_t> logoLength(const QFileInfo& info) {
-    if (!info.isFile() || info.size() > std::numeric_limits<std::int32_t>::max())
+// The file's size as LogoLength: an ordinary file of less than 2 GiB. Nothing, with error set,
+// for anything else. An empty file is measured, as the load shows its size before it fails.
+std::optional<std::int32_t> logoLength(const QString& path, LogoFileError& error) {
+    const QFileInfo info(path);
+    const LogoFileProblem problem = !info.exists()   ? LogoFileProblem::Missing
+                                    : !info.isFile() ? LogoFileProblem::NotAFile
+                                    : info.size() > std::numeric_limits<std::int32_t>::max()
+                                        ? LogoFileProblem::TooLarge
+                                        : LogoFileProblem::None;
+    error = {problem, {}};
+    if (problem != LogoFileProblem::None)
         return std::nullopt;
     return static_cast<std::int32_t>(info.size());
 }
@@ -59,22 +67,48 @@ bool readBytes(QFile& file, TransferView& view, LogoBuffer& fresh) {
 
 } // namespace
 
-bool loadLogo(FileDialog& dialog, TransferView& view, LogoBuffer& logo) {
+QString LogoFileError::text(const QString& path) const {
+    switch (problem) {
+    case LogoFileProblem::None:
+        break;
+    case LogoFileProblem::Missing:
+        return QStringLiteral("%1 does not exist").arg(path);
+    case LogoFileProblem::NotAFile:
+        return QStringLiteral("%1 is not a file").arg(path);
+    case LogoFileProblem::TooLarge:
+        return QStringLiteral("%1 is 2 GiB or larger").arg(path);
+    case LogoFileProblem::Empty:
+        return QStringLiteral("%1 is empty").arg(path);
+    case LogoFileProblem::NoMemory:
+        return QStringLiteral("there is not enough memory for %1").arg(path);
+    case LogoFileProblem::Unreadable:
+        return QStringLiteral("%1 cannot be read: %2").arg(path, reason);
+    case LogoFileProblem::ChangedWhileRead:
+        return QStringLiteral("%1 changed size while it was read").arg(path);
+    }
+    return {};
+}
+
+std::optional<QString> chooseLogoFile(FileDialog& dialog) {
     const std::optional<QString> chosen = dialog.showOpen(LogoDialog);
     if (!chosen || chosen->isEmpty())
-        return false;
-    const QString path = *chosen;
+        return std::nullopt;
+    return chosen;
+}
 
-    const std::optional<std::int32_t> length = logoLength(QFileInfo(path));
+bool loadLogoFile(const QString& path, TransferView& view, LogoBuffer& logo, LogoFileError& error) {
+    const auto fail = [&](LogoFileProblem problem, const QString& reason = {}) {
+        error = {problem, reason};
+        qCWarning(lcTransfer, "not loaded: %s", qUtf8Printable(error.text(path)));
+        return false;
+    };
+    const std::optional<std::int32_t> length = logoLength(path, error);
+    if (!length)
+        return fail(error.problem);
     // Read into a buffer of its own so that a failed load leaves the earlier logo whole.
     LogoBuffer fresh;
-    if (!length || !allocate(fresh, *length)) {
-        qCWarning(lcTransfer,
-                  "%s was not loaded: it is no file of less than 2 GiB, or there "
-                  "is not enough memory for it",
-                  qUtf8Printable(path));
-        return false;
-    }
+    if (!allocate(fresh, *length))
+        return fail(LogoFileProblem::NoMemory);
 
     // A load that fails from here on puts back what the window showed before it began, so
     // that the status and the bar agree with the logo the File frame still names.
@@ -82,23 +116,23 @@ bool loadLogo(FileDialog& dialog, TransferView& view, LogoBuffer& logo) {
     const float maxBefore = view.progressMax();
     const float valueBefore = view.progressValue();
     QFile file(path);
-    const auto fail = [&] {
-        qCWarning(lcTransfer, "%s was not loaded: %s", qUtf8Printable(path),
-                  file.error() == QFileDevice::NoError ? "it changed size while it was read"
-                                                       : qUtf8Printable(file.errorString()));
+    const auto undo = [&](LogoFileProblem problem) {
         view.setStatusText(statusBefore);
         view.setProgressMax(maxBefore);
         view.setProgressValue(valueBefore);
-        return false;
+        return fail(problem, file.errorString());
     };
     view.setStatusText(QStringLiteral("Loading Logo File (%1 bytes)").arg(fresh.LogoLength));
     view.refreshAction();
     view.setProgressValue(0);
     if (!file.open(QIODevice::ReadOnly))
-        return fail();
+        return undo(LogoFileProblem::Unreadable);
     view.setProgressMax(static_cast<float>(fresh.LogoLength));
-    if (!readBytes(file, view, fresh))
-        return fail();
+    if (!readBytes(file, view, fresh)) {
+        return undo(fresh.LogoLength == 0                  ? LogoFileProblem::Empty
+                    : file.error() == QFileDevice::NoError ? LogoFileProblem::ChangedWhileRead
+                                                           : LogoFileProblem::Unreadable);
+    }
     file.close();
 
     logo = std::move(fresh);
@@ -116,14 +150,9 @@ std::optional<LogoBuffer> readLogoFile(const QString& path, LogoFileError& error
         error = {problem, reason};
         return std::nullopt;
     };
-    const QFileInfo info(path);
-    if (!info.exists())
-        return fail(LogoFileProblem::Missing);
-    if (!info.isFile())
-        return fail(LogoFileProblem::NotAFile);
-    const std::optional<std::int32_t> length = logoLength(info);
+    const std::optional<std::int32_t> length = logoLength(path, error);
     if (!length)
-        return fail(LogoFileProblem::TooLarge);
+        return std::nullopt;
     if (*length == 0)
         return fail(LogoFileProblem::Empty);
     LogoBuffer logo;

@@ -99,7 +99,7 @@ private Q_SLOTS:
                  {"btnOpen", "Open|Open|Open Logo File|Open"},
                  {"btnDownload", "Downloader|Download|Download Logo File|Download"},
                  {"menu bar", "&File|&Actions|&Settings|&Help"},
-                 {"File", "&Open...|E&xit"},
+                 {"File", "&Open...|Open &Recent|E&xit"},
                  {"Actions", "&Download Logo|&Preview Logo..."},
                  {"Settings", "&Com Ports"},
                  {"Com Ports", "Com &1|Com &2|Com &3|Com &4||&Devices..."},

@@ -12,8 +12,6 @@
 using namespace markast;
 using namespace markast::test;
 
-namespace {} // namespace
-
 class TestLoader : public QObject {
     Q_OBJECT
 
@@ -25,9 +23,12 @@ class TestLoader : public QObject {
         return test::writeFile(dir.filePath(name), bytes);
     }
 
+    // The road of File > Open...: the dialog, then the load of what it chose.
     bool load(const std::optional<QString>& answer, LogoBuffer& logo) {
         dialog.answers = {answer};
-        return loadLogo(dialog, view, logo);
+        const std::optional<QString> path = chooseLogoFile(dialog);
+        LogoFileError error;
+        return path && loadLogoFile(*path, view, logo, error);
     }
 
 private Q_SLOTS:

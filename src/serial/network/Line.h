@@ -51,6 +51,8 @@ public:
     virtual bool alive() = 0;
     // Drops what waits in the line's own buffer, and below it where the system lets it.
     virtual void discard() = 0;
+    // Whether discard() drops what heldBelow() counts, or only what waits above it.
+    virtual bool discardDropsHeld() const = 0;
     // Why the last operation failed, in the system's words.
     virtual QString errorString() const = 0;
 };

@@ -35,6 +35,9 @@ public:
     std::optional<qint64> heldBelow() override;
     bool alive() override;
     void discard() override;
+    // A raw connection is reset, which drops what TCP holds; RFC 2217's still delivers it, and
+    // the server purges what it holds then.
+    bool discardDropsHeld() const override { return !telnet_; }
     QString errorString() const override { return error_; }
 
 private:

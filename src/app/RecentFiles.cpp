@@ -1,0 +1,81 @@
+#include "app/RecentFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+namespace markast {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcRecent, "markast.app")
+
+// Long paths are shortened in the middle, so that the file's name stays in view.
+QString shortened(const QString& path) {
+    constexpr qsizetype Longest = 60;
+    if (path.size() <= Longest)
+        return path;
+    return path.left(20) + QChar(0x2026) + path.right(Longest - 21);
+}
+
+} // namespace
+
+QStringList cleanedRecentFiles(const QStringList& stored) {
+    QStringList files;
+    for (const QString& path : stored) {
+        if (files.size() == RecentFilesMenu::Most)
+            break;
+        const QString clean = QDir::cleanPath(path.trimmed());
+        if (path.trimmed().isEmpty() || !QDir::isAbsolutePath(clean) || QFileInfo(clean).isDir() ||
+            files.contains(clean))
+            continue;
+        files.append(clean);
+    }
+    return files;
+}
+
+RecentFilesMenu::RecentFilesMenu(const QString& title, SettingsStore& store, QWidget* parent)
+    : QMenu(title, parent), settings_(store) {
+    const QStringList stored = settings_.recentFiles();
+    files_ = cleanedRecentFiles(stored);
+    if (files_ != stored)
+        setFiles(files_); // a broken list heals at once
+    rebuild();
+}
+
+void RecentFilesMenu::add(const QString& path) {
+    QStringList files = files_;
+    files.prepend(path);
+    setFiles(cleanedRecentFiles(files));
+}
+
+void RecentFilesMenu::remove(const QString& path) {
+    QStringList files = files_;
+    files.removeAll(QDir::cleanPath(path));
+    setFiles(files);
+}
+
+void RecentFilesMenu::setFiles(const QStringList& files) {
+    files_ = files;
+    if (!settings_.setRecentFiles(files_))
+        qCWarning(lcRecent, "the recent files could not be saved");
+    rebuild();
+}
+
+void RecentFilesMenu::rebuild() {
+    clear();
+    for (int i = 0; i < files_.size(); ++i) {
+        const QString path = files_[i];
+        QAction* item = addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shortened(path)));
+        item->setToolTip(path);
+        connect(item, &QAction::triggered, this, [this, path] { Q_EMIT chosen(path); });
+    }
+    addSeparator();
+    QAction* clearAll = addAction(QStringLiteral("&Clear Recent Files"));
+    connect(clearAll, &QAction::triggered, this, [this] { setFiles({}); });
+    clearAll->setEnabled(!files_.isEmpty());
+    setToolTipsVisible(true);
+    menuAction()->setEnabled(!files_.isEmpty());
+}
+
+} // namespace markast
