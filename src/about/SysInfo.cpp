@@ -3,6 +3,7 @@
 #include "about/GetKeyValue.h"
 #include "platform/MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QProcess>
@@ -51,7 +52,11 @@ void StartSysInfo(Registry& registry, ProcessStarter& processes, MessageBoxes& m
     } catch (const std::exception& failure) {
         qCWarning(lcAbout, "the registry could not be read: %s", failure.what());
     }
-    messages.show(SysInfoUnavailableText, ApplicationTitle, MessageBoxes::Icon::None);
+    messages.show(sysInfoUnavailableText(), ApplicationTitle, MessageBoxes::Icon::None);
+}
+
+QString sysInfoUnavailableText() {
+    return QCoreApplication::translate("SysInfo", "System Information Is Unavailable At This Time");
 }
 
 } // namespace markast

@@ -20,8 +20,8 @@ public:
     bool start(const QString& program) override;
 };
 
-inline const QString SysInfoUnavailableText =
-    QStringLiteral("System Information Is Unavailable At This Time");
+// What System Info says when it finds no tool to start: the marker software's own words.
+QString sysInfoUnavailableText();
 
 // Finds the system-information tool in the registry and starts it, or tells the operator it is
 // unavailable. Never fails to its caller.

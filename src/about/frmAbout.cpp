@@ -12,7 +12,7 @@
 namespace markast {
 
 frmAbout::frmAbout(QWidget* owner, Services services) : QDialog(owner), services_(services) {
-    setWindowTitle(QStringLiteral("About Information"));
+    setWindowTitle(tr("About Information"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     if (owner)
@@ -24,28 +24,34 @@ frmAbout::frmAbout(QWidget* owner, Services services) : QDialog(owner), services
     picIcon = new QLabel(this);
     picIcon->setPixmap(QPixmap(QStringLiteral(":/markast/maker.png")));
     picIcon->setGeometry(px.rect(1440, 240, 1560, 360));
-    picIcon->setAccessibleName(QStringLiteral("Veltrom Marking Technology logo"));
+    picIcon->setAccessibleName(tr("Veltrom Marking Technology logo"));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setGeometry(px.rect(2880, 2625, 1467, 345));
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setGeometry(px.rect(2880, 3075, 1452, 345));
     cmdSysInfo->setAutoDefault(false);
+    // Longer languages get a smaller font rather than a cut-off caption.
+    fitFontToButton(*cmdOK);
+    fitFontToButton(*cmdSysInfo);
 
     const auto left = Qt::AlignLeft | Qt::AlignTop;
     const auto centre = Qt::AlignHCenter | Qt::AlignTop;
     Label6 = oneLine(QStringLiteral("Markast"), left, 120, 1080, 2175, 255);
     Label5 = oneLine(QStringLiteral("www.veltrom.example.com"), centre, 2280, 2040, 2415, 255);
-    Label4 = oneLine(QStringLiteral("Tel. +44 1632 960 418"), centre, 2280, 1800, 2415, 255);
-    Label3 = oneLine(QStringLiteral("United Kingdom"), centre, 2400, 1560, 2175, 255);
+    Label4 = oneLine(tr("Tel. %1").arg(QStringLiteral("+44 1632 960 418")), centre, 2280, 1800,
+                     2415, 255);
+    Label3 = oneLine(tr("United Kingdom"), centre, 2400, 1560, 2175, 255);
     Label2 = oneLine(QStringLiteral("Fenwick Marsh"), centre, 2400, 1320, 2175, 255);
     Label1 = oneLine(QStringLiteral("Veltrom Marking Technology"), centre, 2400, 1080, 2175, 255);
-    lblVersion = oneLine(QStringLiteral("Version " MARKAST_VERSION), left, 720, 1440, 1455, 225);
-    lblDisclaimer = label(QStringLiteral("Copyright (c) 2026 Veltrom Marking Technology. "
-                                         "All rights reserved."),
-                          left, 255, 2625, 2190, 825);
+    lblVersion =
+        oneLine(tr("Version %1").arg(QStringLiteral(MARKAST_VERSION)), left, 720, 1440, 1455, 225);
+    lblDisclaimer =
+        label(tr("Copyright (c) %1 Veltrom Marking Technology. All rights reserved.").arg(2026),
+              left, 255, 2625, 2190, 825);
+    fitFontToLabel(*lblDisclaimer);
     QPalette black = lblDisclaimer->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     lblDisclaimer->setPalette(black);

@@ -10,6 +10,7 @@ class ProcessStarter;
 class Registry;
 class SerialControl;
 class SettingsStore;
+class Translations;
 
 // The platform services a main window works through, and the program-wide port selection;
 // tests hand in their own.
@@ -22,6 +23,7 @@ struct FormServices {
     Registry& registry;
     ProcessStarter& processes;
     PortSelection& ports;
+    Translations& translations;
 };
 
 } // namespace markast

@@ -51,7 +51,7 @@ void PortSelection::switchPort(PortMenu& menu, SerialControl& control,
     if (configurePort(control, port, LineSettings, SequenceForm::Switch))
         return;
 
-    messages.show(InvalidPortText, InvalidPortTitle, MessageBoxes::Icon::Information);
+    messages.show(invalidPortText(), invalidPortTitle(), MessageBoxes::Icon::Information);
     if (isPortNumber(port))
         menu.setPortEnabled(port, false);
     if (!isPortNumber(LastGoodPort))
@@ -68,11 +68,21 @@ void PortSelection::switchPort(PortMenu& menu, SerialControl& control,
 }
 
 QString startUpFailureText(int port, const SerialError& error) {
-    QString text = QStringLiteral("COM%1 could not be opened.\n\n%2.").arg(port).arg(error.text());
+    QString text =
+        PortSelection::tr("COM%1 could not be opened.\n\n%2.").arg(port).arg(error.text());
     if (error.noPermission)
-        text += QStringLiteral("\nThis account may not use the port: add it to the dialout group, "
-                               "then log in again.");
-    return text + QStringLiteral("\n\nChoose another port under Settings > Com Ports.");
+        text += PortSelection::tr("\nThis account may not use the port: add it to the dialout "
+                                  "group, then log in again.");
+    return text + PortSelection::tr("\n\nChoose another port under Settings > Com Ports.");
+}
+
+// The marker software's own words, spelling and all.
+QString invalidPortText() {
+    return PortSelection::tr("Invalid Comunication port please try again");
+}
+
+QString invalidPortTitle() {
+    return PortSelection::tr("Incorect Com Port Setting");
 }
 
 } // namespace markast

@@ -2,6 +2,7 @@
 
 #include "serial/ComDevices.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -33,6 +34,8 @@ void checkOnly(PortMenu& menu, int port);
 
 // Which port is open, and the one to fall back to when a choice fails.
 class PortSelection {
+    Q_DECLARE_TR_FUNCTIONS(PortSelection)
+
 public:
     // The port that start-up opened, 0 when none did.
     std::int16_t LastGoodPort = 0;
@@ -50,7 +53,8 @@ public:
 // reason, so that the operator or a support person can act on it.
 QString startUpFailureText(int port, const SerialError& error);
 
-inline const QString InvalidPortText = QStringLiteral("Invalid Comunication port please try again");
-inline const QString InvalidPortTitle = QStringLiteral("Incorect Com Port Setting");
+// The message a port that fails from the menu gives, and its title.
+QString invalidPortText();
+QString invalidPortTitle();
 
 } // namespace markast

@@ -34,12 +34,17 @@ QStringList cleanedRecentFiles(const QStringList& stored) {
     return files;
 }
 
-RecentFilesMenu::RecentFilesMenu(const QString& title, SettingsStore& store, QWidget* parent)
-    : QMenu(title, parent), settings_(store) {
+RecentFilesMenu::RecentFilesMenu(SettingsStore& store, QWidget* parent)
+    : QMenu(parent), settings_(store) {
     const QStringList stored = settings_.recentFiles();
     files_ = cleanedRecentFiles(stored);
     if (files_ != stored)
         setFiles(files_); // a broken list heals at once
+    retranslate();
+}
+
+void RecentFilesMenu::retranslate() {
+    setTitle(tr("Open &Recent"));
     rebuild();
 }
 
@@ -71,7 +76,7 @@ void RecentFilesMenu::rebuild() {
         connect(item, &QAction::triggered, this, [this, path] { Q_EMIT chosen(path); });
     }
     addSeparator();
-    QAction* clearAll = addAction(QStringLiteral("&Clear Recent Files"));
+    QAction* clearAll = addAction(tr("&Clear Recent Files"));
     connect(clearAll, &QAction::triggered, this, [this] { setFiles({}); });
     clearAll->setEnabled(!files_.isEmpty());
     setToolTipsVisible(true);

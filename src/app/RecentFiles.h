@@ -18,13 +18,15 @@ class RecentFilesMenu final : public QMenu {
 public:
     static constexpr int Most = 8;
 
-    RecentFilesMenu(const QString& title, SettingsStore& store, QWidget* parent);
+    RecentFilesMenu(SettingsStore& store, QWidget* parent);
 
     QStringList files() const { return files_; }
     // A file loaded: first in the list.
     void add(const QString& path);
     // A file that could not be loaded: off the list.
     void remove(const QString& path);
+    // Its texts anew, in the language now in use.
+    void retranslate();
 
 Q_SIGNALS:
     void chosen(const QString& path);

@@ -36,8 +36,7 @@ SingleInstance::HandOver SingleInstance::handOver(const QString& file, QString& 
     const QByteArray reply = running.readLine().trimmed();
     if (reply == Taken)
         return HandOver::Taken;
-    answer = reply.isEmpty() ? QStringLiteral("the running Markast did not answer")
-                             : QString::fromUtf8(reply);
+    answer = reply.isEmpty() ? tr("the running Markast did not answer") : QString::fromUtf8(reply);
     return HandOver::Refused;
 }
 

@@ -10,7 +10,7 @@
 namespace markast {
 
 frmDevices::frmDevices(QWidget* owner, const ComDevices& devices) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("COM Port Devices"));
+    setWindowTitle(tr("COM Port Devices"));
     setAccessibleName(windowTitle());
     auto* grid = new QGridLayout(this);
     grid->setColumnStretch(1, 1);
@@ -19,12 +19,12 @@ frmDevices::frmDevices(QWidget* owner, const ComDevices& devices) : QDialog(owne
         Row& row = rows_[std::size_t(port - 1)];
         row.stored = devices.stored(port);
         row.environment = environmentDevice(port);
-        auto* name = new QLabel(QStringLiteral("COM&%1").arg(port), this);
+        auto* name = new QLabel(tr("COM&%1", "label of a COM port's row").arg(port), this);
         row.device = new QComboBox(this);
         row.device->setEditable(true);
         row.device->setInsertPolicy(QComboBox::NoInsert);
         row.device->setMinimumContentsLength(40);
-        row.device->setAccessibleName(QStringLiteral("COM%1 device").arg(port));
+        row.device->setAccessibleName(tr("COM%1 device").arg(port));
         // The text field inside, where the focus goes, is read as the field itself.
         row.device->lineEdit()->setAccessibleName(row.device->accessibleName());
         name->setBuddy(row.device);
@@ -39,7 +39,7 @@ frmDevices::frmDevices(QWidget* owner, const ComDevices& devices) : QDialog(owne
         showState(port);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    cmdRefresh = buttons->addButton(QStringLiteral("&Refresh"), QDialogButtonBox::ActionRole);
+    cmdRefresh = buttons->addButton(tr("&Refresh"), QDialogButtonBox::ActionRole);
     cmdRefresh->setAutoDefault(false);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     grid->addWidget(buttons, 2 * ComPortCount, 0, 1, 2);
@@ -79,7 +79,7 @@ void frmDevices::fill(int port, const QList<DetectedDevice>& detected, const QSt
     Row& row = rows_[std::size_t(port - 1)];
     QComboBox* combo = row.device;
     combo->clear();
-    combo->addItem(QStringLiteral("Default (%1)").arg(builtInDevice(port)), QString());
+    combo->addItem(tr("Default (%1)", "the built-in device").arg(builtInDevice(port)), QString());
     for (const DetectedDevice& found : detected)
         combo->addItem(found.label, found.name);
     if (row.environment) {

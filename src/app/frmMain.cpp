@@ -12,12 +12,14 @@
 #include "platform/FitText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ScreenTwips.h"
+#include "platform/Translations.h"
 #include "serial/ComDevices.h"
 #include "serial/SerialControl.h"
 #include "settings/Settings.h"
 #include "transfer/LogoLoader.h"
 #include "transfer/LogoSender.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -31,21 +33,12 @@ namespace markast {
 
 Q_LOGGING_CATEGORY(lcApp, "markast.app")
 
-namespace {
-
-const QString UnexpectedFailureText = QStringLiteral(
-    "An internal error stopped the last command. Markast is still running; please try again.");
-const QString RefusedByteText = QStringLiteral(
-    "The marker did not take the logo.\n\nCheck the cable, the COM port setting and the marker, "
-    "then click Download to send the logo again from the start.");
-
-} // namespace
-
 frmMain::frmMain(FormServices services, QWidget* parent)
     : QMainWindow(parent), MSComm1(services.serial), services_(services) {
     setupUi(*this);
-    mnuFileRecent = new RecentFilesMenu(QStringLiteral("Open &Recent"), services_.settings, this);
+    mnuFileRecent = new RecentFilesMenu(services_.settings, this);
     mnuFile->insertMenu(mnuFileExit, mnuFileRecent);
+    fillLanguageMenu();
     setAcceptDrops(true);
     wireEvents();
     MSComm1.setWaitHook([this] { keepResponsive(); });
@@ -88,7 +81,9 @@ template <typename Handler> void frmMain::atEventBoundary(Handler&& handler) {
     } catch (...) {
         qCWarning(lcApp, "a command failed for an unknown reason");
     }
-    services_.messages.show(UnexpectedFailureText, ApplicationTitle, MessageBoxes::Icon::Critical);
+    services_.messages.show(tr("An internal error stopped the last command. Markast is still "
+                               "running; please try again."),
+                            ApplicationTitle, MessageBoxes::Icon::Critical);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -103,13 +98,13 @@ void frmMain::Form_Load() {
     applyStoredGeometry();
     applyStoredPortMarks();
     showPortDevices();
-    sbStatusBar->setSimpleText(QStringLiteral("Waiting for command"));
-    setFileText(QStringLiteral("No File Selected"));
+    setStatusText(tr("Waiting for command"));
+    setFileText(tr("No File Selected"));
     addToolbarButtons();
     setDownloadEnabled(false);
     if (!services_.ports.startUp(*this, MSComm1))
         failedStartUpPort_ = checkedPort(*this);
-    setHelpText(QStringLiteral("Click Open and Browse for HPGL\\1 file to download."));
+    setHelpText(tr("Click Open and Browse for HPGL\\1 file to download."));
 }
 
 void frmMain::reportStartUpProblems() {
@@ -147,7 +142,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (phase_ == Phase::Sending) {
         // Bytes are on their way: the window closes as soon as the last one is out.
         closePending_ = true;
-        setStatusText(QStringLiteral("Closing after the download..."));
+        setStatusText(tr("Closing after the download..."));
         event->ignore();
         return;
     }
@@ -192,7 +187,12 @@ void frmMain::mnuFileOpen_Click() {
     LogoFileError error;
     if (const std::optional<QString> path = chooseLogoFile(services_.fileDialog);
         path && loadLogoFile(*path, *this, logo, error))
-        mnuFileRecent->add(*path);
+        loaded(*path);
+}
+
+void frmMain::loaded(const QString& path) {
+    rest_ = Rest::Loaded;
+    mnuFileRecent->add(path);
 }
 
 // The load of File > Open..., for a file named on the command line, dropped, chosen from Open
@@ -202,11 +202,11 @@ void frmMain::openFile(const QString& path) {
         return;
     LogoFileError error;
     if (loadLogoFile(path, *this, logo, error)) {
-        mnuFileRecent->add(path);
+        loaded(path);
         return;
     }
     mnuFileRecent->remove(path);
-    setStatusText(QStringLiteral("Not loaded: %1").arg(error.text(path)));
+    setStatusText(tr("Not loaded: %1").arg(error.text(path)));
 }
 
 QString frmMain::openFromOutside(const QString& path) {
@@ -214,10 +214,9 @@ QString frmMain::openFromOutside(const QString& path) {
     raise();
     activateWindow();
     if (phase_ != Phase::Idle) {
-        const QString refusal =
-            QStringLiteral("Not opened: %1. A logo is being downloaded; open it again when the "
-                           "download is done.")
-                .arg(path);
+        const QString refusal = tr("Not opened: %1. A logo is being downloaded; open it again "
+                                   "when the download is done.")
+                                    .arg(path);
         if (!path.isEmpty())
             setStatusText(refusal);
         return path.isEmpty() ? QString() : refusal;
@@ -294,8 +293,75 @@ void frmMain::SendLogo() {
     if (phase_ != Phase::Idle)
         return; // no second stream may start inside the first
     const SendOutcome outcome = downloadLogo(logo, MSComm1, *this, services_.clock);
+    if (outcome == SendOutcome::Completed)
+        rest_ = Rest::AfterDownload;
     if (outcome == SendOutcome::Refused && !unloaded_)
-        services_.messages.show(RefusedByteText, ApplicationTitle, MessageBoxes::Icon::Warning);
+        services_.messages.show(tr("The marker did not take the logo.\n\nCheck the cable, the COM "
+                                   "port setting and the marker, then click Download to send the "
+                                   "logo again from the start."),
+                                ApplicationTitle, MessageBoxes::Icon::Warning);
+}
+
+// ---- Language ----
+
+// Settings > Language: the system's language, or one Markast speaks, each named in itself.
+void frmMain::fillLanguageMenu() {
+    auto* choices = new QActionGroup(this);
+    const QString chosen = Settings(services_.settings).language();
+    QList<Language> offered = languages();
+    offered.prepend({QString(), QString()}); // the system's; named in retranslateLanguages()
+    for (const Language& language : offered) {
+        QAction* item = mnuLanguage->addAction(language.name);
+        item->setCheckable(true);
+        item->setChecked(language.code == chosen);
+        choices->addAction(item);
+        connect(item, &QAction::triggered, this, [this, code = language.code] {
+            atEventBoundary([&] { mnuLanguage_Click(code); });
+        });
+    }
+    retranslateLanguages();
+}
+
+void frmMain::retranslateLanguages() {
+    mnuLanguage->actions().constFirst()->setText(tr("&System", "follow the system's language"));
+}
+
+void frmMain::mnuLanguage_Click(const QString& code) {
+    if (!Settings(services_.settings).setLanguage(code))
+        qCWarning(lcApp, "the language could not be saved; the next start uses the one before");
+    services_.translations.apply(code);
+}
+
+// A new language: every text anew, the resting state's too; what a load or a download shows
+// meanwhile comes in the new language from its next text on.
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && btnOpen) {
+        retranslateUi();
+        retranslateLanguages();
+        mnuFileRecent->retranslate();
+        if (phase_ == Phase::Idle)
+            showRestTexts();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void frmMain::showRestTexts() {
+    switch (rest_) {
+    case Rest::AfterStart:
+        setStatusText(tr("Waiting for command"));
+        setFileText(tr("No File Selected"));
+        setHelpText(tr("Click Open and Browse for HPGL\\1 file to download."));
+        break;
+    case Rest::Loaded:
+        setStatusText(texts::loadedStatus());
+        setHelpText(texts::loadedHelp());
+        break;
+    case Rest::AfterDownload:
+        setStatusText(texts::downloadedStatus());
+        setFileText(texts::downloadedFile());
+        setHelpText(texts::downloadedHelp());
+        break;
+    }
 }
 
 void frmMain::SetComPort() {

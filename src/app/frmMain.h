@@ -47,6 +47,7 @@ public:
     // answer is empty when it takes it, else why not.
     QString openFromOutside(const QString& path);
     RecentFilesMenu* mnuFileRecent;
+    void mnuLanguage_Click(const QString& code);
 
     SerialControl& MSComm1;
     LogoBuffer logo;
@@ -73,6 +74,7 @@ public:
     WindowTwips storedTwips() const;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -92,6 +94,14 @@ private:
 
     void showPortDevices();
     void showLogoInPreview();
+    void loaded(const QString& path);
+    void fillLanguageMenu();
+    void retranslateLanguages();
+    void showRestTexts();
+
+    // The resting state the window is in, whose texts a new language shows anew.
+    enum class Rest { AfterStart, Loaded, AfterDownload };
+    Rest rest_ = Rest::AfterStart;
 
     FormServices services_;
     QPointer<frmPreview> preview_;

@@ -33,7 +33,6 @@ QLabel* topLeftLabel(const QString& text, QWidget* parent) {
 
 void frmMainLayout::setupUi(QMainWindow& window) {
     window_ = &window;
-    window.setWindowTitle(QStringLiteral("Veltrom Marking Technology - Logo Download Utility"));
     QIcon icon;
     icon.addPixmap(silverMasked(QStringLiteral(":/markast/markast16.png")));
     icon.addPixmap(silverMasked(QStringLiteral(":/markast/markast32.png")));
@@ -41,28 +40,27 @@ void frmMainLayout::setupUi(QMainWindow& window) {
     // Fixed border with a close box only: no maximize or minimize button.
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    window.setAccessibleName(window.windowTitle());
     setupMenus(window);
     setupControls();
     setTabOrderAsLaidOut();
+    retranslateUi();
     const ScreenTwips px(window);
     window.setFixedSize(px(6000), px(3915));
 }
 
 void frmMainLayout::setupMenus(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
-    bar->setAccessibleName(QStringLiteral("Menu bar"));
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
-    mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open..."));
-    mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuActions = bar->addMenu(QStringLiteral("&Actions"));
-    mnuDownload = mnuActions->addAction(QStringLiteral("&Download Logo"));
+    mnuFile = bar->addMenu(QString());
+    mnuFileOpen = mnuFile->addAction(QString());
+    mnuFileExit = mnuFile->addAction(QString());
+    mnuActions = bar->addMenu(QString());
+    mnuDownload = mnuActions->addAction(QString());
     // Ours, after Download: enabled exactly when Download is.
-    mnuPreview = mnuActions->addAction(QStringLiteral("&Preview Logo..."));
-    mnuSettings = bar->addMenu(QStringLiteral("&Settings"));
-    mnuComPorts = mnuSettings->addMenu(QStringLiteral("&Com Ports"));
+    mnuPreview = mnuActions->addAction(QString());
+    mnuSettings = bar->addMenu(QString());
+    mnuComPorts = mnuSettings->addMenu(QString());
     for (int port = 1; port <= ComPortCount; ++port) {
-        QAction* item = mnuComPorts->addAction(QStringLiteral("Com &%1").arg(port));
+        QAction* item = mnuComPorts->addAction(QString());
         item->setCheckable(true);
         item->setChecked(true); // as laid out; the load sequence replaces the marks
         portItems_[std::size_t(port - 1)] = item;
@@ -73,33 +71,27 @@ void frmMainLayout::setupMenus(QMainWindow& window) {
     mniCom4 = portItems_[3];
     // Ours, after the four ports: which device each COM port stands for.
     mnuComPorts->addSeparator();
-    mnuDevices = mnuComPorts->addAction(QStringLiteral("&Devices..."));
+    mnuDevices = mnuComPorts->addAction(QString());
     mnuComPorts->setToolTipsVisible(true);
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About "));
+    // Ours, after the specified Settings items.
+    mnuLanguage = mnuSettings->addMenu(QString());
+    mnuHelp = bar->addMenu(QString());
+    mnuHelpAbout = mnuHelp->addAction(QString());
 }
 
 void frmMainLayout::setupControls() {
     const ScreenTwips px(*window_);
     client = new QWidget(window_);
-    client->setAccessibleName(QStringLiteral("Logo download"));
     window_->setCentralWidget(client);
 
-    Frame1 = new QGroupBox(QStringLiteral("File"), client);
+    Frame1 = new QGroupBox(client);
     Frame1->setGeometry(px.rect(120, 2280, 5655, 615));
-    Frame1->setAccessibleName(QStringLiteral("File"));
     Label1 = new PathLabel(Frame1);
-    // Inside the frame's border, below its caption, whatever room the style gives the caption.
-    QRect file = px.rect(240, 240, 5295, 255);
-    file.moveTop(std::max(file.top(), Frame1->contentsRect().top()));
-    Label1->setGeometry(file);
 
     ProgressBar1 = new ProgressBar(client);
     ProgressBar1->setGeometry(px.rect(360, 1080, 4935, 255));
-    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
 
     tbToolBar = new Toolbar(client);
-    tbToolBar->setAccessibleName(QStringLiteral("Toolbar"));
     tbToolBar->setImageList(&imlToolbarIcons);
     imlToolbarIcons.add(QStringLiteral("Open"), silverMasked(QStringLiteral(":/markast/open.png")));
     // The list draws the 16 x 16 image of the two-image Download icon.
@@ -107,15 +99,56 @@ void frmMainLayout::setupControls() {
                         silverMasked(QStringLiteral(":/markast/download16.png")));
 
     sbStatusBar = new StatusBar(client);
-    sbStatusBar->setAccessibleName(QStringLiteral("Status bar"));
 
     lblHelp = topLeftLabel(QStringLiteral("lblHelp"), client);
     lblHelp->setGeometry(px.rect(480, 1440, 4815, 735));
 
-    Action = topLeftLabel(QStringLiteral("Progress"), client);
+    Action = topLeftLabel(QString(), client);
     Action->setGeometry(px.rect(360, 840, 5175, 375));
     // The bar is drawn over the caption's lower part, leaving its first line visible.
     ProgressBar1->raise();
+}
+
+// Every text of the layout, in the language now in use; the English ones are the marker
+// software's own.
+void frmMainLayout::retranslateUi() {
+    window_->setWindowTitle(tr("Veltrom Marking Technology - Logo Download Utility"));
+    window_->setAccessibleName(window_->windowTitle());
+    window_->menuBar()->setAccessibleName(tr("Menu bar"));
+    mnuFile->setTitle(tr("&File"));
+    mnuFileOpen->setText(tr("&Open..."));
+    mnuFileExit->setText(tr("E&xit"));
+    mnuActions->setTitle(tr("&Actions"));
+    mnuDownload->setText(tr("&Download Logo"));
+    mnuPreview->setText(tr("&Preview Logo..."));
+    mnuSettings->setTitle(tr("&Settings"));
+    mnuComPorts->setTitle(tr("&Com Ports"));
+    for (int port = 1; port <= ComPortCount; ++port)
+        portItem(port)->setText(tr("Com &%1", "menu item of COM port 1 to 4").arg(port));
+    mnuDevices->setText(tr("&Devices..."));
+    mnuLanguage->setTitle(tr("&Language"));
+    mnuHelp->setTitle(tr("&Help"));
+    mnuHelpAbout->setText(tr("&About "));
+
+    client->setAccessibleName(tr("Logo download"));
+    Frame1->setTitle(tr("File", "the frame that names the loaded file"));
+    Frame1->setAccessibleName(Frame1->title());
+    // Inside the frame's border, below its caption, whatever room the style gives the caption.
+    const ScreenTwips px(*window_);
+    QRect file = px.rect(240, 240, 5295, 255);
+    file.moveTop(std::max(file.top(), Frame1->contentsRect().top()));
+    Label1->setGeometry(file);
+    ProgressBar1->setAccessibleName(tr("Progress"));
+    tbToolBar->setAccessibleName(tr("Toolbar"));
+    sbStatusBar->setAccessibleName(tr("Status bar"));
+    Action->setText(tr("Progress"));
+    if (btnOpen) {
+        btnOpen->setCaption(tr("Open", "toolbar button"));
+        btnOpen->setToolTipText(tr("Open Logo File"));
+        btnDownload->setCaption(tr("Download", "toolbar button"));
+        btnDownload->setToolTipText(tr("Download Logo File"));
+    }
+    arrangeAlignedControls();
 }
 
 void frmMainLayout::setTabOrderAsLaidOut() {
@@ -127,17 +160,13 @@ void frmMainLayout::setTabOrderAsLaidOut() {
 void frmMainLayout::addToolbarButtons() {
     btnOpen = tbToolBar->addButton();
     btnOpen->setKey(QStringLiteral("Open"));
-    btnOpen->setCaption(QStringLiteral("Open"));
-    btnOpen->setToolTipText(QStringLiteral("Open Logo File"));
     btnOpen->setImage(QStringLiteral("Open"));
 
     btnDownload = tbToolBar->addButton();
     btnDownload->setKey(QStringLiteral("Downloader"));
-    btnDownload->setCaption(QStringLiteral("Download"));
-    btnDownload->setToolTipText(QStringLiteral("Download Logo File"));
     btnDownload->setImage(QStringLiteral("Download"));
     btnDownload->setEnabled(false);
-    arrangeAlignedControls();
+    retranslateUi(); // the captions and tool tips
 }
 
 void frmMainLayout::arrangeAlignedControls() {

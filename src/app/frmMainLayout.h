@@ -4,6 +4,8 @@
 #include "app/Toolbar.h"
 #include "serial/ComDevices.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 class QAction;
@@ -24,6 +26,8 @@ class StatusBar;
 // the plain operations on them that port selection needs; frmMain inherits them and adds the
 // behaviour.
 class frmMainLayout : public PortMenu {
+    Q_DECLARE_TR_FUNCTIONS(markast::frmMain)
+
 public:
     QMenu* mnuFile = nullptr;
     QAction* mnuFileOpen = nullptr;
@@ -38,6 +42,7 @@ public:
     QAction* mniCom3 = nullptr;
     QAction* mniCom4 = nullptr;
     QAction* mnuDevices = nullptr;
+    QMenu* mnuLanguage = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
@@ -67,6 +72,8 @@ protected:
     void setupUi(QMainWindow& window);
     // The Open and Download buttons, in that order; Download disabled.
     void addToolbarButtons();
+    // Sets every text of the layout anew, in the language now in use.
+    void retranslateUi();
     // The toolbar and the status bar are aligned controls: they span the client area's width.
     void arrangeAlignedControls();
     // Com 1 to Com 4 by number.

@@ -4,6 +4,7 @@
 #include "hpgl/HpglPainter.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QStackedLayout>
 #include <QVBoxLayout>
@@ -12,11 +13,10 @@ namespace markast {
 
 frmPreview::frmPreview(QWidget* owner) : QDialog(owner, Qt::Window) {
     canvas = new LogoCanvas(this);
-    canvas->setAccessibleName(QStringLiteral("Logo drawing"));
     lblMessage = new QLabel(this);
     lblMessage->setAlignment(Qt::AlignCenter);
     lblMessage->setWordWrap(true);
-    chkMoves = new QCheckBox(QStringLiteral("Show pen-up moves"), this);
+    chkMoves = new QCheckBox(this);
     // A screen reader reads these labels' own texts: a fixed name would hide them.
     lblSize = new QLabel(this);
     lblSize->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -37,29 +37,49 @@ frmPreview::frmPreview(QWidget* owner) : QDialog(owner, Qt::Window) {
 }
 
 void frmPreview::showLogo(const QString& fileName, QByteArrayView bytes) {
-    setWindowTitle(QStringLiteral("Logo Preview - ") + fileName);
-    auto drawing = std::make_shared<const hpgl::DisplayList>(hpgl::readHpgl(bytes));
-    lblNotes->setText(hpgl::notesText(*drawing, bytes.size()));
-    if (!drawing->hasDrawing()) {
-        showMessage(QStringLiteral("This file has no HPGL drawing to preview"));
-        return;
-    }
-    lblSize->setText(hpgl::sizeText(*drawing));
-    canvas->setDrawing(std::move(drawing));
-    drawingArea_->setCurrentWidget(canvas);
+    fileName_ = fileName;
+    byteCount_ = bytes.size();
+    drawing_ = std::make_shared<const hpgl::DisplayList>(hpgl::readHpgl(bytes));
+    canvas->setDrawing(drawing_->hasDrawing() ? drawing_ : nullptr);
+    showTexts();
 }
 
 void frmPreview::showNoLogo() {
-    setWindowTitle(QStringLiteral("Logo Preview"));
-    lblNotes->clear();
-    showMessage(QStringLiteral("No logo loaded"));
+    drawing_.reset();
+    canvas->setDrawing(nullptr);
+    showTexts();
+}
+
+// Every text, in the language now in use, for the logo shown or for none.
+void frmPreview::showTexts() {
+    canvas->setAccessibleName(tr("Logo drawing"));
+    chkMoves->setText(tr("Show pen-up moves"));
+    if (!drawing_) {
+        setWindowTitle(tr("Logo Preview"));
+        showMessage(tr("No logo loaded"));
+        lblNotes->clear();
+        return;
+    }
+    setWindowTitle(tr("Logo Preview - %1").arg(fileName_));
+    lblNotes->setText(hpgl::notesText(*drawing_, byteCount_));
+    if (!drawing_->hasDrawing()) {
+        showMessage(tr("This file has no HPGL drawing to preview"));
+        return;
+    }
+    lblSize->setText(hpgl::sizeText(*drawing_));
+    drawingArea_->setCurrentWidget(canvas);
 }
 
 void frmPreview::showMessage(const QString& text) {
-    canvas->setDrawing(nullptr);
     lblSize->clear();
     lblMessage->setText(text);
     drawingArea_->setCurrentWidget(lblMessage);
+}
+
+void frmPreview::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        showTexts();
+    QDialog::changeEvent(event);
 }
 
 } // namespace markast

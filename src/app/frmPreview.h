@@ -1,7 +1,11 @@
 #pragma once
 
+#include "hpgl/HpglReader.h"
+
 #include <QByteArrayView>
 #include <QDialog>
+
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -27,10 +31,17 @@ public:
     QLabel* lblSize;
     QLabel* lblNotes;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void showTexts();
     void showMessage(const QString& text);
 
     QStackedLayout* drawingArea_;
+    std::shared_ptr<const hpgl::DisplayList> drawing_; // none while no logo is loaded
+    QString fileName_;
+    qsizetype byteCount_ = 0;
 };
 
 } // namespace markast

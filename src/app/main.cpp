@@ -6,9 +6,11 @@
 #include "platform/Clock.h"
 #include "platform/QtDialogs.h"
 #include "platform/SettingsStore.h"
+#include "platform/Translations.h"
 #include "registry/Registry.h"
 #include "serial/ComDevices.h"
 #include "serial/MSComm.h"
+#include "settings/Settings.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -30,6 +32,9 @@ QString fileToOpen(const QStringList& arguments) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    markast::NativeSettingsStore settings;
+    markast::Translations translations;
+    translations.apply(markast::Settings(settings).language());
     const QString file = fileToOpen(QApplication::arguments());
     QString refusal;
     switch (markast::SingleInstance::handOver(file, refusal)) {
@@ -42,7 +47,6 @@ int main(int argc, char* argv[]) {
         break;
     }
 
-    markast::NativeSettingsStore settings;
     markast::QtMessageBoxes messages;
     markast::QtFileDialog fileDialog;
     markast::SystemClock clock;
@@ -56,11 +60,12 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<markast::frmMain> MainForm;
     markast::SingleInstance instance;
     instance.listen([&MainForm](const QString& handed) {
-        return MainForm ? MainForm->openFromOutside(handed)
-                        : QStringLiteral("Markast is starting up; try again in a moment");
+        return MainForm
+                   ? MainForm->openFromOutside(handed)
+                   : markast::SingleInstance::tr("Markast is starting up; try again in a moment");
     });
     MainForm = markast::Module1::Main(
-        {settings, messages, fileDialog, clock, serial, *registry, processes, ports});
+        {settings, messages, fileDialog, clock, serial, *registry, processes, ports, translations});
     if (!file.isEmpty())
         MainForm->openFile(file);
     return QApplication::exec();

@@ -1,5 +1,6 @@
 #include "hpgl/HpglPainter.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,6 +8,10 @@
 namespace markast::hpgl {
 
 namespace {
+
+class Preview {
+    Q_DECLARE_TR_FUNCTIONS(Preview)
+};
 
 // Every this many items the deadline is looked at.
 constexpr std::size_t ItemsBetweenLooks = 256;
@@ -86,28 +91,28 @@ void DisplayListPainter::paintLabel(QPainter& painter, const Label& label) const
 }
 
 QString sizeText(const DisplayList& list) {
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale locale; // the language's, for decimals and thousands
     const QRectF& extent = list.extent;
     const qsizetype strokes = list.markCount();
-    return QStringLiteral("Size: %1 \u00d7 %2 mm (%3 \u00d7 %4 plotter units) \u00b7 %5 %6")
-        .arg(english.toString(extent.width() * MillimetresPerUnit, 'f', 1),
-             english.toString(extent.height() * MillimetresPerUnit, 'f', 1),
-             english.toString(qlonglong(std::llround(extent.width()))),
-             english.toString(qlonglong(std::llround(extent.height()))),
-             english.toString(qlonglong(strokes)),
-             strokes == 1 ? QStringLiteral("stroke") : QStringLiteral("strokes"));
+    return Preview::tr("Size: %1 × %2 mm (%3 × %4 plotter units) · %5 %6")
+        .arg(locale.toString(extent.width() * MillimetresPerUnit, 'f', 1),
+             locale.toString(extent.height() * MillimetresPerUnit, 'f', 1),
+             locale.toString(qlonglong(std::llround(extent.width()))),
+             locale.toString(qlonglong(std::llround(extent.height()))),
+             locale.toString(qlonglong(strokes)),
+             strokes == 1 ? Preview::tr("stroke", "one") : Preview::tr("strokes", "several"));
 }
 
 QString notesText(const DisplayList& list, qsizetype byteCount) {
     if (!list.hasDrawing())
-        return QStringLiteral("%1 bytes, with no HPGL drawing in them")
-            .arg(QLocale(QLocale::English, QLocale::UnitedStates).toString(qlonglong(byteCount)));
+        return Preview::tr("%1 bytes, with no HPGL drawing in them")
+            .arg(QLocale().toString(qlonglong(byteCount)));
     QStringList notes;
     if (!list.notDrawn.empty())
-        notes.append(QStringLiteral("Not drawn: ") + counted(list.notDrawn));
+        notes.append(Preview::tr("Not drawn: %1").arg(counted(list.notDrawn)));
     if (!list.approximate.empty())
-        notes.append(QStringLiteral("Drawn approximately: ") + counted(list.approximate));
-    return notes.isEmpty() ? QStringLiteral("Everything in the file was drawn")
+        notes.append(Preview::tr("Drawn approximately: %1").arg(counted(list.approximate)));
+    return notes.isEmpty() ? Preview::tr("Everything in the file was drawn")
                            : notes.join(QStringLiteral("; "));
 }
 

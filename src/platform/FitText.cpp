@@ -1,5 +1,6 @@
 #include "platform/FitText.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 
@@ -24,6 +25,15 @@ void fitFontToLabel(QLabel& label, double floorPointSize) {
     while (!fits(label, font) && font.pointSizeF() - 0.5 >= floorPointSize)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     label.setFont(font);
+}
+
+void fitFontToButton(QAbstractButton& button, double floorPointSize) {
+    QFont font = button.parentWidget() ? button.parentWidget()->font() : QApplication::font();
+    button.setFont(font);
+    while (button.sizeHint().width() > button.width() && font.pointSizeF() - 0.5 >= floorPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        button.setFont(font);
+    }
 }
 
 } // namespace markast

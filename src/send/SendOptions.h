@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <chrono>
@@ -8,6 +9,11 @@
 class QCommandLineParser;
 
 namespace markast {
+
+// The context markast-send's texts are translated in.
+class Send {
+    Q_DECLARE_TR_FUNCTIONS(Send)
+};
 
 // What the command line asks of markast-send.
 struct SendOptions {

@@ -2,6 +2,7 @@
 // window's line settings and rules, and says in its exit status how it went.
 #include "Version.h"
 #include "platform/SettingsStore.h"
+#include "platform/Translations.h"
 #include "send/Interrupts.h"
 #include "send/SendOptions.h"
 #include "serial/ComDevices.h"
@@ -48,20 +49,20 @@ int portCheckedInSettings(const Settings& settings) {
 }
 
 void listPorts(SettingsStore& settings) {
-    std::printf("Serial devices the system reports:\n");
+    std::printf("%s\n", qUtf8Printable(Send::tr("Serial devices the system reports:")));
     const QList<DetectedDevice> detected = detectedDevices();
     for (const DetectedDevice& device : detected)
         std::printf("  %s\n", qUtf8Printable(device.label));
     if (detected.isEmpty())
-        std::printf("  none\n");
-    std::printf("COM ports:\n");
+        std::printf("  %s\n", qUtf8Printable(Send::tr("none", "no serial devices")));
+    std::printf("%s\n", qUtf8Printable(Send::tr("COM ports:")));
     const ComDevices devices(settings);
     for (int port = 1; port <= ComPortCount; ++port) {
         const std::optional<QString> environment = environmentDevice(port);
         const QString device = devices.deviceFor(port);
         const QString source = environment                     ? environmentVariable(port)
-                               : device != builtInDevice(port) ? QStringLiteral("Devices dialog")
-                                                               : QStringLiteral("built-in");
+                               : device != builtInDevice(port) ? Send::tr("Devices dialog")
+                                                               : Send::tr("built-in");
         std::printf("  COM%d  %s  (%s; %s)\n", port, qUtf8Printable(device), qUtf8Printable(source),
                     qUtf8Printable(deviceStateText(port, device, false)));
     }
@@ -87,11 +88,14 @@ public:
         const double seconds = std::max(clock_.elapsed(), qint64(1)) / 1000.0;
         const double rate = sent / seconds;
         const qint64 left = rate > 0 ? qint64((total_ - sent) / rate) : 0;
-        std::fprintf(stderr, "\r%lld of %lld bytes  %3lld%%  %s/s  %lld:%02lld left\033[K",
-                     static_cast<long long>(sent), static_cast<long long>(total_),
-                     static_cast<long long>(total_ ? 100 * sent / total_ : 100),
-                     qUtf8Printable(amountText(rate)), static_cast<long long>(left / 60),
-                     static_cast<long long>(left % 60));
+        const QString line = Send::tr("%1 of %2 bytes  %3%  %4/s  %5:%6 left")
+                                 .arg(sent)
+                                 .arg(total_)
+                                 .arg(total_ ? 100 * sent / total_ : 100, 3)
+                                 .arg(amountText(rate))
+                                 .arg(left / 60)
+                                 .arg(left % 60, 2, 10, QLatin1Char('0'));
+        std::fprintf(stderr, "\r%s\033[K", qUtf8Printable(line));
         std::fflush(stderr);
     }
 
@@ -137,17 +141,17 @@ Exit sendLogo(MSComm& comm, const LogoBuffer& logo, const QString& device, bool 
     const qint64 sentCount = comm.bytesSent();
     (void)comm.setPortOpen(false); // what the close has to say comes before the last line
     progress.finish(sentCount);
-    const QString count = QStringLiteral("%1 of %2 bytes").arg(sentCount).arg(bytes.size());
+    const QString count = Send::tr("%1 of %2 bytes").arg(sentCount).arg(bytes.size());
     if (interrupts.happened()) {
-        say(QStringLiteral("Interrupted: %1 sent to %2").arg(count, device));
+        say(Send::tr("Interrupted: %1 sent to %2").arg(count, device));
         return Interrupted;
     }
     if (!sent) {
-        say(QStringLiteral("The line took no more bytes: %1. %2 sent")
+        say(Send::tr("The line took no more bytes: %1. %2 sent")
                 .arg(comm.lastError().text(), count));
         return LineFailed;
     }
-    say(QStringLiteral("Sent %1 bytes to %2 in %3 s")
+    say(Send::tr("Sent %1 bytes to %2 in %3 s")
             .arg(bytes.size())
             .arg(device)
             .arg(progress.seconds(), 0, 'f', 2));
@@ -160,6 +164,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("markast-send"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARKAST_VERSION));
+    // The system's language; exit codes and the layout of --list-ports stay as they are.
+    Translations translations;
+    translations.apply({});
     // Every failure is told once, in the final line.
     QLoggingCategory::setFilterRules(QStringLiteral("markast.serial.warning=false"));
 
@@ -182,12 +189,12 @@ int main(int argc, char* argv[]) {
     LogoFileError fileError;
     const std::optional<LogoBuffer> logo = readLogoFile(options->file, fileError);
     if (!logo) {
-        say(QStringLiteral("Not sent: %1").arg(fileError.text(options->file)));
+        say(Send::tr("Not sent: %1").arg(fileError.text(options->file)));
         return CannotSend;
     }
     QCoreApplication::processEvents();
     if (interrupts.happened()) {
-        say(QStringLiteral("Interrupted: 0 of %1 bytes sent").arg(logo->LogoLength));
+        say(Send::tr("Interrupted: 0 of %1 bytes sent").arg(logo->LogoLength));
         return Interrupted;
     }
 
@@ -201,7 +208,7 @@ int main(int argc, char* argv[]) {
     MSComm comm([&device](int) { return device; });
     comm.setStallTime(options->stallTime);
     if (!configurePort(comm, port, QString(), SequenceForm::StartUp)) {
-        say(QStringLiteral("Not sent: %1 could not be opened: %2. 0 of %3 bytes sent")
+        say(Send::tr("Not sent: %1 could not be opened: %2. 0 of %3 bytes sent")
                 .arg(device, comm.lastError().reason)
                 .arg(logo->LogoLength));
         return PortClosed;

@@ -3,12 +3,19 @@
 #include "serial/DeviceAccess.h"
 #include "serial/network/NetworkAddress.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 
 namespace markast {
+
+namespace {
+class Devices {
+    Q_DECLARE_TR_FUNCTIONS(Devices)
+};
+} // namespace
 
 namespace {
 
@@ -97,10 +104,10 @@ QString networkStateText(const QString& device) {
     QString reason;
     const std::optional<NetworkAddress> address = parseNetworkAddress(device, reason);
     if (!address)
-        return QStringLiteral("not a network address: %1").arg(reason);
+        return Devices::tr("not a network address: %1").arg(reason);
     const bool telnet = address->protocol == NetworkAddress::Protocol::Rfc2217;
-    return QStringLiteral("network device (%1): host %2, port %3")
-        .arg(telnet ? QStringLiteral("RFC 2217") : QStringLiteral("raw TCP"), address->host)
+    return Devices::tr("network device (%1): host %2, port %3")
+        .arg(telnet ? QStringLiteral("RFC 2217") : Devices::tr("raw TCP"), address->host)
         .arg(address->port);
 }
 
@@ -108,19 +115,19 @@ QString networkStateText(const QString& device) {
 
 QString deviceStateText(int port, const QString& device, bool setByEnvironment) {
     if (setByEnvironment)
-        return QStringLiteral("set by %1").arg(environmentVariable(port));
+        return Devices::tr("set by %1").arg(environmentVariable(port));
     if (isNetworkDevice(device))
         return networkStateText(device);
     switch (deviceAccess(device)) {
     case DeviceAccess::Ready:
-        return QStringLiteral("ready");
+        return Devices::tr("ready");
     case DeviceAccess::NotPresent:
-        return QStringLiteral("not present");
+        return Devices::tr("not present");
     case DeviceAccess::NoPermission:
-        return QStringLiteral(
+        return Devices::tr(
             "no permission: add this account to the dialout group, then log in again");
     case DeviceAccess::NotADevice:
-        return QStringLiteral("not a serial device");
+        return Devices::tr("not a serial device");
     }
     return {};
 }

@@ -6,12 +6,19 @@
 #include "serial/network/NetworkAddress.h"
 #include "serial/network/NetworkLine.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QThread>
 
 #include <optional>
 
 namespace markast {
+
+namespace {
+class Serial {
+    Q_DECLARE_TR_FUNCTIONS(Serial)
+};
+} // namespace
 
 Q_LOGGING_CATEGORY(lcSerial, "markast.serial")
 
@@ -103,9 +110,9 @@ bool MSComm::setPortOpen(bool open) {
         return true;
     }
     if (portOpen())
-        return failWith(QStringLiteral("the port is open already"));
+        return failWith(Serial::tr("the port is open already"));
     if (commPort_ == 0)
-        return failWith(QStringLiteral("no COM port is chosen"));
+        return failWith(Serial::tr("no COM port is chosen"));
     device_ = deviceFor_(commPort_);
     const bool network = isNetworkDevice(device_);
     line_ = network ? std::unique_ptr<Line>(std::make_unique<NetworkLine>())
@@ -235,7 +242,7 @@ bool MSComm::keepWaiting(qint64& pending, qint64 now, QElapsedTimer& sinceProgre
         pending = now;
         sinceProgress.restart();
     } else if (sinceProgress.elapsed() >= stallTime_.count()) {
-        return fail(QStringLiteral("the line took no byte for %1 s")
+        return fail(Serial::tr("the line took no byte for %1 s")
                         .arg(std::chrono::duration<double>(stallTime_).count()));
     }
     if (waitHook_)

@@ -22,6 +22,10 @@ QString recentGroup() {
     return QStringLiteral("Recent");
 }
 
+QString languageGroup() {
+    return QStringLiteral("Language");
+}
+
 QString portKey(int port) {
     return QStringLiteral("Com%1").arg(port);
 }
@@ -129,6 +133,18 @@ QStringList Settings::recentFiles() const {
 bool Settings::setRecentFiles(const QStringList& files) {
     const QJsonDocument list(QJsonArray::fromStringList(files));
     return write(recentFilesKey(), QString::fromUtf8(list.toJson(QJsonDocument::Compact)));
+}
+
+SettingKey Settings::languageKey() {
+    return {languageGroup(), QStringLiteral("Language")};
+}
+
+QString Settings::language() const {
+    return read(languageKey(), {}).trimmed();
+}
+
+bool Settings::setLanguage(const QString& code) {
+    return write(languageKey(), code);
 }
 
 QString Settings::read(const SettingKey& key, const QString& fallback) const {

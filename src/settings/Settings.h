@@ -65,6 +65,11 @@ public:
     QStringList recentFiles() const;
     [[nodiscard]] bool setRecentFiles(const QStringList& files);
 
+    // Group "Language": the language chosen under Settings > Language; empty for the system's.
+    static SettingKey languageKey();
+    QString language() const;
+    [[nodiscard]] bool setLanguage(const QString& code);
+
 private:
     QString read(const SettingKey& key, const QString& fallback) const;
     [[nodiscard]] bool write(const SettingKey& key, const QString& text);

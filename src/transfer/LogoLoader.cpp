@@ -1,8 +1,10 @@
 #include "transfer/LogoLoader.h"
 
 #include "platform/FileDialog.h"
+#include "platform/Translations.h"
 #include "transfer/TransferView.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -17,11 +19,16 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcTransfer, "markast.transfer")
 
-const OpenDialogSetup LogoDialog{
-    QStringLiteral("Open Logo File"),
-    QStringLiteral("HPGL Plot Files (*.PLT) |*.plt|Logo Files (*.Dot) |*.Dot"),
-    QString(),
+class Transfer {
+    Q_DECLARE_TR_FUNCTIONS(Transfer)
 };
+
+OpenDialogSetup logoDialog() {
+    return {Transfer::tr("Open Logo File"),
+            Transfer::tr("HPGL Plot Files (*.PLT) ") + QStringLiteral("|*.plt|") +
+                Transfer::tr("Logo Files (*.Dot) ") + QStringLiteral("|*.Dot"),
+            QString()};
+}
 
 // The file's size as LogoLength: an ordinary file of less than 2 GiB. Nothing, with error set,
 // for anything else. An empty file is measured, as the load shows its size before it fails.
@@ -72,25 +79,25 @@ QString LogoFileError::text(const QString& path) const {
     case LogoFileProblem::None:
         break;
     case LogoFileProblem::Missing:
-        return QStringLiteral("%1 does not exist").arg(path);
+        return Transfer::tr("%1 does not exist").arg(path);
     case LogoFileProblem::NotAFile:
-        return QStringLiteral("%1 is not a file").arg(path);
+        return Transfer::tr("%1 is not a file").arg(path);
     case LogoFileProblem::TooLarge:
-        return QStringLiteral("%1 is 2 GiB or larger").arg(path);
+        return Transfer::tr("%1 is 2 GiB or larger").arg(path);
     case LogoFileProblem::Empty:
-        return QStringLiteral("%1 is empty").arg(path);
+        return Transfer::tr("%1 is empty").arg(path);
     case LogoFileProblem::NoMemory:
-        return QStringLiteral("there is not enough memory for %1").arg(path);
+        return Transfer::tr("there is not enough memory for %1").arg(path);
     case LogoFileProblem::Unreadable:
-        return QStringLiteral("%1 cannot be read: %2").arg(path, reason);
+        return Transfer::tr("%1 cannot be read: %2").arg(path, reason);
     case LogoFileProblem::ChangedWhileRead:
-        return QStringLiteral("%1 changed size while it was read").arg(path);
+        return Transfer::tr("%1 changed size while it was read").arg(path);
     }
     return {};
 }
 
 std::optional<QString> chooseLogoFile(FileDialog& dialog) {
-    const std::optional<QString> chosen = dialog.showOpen(LogoDialog);
+    const std::optional<QString> chosen = dialog.showOpen(logoDialog());
     if (!chosen || chosen->isEmpty())
         return std::nullopt;
     return chosen;
@@ -122,7 +129,8 @@ bool loadLogoFile(const QString& path, TransferView& view, LogoBuffer& logo, Log
         view.setProgressValue(valueBefore);
         return fail(problem, file.errorString());
     };
-    view.setStatusText(QStringLiteral("Loading Logo File (%1 bytes)").arg(fresh.LogoLength));
+    view.setStatusText(
+        Transfer::tr("Loading Logo File (%1 bytes)").arg(countText(fresh.LogoLength)));
     view.refreshAction();
     view.setProgressValue(0);
     if (!file.open(QIODevice::ReadOnly))
@@ -138,10 +146,10 @@ bool loadLogoFile(const QString& path, TransferView& view, LogoBuffer& logo, Log
     logo = std::move(fresh);
     view.setProgressValue(0);
     view.setFileText(path);
-    view.setStatusText(QStringLiteral("Logo Loaded, Now Select Download"));
+    view.setStatusText(texts::loadedStatus());
     view.refreshAction();
     view.setDownloadEnabled(true);
-    view.setHelpText(texts::LoadedHelp);
+    view.setHelpText(texts::loadedHelp());
     return true;
 }
 
@@ -170,5 +178,19 @@ std::optional<LogoBuffer> readLogoFile(const QString& path, LogoFileError& error
         return fail(LogoFileProblem::ChangedWhileRead);
     return fail(LogoFileProblem::Unreadable, file.errorString());
 }
+
+namespace texts {
+
+QString loadedStatus() {
+    return Transfer::tr("Logo Loaded, Now Select Download");
+}
+
+QString loadedHelp() {
+    return Transfer::tr(
+        "On the marker select F10, F10, F1, F8) Load HPGL. Enter a name for the logo then "
+        "press Enter. Then click Download.");
+}
+
+} // namespace texts
 
 } // namespace markast

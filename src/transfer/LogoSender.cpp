@@ -1,8 +1,11 @@
 #include "transfer/LogoSender.h"
 
 #include "platform/Clock.h"
+#include "platform/Translations.h"
 #include "serial/SerialControl.h"
 #include "transfer/TransferView.h"
+
+#include <QCoreApplication>
 
 #include <cfenv>
 #include <cmath>
@@ -16,6 +19,10 @@ constexpr double SecondsPerDay = 24 * 60 * 60;
 constexpr std::chrono::milliseconds SettlePollInterval{20};
 // How many bytes may go by between two repaints when the line never makes us wait.
 constexpr std::int32_t BytesPerRepaint = 4096;
+
+class Transfer {
+    Q_DECLARE_TR_FUNCTIONS(Transfer)
+};
 
 bool sendBytes(const LogoBuffer& logo, SerialControl& control, TransferView& view) {
     for (std::int32_t i = 1; i <= logo.LogoLength; ++i) {
@@ -50,14 +57,15 @@ bool settleTimeUp(double start, double secondsSinceMidnight) {
 SendOutcome downloadLogo(const LogoBuffer& logo, SerialControl& control, TransferView& view,
                          Clock& clock) {
     view.setPhase(TransferView::Phase::Sending);
-    view.setStatusText(QStringLiteral("Downloading HPGL file (%1 bytes)").arg(logo.LogoLength));
+    view.setStatusText(
+        Transfer::tr("Downloading HPGL file (%1 bytes)").arg(countText(logo.LogoLength)));
     view.refreshAction();
     view.setProgressValue(0);
     if (!sendBytes(logo, control, view)) {
         view.setPhase(TransferView::Phase::Idle);
         return SendOutcome::Refused;
     }
-    view.setStatusText(QStringLiteral("Download Complete"));
+    view.setStatusText(Transfer::tr("Download Complete"));
     view.refreshAction();
 
     view.setPhase(TransferView::Phase::Settling);
@@ -75,12 +83,31 @@ SendOutcome downloadLogo(const LogoBuffer& logo, SerialControl& control, Transfe
     view.setPhase(TransferView::Phase::Idle);
 
     view.enableOpen();
-    view.setStatusText(QStringLiteral("Waiting for Command"));
-    view.setFileText(QStringLiteral("No file loaded"));
+    view.setStatusText(texts::downloadedStatus());
+    view.setFileText(texts::downloadedFile());
     view.setDownloadEnabled(false);
     view.setProgressValue(0);
-    view.setHelpText(texts::DownloadedHelp);
+    view.setHelpText(texts::downloadedHelp());
     return SendOutcome::Completed;
 }
+
+namespace texts {
+
+QString downloadedStatus() {
+    return Transfer::tr("Waiting for Command");
+}
+
+QString downloadedFile() {
+    return Transfer::tr("No file loaded");
+}
+
+QString downloadedHelp() {
+    return Transfer::tr(
+        "Download Complete. To mark the logo create a layout, enter the name of the logo on "
+        "a line of the layout. Set the line content to HPGL Logo. Set the size. You are "
+        "now ready to mark the logo.");
+}
+
+} // namespace texts
 
 } // namespace markast

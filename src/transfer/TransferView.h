@@ -31,14 +31,14 @@ public:
     virtual bool isUnloaded() const = 0;
 };
 
+// The texts of the window's resting states after a load and after a download, in the language
+// now in use; the English ones are the marker software's own.
 namespace texts {
-inline const QString LoadedHelp = QStringLiteral(
-    "On the marker select F10, F10, F1, F8) Load HPGL. Enter a name for the logo then press "
-    "Enter. Then click Download.");
-inline const QString DownloadedHelp = QStringLiteral(
-    "Download Complete. To mark the logo create a layout, enter the name of the logo on a line "
-    "of the layout. Set the line content to HPGL Logo. Set the size. You are now ready to mark "
-    "the logo.");
+QString loadedStatus();
+QString loadedHelp();
+QString downloadedStatus();
+QString downloadedFile();
+QString downloadedHelp();
 } // namespace texts
 
 } // namespace markast

@@ -101,7 +101,7 @@ private Q_SLOTS:
                  {"menu bar", "&File|&Actions|&Settings|&Help"},
                  {"File", "&Open...|Open &Recent|E&xit"},
                  {"Actions", "&Download Logo|&Preview Logo..."},
-                 {"Settings", "&Com Ports"},
+                 {"Settings", "&Com Ports|&Language"},
                  {"Com Ports", "Com &1|Com &2|Com &3|Com &4||&Devices..."},
                  {"Help", "&About "}})
             QTest::newRow(element) << QString::fromUtf8(text);
@@ -184,7 +184,7 @@ private Q_SLOTS:
         QVERIFY(main.Frame1->contentsRect().contains(main.Label1->geometry()));
         // Each help text the window shows fits its label whole, in a legible font.
         for (const QString& help :
-             {main.lblHelp->text(), texts::LoadedHelp, texts::DownloadedHelp}) {
+             {main.lblHelp->text(), texts::loadedHelp(), texts::downloadedHelp()}) {
             main.setHelpText(help);
             QVERIFY2(main.lblHelp->heightForWidth(main.lblHelp->width()) <= main.lblHelp->height(),
                      qPrintable(help));

@@ -107,6 +107,14 @@ private Q_SLOTS:
             << QStringList{"--port", "1", "--device", "/dev/null", "logo"} << 2 << "Usage:";
         QTest::newRow("stall time 0") << QStringList{"--stall-time", "0", "logo"} << 2 << "Usage:";
         QTest::newRow("unknown option") << QStringList{"--fast", "logo"} << 2 << "Usage:";
+        // In German the words change; the statuses a script acts on do not.
+        QTest::newRow("missing device, German")
+            << QStringList{"de_DE.UTF-8", "--device", "/nonexistent/ttyUSB9", "logo"} << 3
+            << "/nonexistent/ttyUSB9 konnte nicht geöffnet werden";
+        QTest::newRow("empty file, German")
+            << QStringList{"de_DE.UTF-8", "--device", "/dev/null", "empty"} << 2 << "ist leer";
+        QTest::newRow("port 5, German")
+            << QStringList{"de_DE.UTF-8", "--port", "5", "logo"} << 2 << "--port erwartet 1 bis 4";
     }
 
     void whatCannotBeSentSaysWhy() {
@@ -116,9 +124,24 @@ private Q_SLOTS:
         arguments.replaceInStrings(QRegularExpression("^logo$"), logo("PU;"));
         arguments.replaceInStrings(QRegularExpression("^empty$"), writeFile(dir.filePath("e"), {}));
         arguments.replaceInStrings(QRegularExpression("^folder$"), dir.path());
+        if (arguments.first().endsWith(".UTF-8"))
+            qputenv("LC_ALL", arguments.takeFirst().toLatin1());
         const Finished sent = runSend(arguments);
+        qputenv("LC_ALL", "C.UTF-8");
         QCOMPARE(sent.status, status);
         QVERIFY2(sent.log.contains(says), qPrintable(sent.log));
+    }
+
+    void listPortsKeepsItsLayoutInEveryLanguage() {
+        const QRegularExpression portLine("^  COM[1-4]  \\S+  \\(.+; .+\\)$");
+        for (const char* language : {"C.UTF-8", "de_DE.UTF-8", "zh_CN.UTF-8"}) {
+            qputenv("LC_ALL", language);
+            const Finished listed = runSend({"--list-ports"});
+            QCOMPARE(listed.status, 0);
+            const QStringList lines = listed.output.split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(lines.filter(portLine).size(), 4);
+        }
+        qputenv("LC_ALL", "C.UTF-8");
     }
 
     void progressIsShownOnATerminalOnly() {

@@ -11,8 +11,8 @@ namespace {
 
 const QString Prefix = QStringLiteral("layout: ");
 
-// The layout that function printed at dpi; empty when the child's tests failed.
-QStringList layoutPrintedAt(int dpi, const QString& function) {
+// Runs function in a child at dpi, with Qt's own scaling off; false when its tests failed.
+bool runAtDpi(int dpi, const QString& function, QString& output) {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -20,13 +20,20 @@ QStringList layoutPrintedAt(int dpi, const QString& function) {
     environment.insert(QStringLiteral("QT_FONT_DPI"), QString::number(dpi));
     child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(), {function});
-    if (!child.waitForFinished(60000) || child.exitCode() != 0) {
-        qWarning("%s at %d DPI failed:\n%s", qPrintable(function), dpi,
-                 child.readAllStandardOutput().constData());
+    const bool passed = child.waitForFinished(120000) && child.exitCode() == 0;
+    output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    return passed;
+}
+
+// The layout that function printed at dpi; empty when the child's tests failed.
+QStringList layoutPrintedAt(int dpi, const QString& function) {
+    QString output;
+    if (!runAtDpi(dpi, function, output)) {
+        qWarning("%s at %d DPI failed:\n%s", qPrintable(function), dpi, qPrintable(output));
         return {};
     }
     QStringList layout;
-    for (const QString& line : QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n')) {
+    for (const QString& line : output.split('\n')) {
         const qsizetype at = line.indexOf(Prefix);
         if (at >= 0)
             layout.append(line.mid(at + Prefix.size()).trimmed());
@@ -60,6 +67,11 @@ QString layoutDifferenceAt192Dpi(const QString& function, qsizetype controls) {
     if (same)
         return {};
     return QStringLiteral("at 96 DPI:\n%1\nat 192 DPI:\n%2").arg(at96.join('\n'), at192.join('\n'));
+}
+
+QString failuresAtDpi(int dpi, const QString& function) {
+    QString output;
+    return runAtDpi(dpi, function, output) ? QString() : output;
 }
 
 } // namespace markast::test

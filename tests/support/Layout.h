@@ -16,4 +16,8 @@ void printLayoutInTwips(const QList<const QWidget*>& controls);
 // printed: empty when they agree to a pixel at 96 DPI, else what differed.
 QString layoutDifferenceAt192Dpi(const QString& function, qsizetype controls);
 
+// Runs the test function of this test program in a child process at dpi, as above: empty when
+// it passed, else what it printed.
+QString failuresAtDpi(int dpi, const QString& function);
+
 } // namespace markast::test

@@ -26,7 +26,8 @@ int asOrdinaryUser(const std::function<int()>& check);
 
 struct Finished {
     int status = -1;
-    QString log; // standard error
+    QString log;    // standard error
+    QString output; // standard output
 };
 
 // Runs program with arguments to its end; whileRunning may act on it meanwhile.

@@ -3,6 +3,7 @@
 #include "about/AboutFakes.h"
 #include "app/PortSelection.h"
 #include "app/frmMain.h"
+#include "platform/Translations.h"
 #include "serial/MSComm.h"
 #include "support/Fakes.h"
 #include "support/Pty.h"
@@ -26,6 +27,7 @@ struct FakeServices {
     RegFileRegistry registry{RegFileRegistry::Hive()};
     RecordingProcessStarter processes;
     PortSelection ports;
+    Translations translations;
 };
 
 // A main window as Markast starts it, on fake dialogs, clock and settings, with either the

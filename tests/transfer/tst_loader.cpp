@@ -61,7 +61,7 @@ private Q_SLOTS:
                                "status: Logo Loaded, Now Select Download",
                                "refresh",
                                "download enabled",
-                               "help: " + texts::LoadedHelp,
+                               "help: " + texts::loadedHelp(),
                            }));
         QCOMPARE(logo.LogoLength, 1);
         QCOMPARE(logo.LogoData, std::vector<std::uint8_t>({0, 0x1b}));

@@ -13,7 +13,7 @@ namespace {
 
 const QStringList AfterTheWait = {
     "phase: idle",       "open enabled", "status: Waiting for Command",    "file: No file loaded",
-    "download disabled", "value: 0",     "help: " + texts::DownloadedHelp,
+    "download disabled", "value: 0",     "help: " + texts::downloadedHelp(),
 };
 
 } // namespace

@@ -1,9 +1,16 @@
 #include "serial/network/NetworkAddress.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QRegularExpression>
 
 namespace markast {
+
+namespace {
+class Network {
+    Q_DECLARE_TR_FUNCTIONS(Network)
+};
+} // namespace
 
 namespace {
 
@@ -48,45 +55,44 @@ std::optional<NetworkAddress> parseNetworkAddress(const QString& device, QString
     };
     const Scheme* scheme = schemeOf(device);
     if (!scheme)
-        return fail(QStringLiteral("it starts with neither rfc2217:// nor socket://"));
+        return fail(Network::tr("it starts with neither rfc2217:// nor socket://"));
     QString rest = device.trimmed().mid(scheme->prefix.size());
     // pyserial's options after '?', such as ?ign_set_control, ask nothing of us.
     rest = rest.left(rest.indexOf(u'?'));
     if (rest.contains(QRegularExpression(QStringLiteral("\\s"))))
-        return fail(QStringLiteral("it holds a blank"));
+        return fail(Network::tr("it holds a blank"));
 
     NetworkAddress address{scheme->protocol, {}, 0};
     qsizetype colon = -1;
     if (rest.startsWith(u'[')) {
         const qsizetype close = rest.indexOf(u']');
         if (close < 0)
-            return fail(QStringLiteral("the IPv6 address has no closing bracket"));
+            return fail(Network::tr("the IPv6 address has no closing bracket"));
         address.host = rest.mid(1, close - 1);
         if (QHostAddress(address.host).protocol() != QAbstractSocket::IPv6Protocol)
-            return fail(QStringLiteral("\"%1\" is no IPv6 address").arg(address.host));
+            return fail(Network::tr("\"%1\" is no IPv6 address").arg(address.host));
         if (rest.mid(close + 1, 1) != QLatin1String(":"))
-            return fail(QStringLiteral("the port is missing"));
+            return fail(Network::tr("the port is missing"));
         colon = close + 1;
     } else {
         colon = rest.lastIndexOf(u':');
         if (colon < 0)
-            return fail(QStringLiteral("the port is missing"));
+            return fail(Network::tr("the port is missing"));
         address.host = rest.left(colon);
         if (address.host.isEmpty())
-            return fail(QStringLiteral("the host is missing"));
+            return fail(Network::tr("the host is missing"));
         if (address.host.contains(u':'))
-            return fail(QStringLiteral("an IPv6 address must stand in brackets"));
+            return fail(Network::tr("an IPv6 address must stand in brackets"));
         if (!isHostName(address.host))
-            return fail(QStringLiteral("\"%1\" is no host name").arg(address.host));
+            return fail(Network::tr("\"%1\" is no host name").arg(address.host));
     }
     const QString port = rest.mid(colon + 1);
     bool isNumber = false;
     const uint number = port.toUInt(&isNumber);
     if (port.isEmpty())
-        return fail(QStringLiteral("the port is missing"));
+        return fail(Network::tr("the port is missing"));
     if (!isNumber || number < 1 || number > 65535 || !port.front().isDigit())
-        return fail(
-            QStringLiteral("the port must be a number from 1 to 65535, not \"%1\"").arg(port));
+        return fail(Network::tr("the port must be a number from 1 to 65535, not \"%1\"").arg(port));
     address.port = static_cast<quint16>(number);
     return address;
 }

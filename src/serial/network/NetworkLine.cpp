@@ -2,12 +2,19 @@
 
 #include "serial/network/SocketQueue.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QLoggingCategory>
 #include <QTimer>
 
 namespace markast {
+
+namespace {
+class Network {
+    Q_DECLARE_TR_FUNCTIONS(Network)
+};
+} // namespace
 
 namespace {
 
@@ -65,7 +72,7 @@ bool NetworkLine::open(const QString& device, const LineSettings& settings,
     QString reason;
     address_ = parseNetworkAddress(device, reason);
     if (!address_)
-        return failWith(QStringLiteral("not a network address: %1").arg(reason));
+        return failWith(Network::tr("not a network address: %1").arg(reason));
     pending_.clear();
     inSocket_ = 0;
     sentData_ = discarded_ = false;
@@ -96,7 +103,7 @@ bool NetworkLine::connectWithin(const std::function<void()>& whileWaiting) {
     const QAbstractSocket::SocketError error = socket_.error();
     socket_.abort();
     if (deadline.hasExpired() && error == QAbstractSocket::UnknownSocketError)
-        return failWith(QStringLiteral("no answer within %1 s").arg(ConnectTimeoutMs / 1000));
+        return failWith(Network::tr("no answer within %1 s").arg(ConnectTimeoutMs / 1000));
     return failWith(socketFailure());
 }
 
@@ -204,7 +211,7 @@ bool NetworkLine::alive() {
     if (socket_.state() != QAbstractSocket::ConnectedState)
         return failWith(socketFailure());
     if (telnet_ && !telnet_->protocolError().isEmpty())
-        return failWith(QStringLiteral("the server's Telnet could not be read (%1)")
+        return failWith(Network::tr("the server's Telnet could not be read (%1)")
                             .arg(telnet_->protocolError()));
     return true;
 }
@@ -221,13 +228,13 @@ void NetworkLine::discard() {
 QString NetworkLine::socketFailure() const {
     switch (socket_.error()) {
     case QAbstractSocket::HostNotFoundError:
-        return QStringLiteral("the name was not found");
+        return Network::tr("the name was not found");
     case QAbstractSocket::ConnectionRefusedError:
-        return QStringLiteral("the connection was refused");
+        return Network::tr("the connection was refused");
     case QAbstractSocket::RemoteHostClosedError:
-        return QStringLiteral("the connection was closed by the server");
+        return Network::tr("the connection was closed by the server");
     case QAbstractSocket::SocketTimeoutError:
-        return QStringLiteral("no answer within %1 s").arg(ConnectTimeoutMs / 1000);
+        return Network::tr("no answer within %1 s").arg(ConnectTimeoutMs / 1000);
     default:
         return socket_.errorString();
     }
