@@ -1,6 +1,7 @@
 #include "app/RecentFiles.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLoggingCategory>
 
@@ -41,6 +42,12 @@ RecentFilesMenu::RecentFilesMenu(SettingsStore& store, QWidget* parent)
     if (files_ != stored)
         setFiles(files_); // a broken list heals at once
     retranslate();
+}
+
+void RecentFilesMenu::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMenu::changeEvent(event);
 }
 
 void RecentFilesMenu::retranslate() {

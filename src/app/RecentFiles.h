@@ -25,13 +25,14 @@ public:
     void add(const QString& path);
     // A file that could not be loaded: off the list.
     void remove(const QString& path);
-    // Its texts anew, in the language now in use.
-    void retranslate();
-
 Q_SIGNALS:
     void chosen(const QString& path);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void setFiles(const QStringList& files);
     void rebuild();
 

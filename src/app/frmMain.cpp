@@ -2,6 +2,7 @@
 
 #include "about/frmAbout.h"
 #include "app/FileDrop.h"
+#include "app/LanguageMenu.h"
 #include "app/PathLabel.h"
 #include "app/ProgressBar.h"
 #include "app/StatusBar.h"
@@ -19,7 +20,6 @@
 #include "transfer/LogoLoader.h"
 #include "transfer/LogoSender.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -38,7 +38,8 @@ frmMain::frmMain(FormServices services, QWidget* parent)
     setupUi(*this);
     mnuFileRecent = new RecentFilesMenu(services_.settings, this);
     mnuFile->insertMenu(mnuFileExit, mnuFileRecent);
-    fillLanguageMenu();
+    mnuLanguage = new LanguageMenu(services_.settings, services_.translations, this);
+    mnuSettings->addMenu(mnuLanguage); // ours, after the specified Settings items
     setAcceptDrops(true);
     wireEvents();
     MSComm1.setWaitHook([this] { keepResponsive(); });
@@ -304,41 +305,11 @@ void frmMain::SendLogo() {
 
 // ---- Language ----
 
-// Settings > Language: the system's language, or one Markast speaks, each named in itself.
-void frmMain::fillLanguageMenu() {
-    auto* choices = new QActionGroup(this);
-    const QString chosen = Settings(services_.settings).language();
-    QList<Language> offered = languages();
-    offered.prepend({QString(), QString()}); // the system's; named in retranslateLanguages()
-    for (const Language& language : offered) {
-        QAction* item = mnuLanguage->addAction(language.name);
-        item->setCheckable(true);
-        item->setChecked(language.code == chosen);
-        choices->addAction(item);
-        connect(item, &QAction::triggered, this, [this, code = language.code] {
-            atEventBoundary([&] { mnuLanguage_Click(code); });
-        });
-    }
-    retranslateLanguages();
-}
-
-void frmMain::retranslateLanguages() {
-    mnuLanguage->actions().constFirst()->setText(tr("&System", "follow the system's language"));
-}
-
-void frmMain::mnuLanguage_Click(const QString& code) {
-    if (!Settings(services_.settings).setLanguage(code))
-        qCWarning(lcApp, "the language could not be saved; the next start uses the one before");
-    services_.translations.apply(code);
-}
-
 // A new language: every text anew, the resting state's too; what a load or a download shows
 // meanwhile comes in the new language from its next text on.
 void frmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange && btnOpen) {
         retranslateUi();
-        retranslateLanguages();
-        mnuFileRecent->retranslate();
         if (phase_ == Phase::Idle)
             showRestTexts();
     }

@@ -12,6 +12,7 @@
 
 namespace markast {
 
+class LanguageMenu;
 class SerialControl;
 class frmPreview;
 
@@ -47,7 +48,7 @@ public:
     // answer is empty when it takes it, else why not.
     QString openFromOutside(const QString& path);
     RecentFilesMenu* mnuFileRecent;
-    void mnuLanguage_Click(const QString& code);
+    LanguageMenu* mnuLanguage;
 
     SerialControl& MSComm1;
     LogoBuffer logo;
@@ -95,8 +96,6 @@ private:
     void showPortDevices();
     void showLogoInPreview();
     void loaded(const QString& path);
-    void fillLanguageMenu();
-    void retranslateLanguages();
     void showRestTexts();
 
     // The resting state the window is in, whose texts a new language shows anew.

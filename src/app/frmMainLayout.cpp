@@ -73,8 +73,6 @@ void frmMainLayout::setupMenus(QMainWindow& window) {
     mnuComPorts->addSeparator();
     mnuDevices = mnuComPorts->addAction(QString());
     mnuComPorts->setToolTipsVisible(true);
-    // Ours, after the specified Settings items.
-    mnuLanguage = mnuSettings->addMenu(QString());
     mnuHelp = bar->addMenu(QString());
     mnuHelpAbout = mnuHelp->addAction(QString());
 }
@@ -126,7 +124,6 @@ void frmMainLayout::retranslateUi() {
     for (int port = 1; port <= ComPortCount; ++port)
         portItem(port)->setText(tr("Com &%1", "menu item of COM port 1 to 4").arg(port));
     mnuDevices->setText(tr("&Devices..."));
-    mnuLanguage->setTitle(tr("&Language"));
     mnuHelp->setTitle(tr("&Help"));
     mnuHelpAbout->setText(tr("&About "));
 

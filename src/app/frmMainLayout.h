@@ -42,7 +42,6 @@ public:
     QAction* mniCom3 = nullptr;
     QAction* mniCom4 = nullptr;
     QAction* mnuDevices = nullptr;
-    QMenu* mnuLanguage = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
 

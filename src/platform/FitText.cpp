@@ -30,7 +30,8 @@ void fitFontToLabel(QLabel& label, double floorPointSize) {
 void fitFontToButton(QAbstractButton& button, double floorPointSize) {
     QFont font = button.parentWidget() ? button.parentWidget()->font() : QApplication::font();
     button.setFont(font);
-    while (button.sizeHint().width() > button.width() && font.pointSizeF() - 0.5 >= floorPointSize) {
+    while (button.sizeHint().width() > button.width() &&
+           font.pointSizeF() - 0.5 >= floorPointSize) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
         button.setFont(font);
     }

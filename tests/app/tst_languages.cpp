@@ -1,6 +1,7 @@
 // Markast in German, Spanish and Chinese: every text fits its box at 96 and 192 DPI, a choice
 // takes effect at once, numbers follow the language, and a damaged translation means English.
 #include "about/frmAbout.h"
+#include "app/LanguageMenu.h"
 #include "app/StatusBar.h"
 #include "app/frmPreview.h"
 #include "support/Layout.h"

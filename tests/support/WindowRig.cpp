@@ -24,10 +24,10 @@ WindowRig::~WindowRig() {
 }
 
 frmMain& WindowRig::start(SerialControl& serial) {
-    form = std::make_unique<frmMain>(FormServices{
-        settings ? *settings : fakes.settings, fakes.messages, fakes.fileDialog,
-        clock ? *clock : fakes.clock, serial, fakes.registry, fakes.processes, fakes.ports,
-                     fakes.translations});
+    form = std::make_unique<frmMain>(
+        FormServices{settings ? *settings : fakes.settings, fakes.messages, fakes.fileDialog,
+                     clock ? *clock : fakes.clock, serial, fakes.registry, fakes.processes,
+                     fakes.ports, fakes.translations});
     form->Form_Load();
     form->show();
     return *form;

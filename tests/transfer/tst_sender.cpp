@@ -12,7 +12,7 @@ using namespace markast::test;
 namespace {
 
 const QStringList AfterTheWait = {
-    "phase: idle",       "open enabled", "status: Waiting for Command",    "file: No file loaded",
+    "phase: idle",       "open enabled", "status: Waiting for Command",      "file: No file loaded",
     "download disabled", "value: 0",     "help: " + texts::downloadedHelp(),
 };
 
