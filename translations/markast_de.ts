@@ -394,6 +394,18 @@ Wählen Sie unter Einstellungen &gt; COM-Anschlüsse einen anderen Anschluss.</t
     </message>
 </context>
 <context>
+    <name>markast::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <comment>follow the system&apos;s language</comment>
+        <translation>&amp;System</translation>
+    </message>
+</context>
+<context>
     <name>markast::RecentFilesMenu</name>
     <message>
         <source>Open &amp;Recent</source>
@@ -514,11 +526,6 @@ Check the cable, the COM port setting and the marker, then click Download to sen
 Prüfen Sie Kabel, COM-Anschluss-Einstellung und Markiergerät und klicken Sie dann auf Übertragen, um das Logo erneut von Anfang an zu senden.</translation>
     </message>
     <message>
-        <source>&amp;System</source>
-        <comment>follow the system&apos;s language</comment>
-        <translation>&amp;System</translation>
-    </message>
-    <message>
         <source>Veltrom Marking Technology - Logo Download Utility</source>
         <translation>Veltrom Marking Technology - Logo-Übertragung</translation>
     </message>
@@ -566,10 +573,6 @@ Prüfen Sie Kabel, COM-Anschluss-Einstellung und Markiergerät und klicken Sie d
     <message>
         <source>&amp;Devices...</source>
         <translation>&amp;Geräte...</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>&amp;Help</source>

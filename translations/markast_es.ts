@@ -394,6 +394,18 @@ Elija otro puerto en Configuración &gt; Puertos COM.</translation>
     </message>
 </context>
 <context>
+    <name>markast::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <comment>follow the system&apos;s language</comment>
+        <translation>&amp;Sistema</translation>
+    </message>
+</context>
+<context>
     <name>markast::RecentFilesMenu</name>
     <message>
         <source>Open &amp;Recent</source>
@@ -514,11 +526,6 @@ Check the cable, the COM port setting and the marker, then click Download to sen
 Compruebe el cable, la configuración del puerto COM y la marcadora, y haga clic en Transferir para enviar el logotipo de nuevo desde el principio.</translation>
     </message>
     <message>
-        <source>&amp;System</source>
-        <comment>follow the system&apos;s language</comment>
-        <translation>&amp;Sistema</translation>
-    </message>
-    <message>
         <source>Veltrom Marking Technology - Logo Download Utility</source>
         <translation>Veltrom Marking Technology - Transferencia de logotipos</translation>
     </message>
@@ -566,10 +573,6 @@ Compruebe el cable, la configuración del puerto COM y la marcadora, y haga clic
     <message>
         <source>&amp;Devices...</source>
         <translation>&amp;Dispositivos...</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>&amp;Help</source>

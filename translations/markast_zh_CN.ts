@@ -394,6 +394,18 @@ Choose another port under Settings &gt; Com Ports.</source>
     </message>
 </context>
 <context>
+    <name>markast::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <comment>follow the system&apos;s language</comment>
+        <translation>跟随系统(&amp;S)</translation>
+    </message>
+</context>
+<context>
     <name>markast::RecentFilesMenu</name>
     <message>
         <source>Open &amp;Recent</source>
@@ -514,11 +526,6 @@ Check the cable, the COM port setting and the marker, then click Download to sen
 请检查电缆、COM 端口设置和打标机，然后点击“传送”，从头重新发送徽标。</translation>
     </message>
     <message>
-        <source>&amp;System</source>
-        <comment>follow the system&apos;s language</comment>
-        <translation>跟随系统(&amp;S)</translation>
-    </message>
-    <message>
         <source>Veltrom Marking Technology - Logo Download Utility</source>
         <translation>Veltrom Marking Technology - 徽标传送工具</translation>
     </message>
@@ -566,10 +573,6 @@ Check the cable, the COM port setting and the marker, then click Download to sen
     <message>
         <source>&amp;Devices...</source>
         <translation>设备(&amp;D)...</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>语言(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
