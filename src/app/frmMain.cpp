@@ -214,16 +214,17 @@ QString frmMain::openFromOutside(const QString& path) {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
+    if (path.isEmpty())
+        return {};
     if (phase_ != Phase::Idle) {
         const QString refusal = tr("Not opened: %1. A logo is being downloaded; open it again "
                                    "when the download is done.")
                                     .arg(path);
-        if (!path.isEmpty())
-            setStatusText(refusal);
-        return path.isEmpty() ? QString() : refusal;
+        setStatusText(refusal);
+        return refusal;
     }
-    if (!path.isEmpty())
-        QTimer::singleShot(0, this, [this, path] { atEventBoundary([&] { openFile(path); }); });
+    // After the answer to the second Markast, which need not wait for the load.
+    QTimer::singleShot(0, this, [this, path] { atEventBoundary([&] { openFile(path); }); });
     return {};
 }
 
