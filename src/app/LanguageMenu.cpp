@@ -4,13 +4,8 @@
 
 #include <QActionGroup>
 #include <QEvent>
-#include <QLoggingCategory>
 
 namespace markast {
-
-namespace {
-Q_LOGGING_CATEGORY(lcLanguage, "markast.language")
-}
 
 LanguageMenu::LanguageMenu(SettingsStore& store, Translations& translations, QWidget* parent)
     : QMenu(parent), settings_(store), translations_(translations) {

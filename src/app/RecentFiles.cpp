@@ -1,15 +1,14 @@
 #include "app/RecentFiles.h"
 
+#include "app/Logging.h"
+
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QLoggingCategory>
 
 namespace markast {
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcRecent, "markast.app")
 
 // Long paths are shortened in the middle, so that the file's name stays in view.
 QString shortened(const QString& path) {
@@ -70,7 +69,7 @@ void RecentFilesMenu::remove(const QString& path) {
 void RecentFilesMenu::setFiles(const QStringList& files) {
     files_ = files;
     if (!settings_.setRecentFiles(files_))
-        qCWarning(lcRecent, "the recent files could not be saved");
+        qCWarning(lcApp, "the recent files could not be saved");
     rebuild();
 }
 

@@ -1,14 +1,13 @@
 #include "app/SingleInstance.h"
 
+#include "app/Logging.h"
+
 #include <QLocalSocket>
-#include <QLoggingCategory>
 #include <QStandardPaths>
 
 namespace markast {
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcInstance, "markast.app")
 
 constexpr int ConnectMs = 1000;
 constexpr int AnswerMs = 5000;
@@ -55,7 +54,7 @@ bool SingleInstance::listen(Handler handler) {
     QLocalServer::removeServer(serverName());
     if (server_.listen(serverName()))
         return true;
-    qCWarning(lcInstance, "no second Markast can hand its file over: %s",
+    qCWarning(lcApp, "no second Markast can hand its file over: %s",
               qUtf8Printable(server_.errorString()));
     return false;
 }

@@ -3,6 +3,7 @@
 #include "about/frmAbout.h"
 #include "app/FileDrop.h"
 #include "app/LanguageMenu.h"
+#include "app/Logging.h"
 #include "app/PathLabel.h"
 #include "app/ProgressBar.h"
 #include "app/StatusBar.h"
@@ -24,14 +25,11 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QMimeData>
 #include <QStyle>
 #include <QTimer>
 
 namespace markast {
-
-Q_LOGGING_CATEGORY(lcApp, "markast.app")
 
 frmMain::frmMain(FormServices services, QWidget* parent)
     : QMainWindow(parent), MSComm1(services.serial), services_(services) {

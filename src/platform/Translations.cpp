@@ -3,14 +3,13 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QLoggingCategory>
 #include <QStandardPaths>
 
 namespace markast {
 
-namespace {
-
 Q_LOGGING_CATEGORY(lcLanguage, "markast.language")
+
+namespace {
 
 // The language of the translations that suit locale best, English where none does.
 QString bestCode(const QLocale& locale) {

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QList>
+#include <QLoggingCategory>
 #include <QString>
 #include <QTranslator>
 
 namespace markast {
+
+// The log of what the language choice and the translation files do, "markast.language".
+Q_DECLARE_LOGGING_CATEGORY(lcLanguage)
 
 // A language Markast speaks: the code its translation files carry, and its name in itself.
 struct Language {

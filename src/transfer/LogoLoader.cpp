@@ -4,7 +4,6 @@
 #include "platform/Translations.h"
 #include "transfer/TransferView.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -18,10 +17,6 @@ namespace markast {
 namespace {
 
 Q_LOGGING_CATEGORY(lcTransfer, "markast.transfer")
-
-class Transfer {
-    Q_DECLARE_TR_FUNCTIONS(Transfer)
-};
 
 OpenDialogSetup logoDialog() {
     return {Transfer::tr("Open Logo File"),

@@ -5,8 +5,6 @@
 #include "serial/SerialControl.h"
 #include "transfer/TransferView.h"
 
-#include <QCoreApplication>
-
 #include <cfenv>
 #include <cmath>
 
@@ -19,10 +17,6 @@ constexpr double SecondsPerDay = 24 * 60 * 60;
 constexpr std::chrono::milliseconds SettlePollInterval{20};
 // How many bytes may go by between two repaints when the line never makes us wait.
 constexpr std::int32_t BytesPerRepaint = 4096;
-
-class Transfer {
-    Q_DECLARE_TR_FUNCTIONS(Transfer)
-};
 
 bool sendBytes(const LogoBuffer& logo, SerialControl& control, TransferView& view) {
     for (std::int32_t i = 1; i <= logo.LogoLength; ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace markast {
@@ -29,6 +30,11 @@ public:
     virtual void processEvents() = 0;
     // True once the window has been closed; nothing may be shown on it any more.
     virtual bool isUnloaded() const = 0;
+};
+
+// The context the load's and the download's texts are translated in.
+class Transfer {
+    Q_DECLARE_TR_FUNCTIONS(Transfer)
 };
 
 // The texts of the window's resting states after a load and after a download, in the language

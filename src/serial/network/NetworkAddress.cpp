@@ -1,16 +1,9 @@
 #include "serial/network/NetworkAddress.h"
 
-#include <QCoreApplication>
 #include <QHostAddress>
 #include <QRegularExpression>
 
 namespace markast {
-
-namespace {
-class Network {
-    Q_DECLARE_TR_FUNCTIONS(Network)
-};
-} // namespace
 
 namespace {
 

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
 
 namespace markast {
+
+// The context the network layer's texts are translated in.
+class Network {
+    Q_DECLARE_TR_FUNCTIONS(Network)
+};
 
 // A serial device server's address, in the forms pyserial's serial_for_url reads:
 // "rfc2217://HOST:PORT" (Telnet COM Port Control) or "socket://HOST:PORT" (raw TCP). HOST is a

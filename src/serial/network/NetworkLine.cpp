@@ -2,23 +2,13 @@
 
 #include "serial/network/SocketQueue.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QLoggingCategory>
 #include <QTimer>
 
 namespace markast {
 
 namespace {
-class Network {
-    Q_DECLARE_TR_FUNCTIONS(Network)
-};
-} // namespace
-
-namespace {
-
-Q_LOGGING_CATEGORY(lcNetwork, "markast.network")
 
 constexpr int SliceMs = 50;
 // How long the server may take to agree to the COM port option before the data goes anyway.
@@ -100,11 +90,13 @@ bool NetworkLine::connectWithin(const std::function<void()>& whileWaiting) {
         socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
         return true;
     }
-    const QAbstractSocket::SocketError error = socket_.error();
+    // A black-holed address leaves no error of its own: it simply never answers.
+    const QAbstractSocket::SocketError error =
+        deadline.hasExpired() && socket_.error() == QAbstractSocket::UnknownSocketError
+            ? QAbstractSocket::SocketTimeoutError
+            : socket_.error();
     socket_.abort();
-    if (deadline.hasExpired() && error == QAbstractSocket::UnknownSocketError)
-        return failWith(Network::tr("no answer within %1 s").arg(ConnectTimeoutMs / 1000));
-    return failWith(socketFailure());
+    return failWith(socketFailure(error));
 }
 
 void NetworkLine::negotiate(const LineSettings& settings,
@@ -209,7 +201,7 @@ bool NetworkLine::alive() {
     if (!open_)
         return false;
     if (socket_.state() != QAbstractSocket::ConnectedState)
-        return failWith(socketFailure());
+        return failWith(socketFailure(socket_.error()));
     if (telnet_ && !telnet_->protocolError().isEmpty())
         return failWith(Network::tr("the server's Telnet could not be read (%1)")
                             .arg(telnet_->protocolError()));
@@ -225,8 +217,8 @@ void NetworkLine::discard() {
         telnet_->purgeTransmitBuffer();
 }
 
-QString NetworkLine::socketFailure() const {
-    switch (socket_.error()) {
+QString NetworkLine::socketFailure(QAbstractSocket::SocketError error) const {
+    switch (error) {
     case QAbstractSocket::HostNotFoundError:
         return Network::tr("the name was not found");
     case QAbstractSocket::ConnectionRefusedError:

@@ -46,7 +46,7 @@ private:
     // Reads what the server sent, and moves the buffer on into the socket where it may.
     void pump();
     bool failWith(const QString& reason);
-    QString socketFailure() const;
+    QString socketFailure(QAbstractSocket::SocketError error) const;
     void logConfirmations() const;
 
     QTcpSocket socket_;

@@ -1,14 +1,12 @@
 #include "serial/network/TelnetComPort.h"
 
-#include <QLoggingCategory>
-
 #include <libtelnet.h>
 
 namespace markast {
 
-namespace {
-
 Q_LOGGING_CATEGORY(lcNetwork, "markast.network")
+
+namespace {
 
 constexpr unsigned char ComPortOption = 44;
 // Client commands; the server answers with the code plus 100.

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QLoggingCategory>
 #include <QStringList>
 
 #include <functional>
@@ -12,6 +13,9 @@ struct telnet_t;
 union telnet_event_t;
 
 namespace markast {
+
+// The network layer's log, "markast.network".
+Q_DECLARE_LOGGING_CATEGORY(lcNetwork)
 
 // The Telnet protocol with its COM-PORT-OPTION (RFC 2217), on one connection but without it:
 // bytes from the server go in through receive(), and every byte for the server comes out

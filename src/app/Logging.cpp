@@ -1,0 +1,7 @@
+#include "app/Logging.h"
+
+namespace markast {
+
+Q_LOGGING_CATEGORY(lcApp, "markast.app")
+
+} // namespace markast
