@@ -2,13 +2,12 @@
 // the same kind of ser2net (raw TCP, in front of a socat pair read as fast as it goes) in the
 // same run, timed until the far end has every byte. Medians of a few runs.
 // Run: build/bench/bench_network
+#include "ChildRun.h"
 #include "Median.h"
 #include "support/Ser2net.h"
 #include "support/TestData.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -31,16 +30,7 @@ double sendThroughSer2net(const QString& program, QStringList arguments) {
     const QString address = server.address(QStringLiteral("socket"));
     arguments.replaceInStrings(QStringLiteral("ADDRESS"), address);
     arguments.replaceInStrings(QStringLiteral("HOST:PORT"), address.mid(9));
-    QElapsedTimer timer;
-    timer.start();
-    QProcess child;
-    child.setStandardErrorFile(QProcess::nullDevice());
-    child.start(program, arguments);
-    child.waitForFinished(-1);
-    if (!reader.waitForBytes(Size, 120s))
-        std::printf("  warning: %lld of %lld bytes arrived\n",
-                    static_cast<long long>(reader.bytes().size()), static_cast<long long>(Size));
-    return Size / 1e6 / (timer.nsecsElapsed() / 1e9);
+    return Size / 1e6 / secondsUntilArrived(program, arguments, reader, Size, 120s);
 }
 
 } // namespace

@@ -1,13 +1,12 @@
 // markast-send against cat, writing the same 64 MiB to the same kind of socat pair in the same
 // run: throughput of each, their ratio, and markast-send's processor time per MiB. Each figure
 // is the median of a few runs. Run: build/bench/bench_send
+#include "ChildRun.h"
 #include "Median.h"
 #include "support/Pty.h"
 #include "support/TestData.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -41,16 +40,7 @@ Run sendToPair(const QString& program, QStringList arguments) {
     FarEndReader reader(pair.openFarEnd());
     arguments.replaceInStrings(QStringLiteral("DEVICE"), pair.programEnd());
     const double cpuBefore = childCpuSeconds();
-    QElapsedTimer timer;
-    timer.start();
-    QProcess child;
-    child.setStandardErrorFile(QProcess::nullDevice());
-    child.start(program, arguments);
-    child.waitForFinished(-1);
-    if (!reader.waitForBytes(Size, 600s))
-        std::printf("  warning: %lld of %lld bytes arrived\n",
-                    static_cast<long long>(reader.bytes().size()), static_cast<long long>(Size));
-    const double seconds = timer.nsecsElapsed() / 1e9;
+    const double seconds = secondsUntilArrived(program, arguments, reader, Size, 600s);
     return {Size / 1e6 / seconds, (childCpuSeconds() - cpuBefore) / (Size >> 20)};
 }
 
