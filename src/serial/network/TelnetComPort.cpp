@@ -102,23 +102,14 @@ void TelnetComPort::receive(QByteArrayView bytes) {
 
 bool TelnetComPort::purging() const {
     const auto purge = asked_.find({PurgeData, byte(PurgeTransmit)});
-    return purge != asked_.end() && !purge->second.second;
+    return purge != asked_.end() && !purge->second.confirmed;
 }
 
-QStringList TelnetComPort::unconfirmed() const {
+QStringList TelnetComPort::askedFor(bool confirmed) const {
     QStringList names;
-    for (const auto& [key, entry] : asked_) {
-        if (!entry.second)
-            names.append(entry.first);
-    }
-    return names;
-}
-
-QStringList TelnetComPort::confirmed() const {
-    QStringList names;
-    for (const auto& [key, entry] : asked_) {
-        if (entry.second)
-            names.append(entry.first);
+    for (const auto& [key, request] : asked_) {
+        if (request.confirmed == confirmed)
+            names.append(request.name);
     }
     return names;
 }
@@ -176,7 +167,7 @@ void TelnetComPort::serverCommand(QByteArrayView payload) {
     }
     const auto asked = asked_.find({code, value.toByteArray()});
     if (asked != asked_.end())
-        asked->second.second = true;
+        asked->second.confirmed = true;
 }
 
 } // namespace markast

@@ -58,9 +58,9 @@ public:
     // A purge was asked for and the server has not confirmed it yet.
     bool purging() const;
     // The settings asked for that the server has not confirmed, as "SET-BAUDRATE 9600".
-    QStringList unconfirmed() const;
+    QStringList unconfirmed() const { return askedFor(false); }
     // What the server confirmed, as "SET-BAUDRATE 9600".
-    QStringList confirmed() const;
+    QStringList confirmed() const { return askedFor(true); }
     // A fatal protocol error of the server's, empty while there is none.
     QString protocolError() const { return protocolError_; }
 
@@ -70,6 +70,12 @@ private:
     void sendLineSettings();
     void command(quint8 code, QByteArrayView value, const QString& asked);
     void serverCommand(QByteArrayView payload);
+    QStringList askedFor(bool confirmed) const;
+
+    struct Request {
+        QString name;
+        bool confirmed = false;
+    };
 
     Sink toServer_;
     telnet_t* telnet_ = nullptr;
@@ -79,7 +85,7 @@ private:
     bool lineStateTrusted_ = false;
     bool transmitterEmpty_ = true;
     // What was asked for, by command code and value, and whether the server confirmed it.
-    std::map<std::pair<quint8, QByteArray>, std::pair<QString, bool>> asked_;
+    std::map<std::pair<quint8, QByteArray>, Request> asked_;
     QString protocolError_;
 };
 
