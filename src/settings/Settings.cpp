@@ -30,23 +30,20 @@ QString portKey(int port) {
     return QStringLiteral("Com%1").arg(port);
 }
 
-float& edgeOf(WindowTwips& window, Settings::WindowEdge edge) {
-    switch (edge) {
-    case Settings::WindowEdge::Left:
-        return window.left;
-    case Settings::WindowEdge::Top:
-        return window.top;
-    case Settings::WindowEdge::Width:
-        return window.width;
-    case Settings::WindowEdge::Height:
-        return window.height;
-    }
-    Q_UNREACHABLE();
-}
+// Each edge of the window: its key in the marker's group and its field in WindowTwips, in the
+// order of Settings::WindowEdge.
+struct EdgeField {
+    const char* key;
+    float WindowTwips::*field;
+};
+constexpr EdgeField EdgeFields[] = {{"MainLeft", &WindowTwips::left},
+                                    {"MainTop", &WindowTwips::top},
+                                    {"MainWidth", &WindowTwips::width},
+                                    {"MainHeight", &WindowTwips::height}};
 
-constexpr Settings::WindowEdge Edges[] = {Settings::WindowEdge::Left, Settings::WindowEdge::Top,
-                                          Settings::WindowEdge::Width,
-                                          Settings::WindowEdge::Height};
+SettingKey keyOf(const EdgeField& edge) {
+    return {markerGroup(), QLatin1String(edge.key)};
+}
 } // namespace
 
 QString Settings::applicationName() {
@@ -54,17 +51,7 @@ QString Settings::applicationName() {
 }
 
 SettingKey Settings::windowKey(WindowEdge edge) {
-    switch (edge) {
-    case WindowEdge::Left:
-        return {markerGroup(), QStringLiteral("MainLeft")};
-    case WindowEdge::Top:
-        return {markerGroup(), QStringLiteral("MainTop")};
-    case WindowEdge::Width:
-        return {markerGroup(), QStringLiteral("MainWidth")};
-    case WindowEdge::Height:
-        return {markerGroup(), QStringLiteral("MainHeight")};
-    }
-    Q_UNREACHABLE();
+    return keyOf(EdgeFields[static_cast<int>(edge)]);
 }
 
 SettingKey Settings::portCheckedKey(int port) {
@@ -81,17 +68,17 @@ SettingKey Settings::deviceKey(int port) {
 
 WindowTwips Settings::window() const {
     WindowTwips window;
-    for (const WindowEdge edge : Edges) {
-        float& value = edgeOf(window, edge);
-        value = numberFromText(read(windowKey(edge), textFromNumber(value))).value_or(value);
+    for (const EdgeField& edge : EdgeFields) {
+        float& value = window.*edge.field;
+        value = numberFromText(read(keyOf(edge), textFromNumber(value))).value_or(value);
     }
     return window;
 }
 
 bool Settings::setWindow(WindowTwips window) {
     bool stored = true;
-    for (const WindowEdge edge : Edges)
-        stored &= write(windowKey(edge), textFromNumber(edgeOf(window, edge)));
+    for (const EdgeField& edge : EdgeFields)
+        stored &= write(keyOf(edge), textFromNumber(window.*edge.field));
     return stored;
 }
 
