@@ -48,19 +48,18 @@ Translations::~Translations() {
 void Translations::apply(const QString& code) {
     remove();
     current_ = code.isEmpty() ? bestCode(QLocale::system()) : code;
-    QLocale locale(current_);
+    const QLocale locale(current_);
     if (current_ != QLatin1String("en") &&
         !load(markast_, locale, QStringLiteral("markast"), markastFolders())) {
         qCWarning(lcLanguage, "no translation into %s could be read; Markast speaks English",
                   qUtf8Printable(current_));
         current_ = QStringLiteral("en");
-        locale = QLocale(current_);
     }
-    QLocale::setDefault(current_ == QLatin1String("en")
-                            ? QLocale(QLocale::English, QLocale::UnitedStates)
-                            : locale);
-    if (current_ == QLatin1String("en"))
+    if (current_ == QLatin1String("en")) {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         return;
+    }
+    QLocale::setDefault(locale);
     const QStringList qtFolder{QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
     // Qt's own words, for its standard buttons and dialogs, where the system has them.
     load(qtBase_, locale, QStringLiteral("qtbase"), qtFolder);
