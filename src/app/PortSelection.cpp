@@ -57,11 +57,7 @@ void PortSelection::switchPort(PortMenu& menu, SerialControl& control,
     if (!isPortNumber(LastGoodPort))
         return;
     menu.setPortEnabled(LastGoodPort, true);
-    menu.setPortChecked(LastGoodPort, true);
-    for (int n = 1; n <= PortMenu::PortCount; ++n) {
-        if (n != LastGoodPort)
-            menu.setPortChecked(n, false);
-    }
+    checkOnly(menu, LastGoodPort);
     // Reopen the port the menu now shows checked, so the menu and the line agree. If that
     // fails too, the line stays closed and the operator has been told already.
     (void)configurePort(control, LastGoodPort, LineSettings, SequenceForm::Switch);
