@@ -12,12 +12,10 @@
 namespace markast {
 
 namespace {
+
 class Devices {
     Q_DECLARE_TR_FUNCTIONS(Devices)
 };
-} // namespace
-
-namespace {
 
 QString stableName(const QSerialPortInfo& port, const QString& byIdFolder) {
 #ifdef Q_OS_WIN

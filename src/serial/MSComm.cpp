@@ -14,15 +14,13 @@
 
 namespace markast {
 
-namespace {
-class Serial {
-    Q_DECLARE_TR_FUNCTIONS(Serial)
-};
-} // namespace
-
 Q_LOGGING_CATEGORY(lcSerial, "markast.serial")
 
 namespace {
+
+class Serial {
+    Q_DECLARE_TR_FUNCTIONS(Serial)
+};
 
 constexpr int MaxPort = 16;
 constexpr int WaitSliceMs = 50;
