@@ -117,6 +117,10 @@
         <source>the connection was closed by the server</source>
         <translation>der Server hat die Verbindung geschlossen</translation>
     </message>
+    <message>
+        <source>the server did not negotiate Telnet within %1 s, so it does not speak RFC 2217; for a raw TCP server, use %2</source>
+        <translation>der Server hat binnen %1 s kein Telnet ausgehandelt und spricht also kein RFC 2217; für einen reinen TCP-Server %2 verwenden</translation>
+    </message>
 </context>
 <context>
     <name>PortSelection</name>

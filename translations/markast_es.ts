@@ -117,6 +117,10 @@
         <source>the connection was closed by the server</source>
         <translation>el servidor cerró la conexión</translation>
     </message>
+    <message>
+        <source>the server did not negotiate Telnet within %1 s, so it does not speak RFC 2217; for a raw TCP server, use %2</source>
+        <translation>el servidor no negoció Telnet en %1 s, así que no habla RFC 2217; para un servidor TCP sin más, use %2</translation>
+    </message>
 </context>
 <context>
     <name>PortSelection</name>

@@ -117,6 +117,10 @@
         <source>the connection was closed by the server</source>
         <translation>服务器关闭了连接</translation>
     </message>
+    <message>
+        <source>the server did not negotiate Telnet within %1 s, so it does not speak RFC 2217; for a raw TCP server, use %2</source>
+        <translation>服务器在 %1 秒内没有进行 Telnet 协商，因此不支持 RFC 2217；如果是原始 TCP 服务器，请使用 %2</translation>
+    </message>
 </context>
 <context>
     <name>PortSelection</name>

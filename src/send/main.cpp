@@ -129,7 +129,7 @@ Exit sendLogo(MSComm& comm, const LogoBuffer& logo, const QString& device, bool 
             return;
         sinceEvents.restart();
         QCoreApplication::processEvents();
-        progress.show(comm.bytesSent());
+        progress.show(comm.bytesOnLine());
         if (interrupts.happened()) {
             (void)comm.setOutBufferCount(0);
             (void)comm.setPortOpen(false);

@@ -51,6 +51,9 @@ public:
     // Bytes that have left our buffers for the line since the port opened, less what a
     // discard took back from the driver.
     qint64 bytesSent() const { return sent_; }
+    // Bytes the line has carried, as far as can be told: those sent, less what the driver or
+    // the device server still holds.
+    qint64 bytesOnLine() { return sent_ - queueQuery_().value_or(0); }
     // Where drain() asks how much the driver still holds; the driver itself by default.
     void setQueueQuery(QueueQuery query) { queueQuery_ = std::move(query); }
 

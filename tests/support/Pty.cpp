@@ -52,18 +52,26 @@ FarEndReader::~FarEndReader() {
 }
 
 void FarEndReader::run() {
+    using Clock = std::chrono::steady_clock;
     std::vector<char> buffer(65536);
+    Clock::time_point beat = Clock::now();
     while (!stop_) {
-        // A throttled reader takes a tenth of its rate every tenth of a second, like a slow line.
         const int bytesPerSecond = bytesPerSecond_;
-        const std::size_t chunk =
-            bytesPerSecond > 0 ? std::size_t(std::max(1, bytesPerSecond / 10)) : buffer.size();
         if (bytesPerSecond < 0) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
             continue;
         }
+        // A throttled reader takes a tenth of its rate every tenth of a second on a steady
+        // beat, like a slow line: a beat it was late for is made up, but not one long gone.
+        if (bytesPerSecond > 0) {
+            beat = std::max(beat + std::chrono::milliseconds(100),
+                            Clock::now() - std::chrono::milliseconds(500));
+            std::this_thread::sleep_until(beat);
+        }
+        const std::size_t chunk =
+            bytesPerSecond > 0 ? std::size_t(std::max(1, bytesPerSecond / 10)) : buffer.size();
         pollfd ready{fd_, POLLIN, 0};
-        if (::poll(&ready, 1, 20) <= 0)
+        if (::poll(&ready, 1, bytesPerSecond > 0 ? 0 : 20) <= 0)
             continue;
         if (!(ready.revents & POLLIN)) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20)); // the other end is gone
@@ -73,15 +81,19 @@ void FarEndReader::run() {
         if (got > 0) {
             std::lock_guard lock(mutex_);
             received_.append(buffer.data(), got);
+            lastByte_ = Clock::now();
         }
-        if (bytesPerSecond > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
 }
 
 QByteArray FarEndReader::bytes() const {
     std::lock_guard lock(mutex_);
     return received_;
+}
+
+std::chrono::steady_clock::time_point FarEndReader::lastByteAt() const {
+    std::lock_guard lock(mutex_);
+    return lastByte_;
 }
 
 bool FarEndReader::waitForBytes(qsizetype count, std::chrono::milliseconds timeout) const {

@@ -23,7 +23,10 @@ public:
     FarEndReader& operator=(const FarEndReader&) = delete;
 
     QByteArray bytes() const;
-    // From now on reads at this rate; 0 reads as fast as possible, -1 reads nothing.
+    // When the last byte so far arrived.
+    std::chrono::steady_clock::time_point lastByteAt() const;
+    // From now on reads at this rate, as a line at that rate would; 0 reads as fast as
+    // possible, -1 reads nothing.
     void setBytesPerSecond(int bytesPerSecond) { bytesPerSecond_ = bytesPerSecond; }
     // Processes Qt events while waiting; true when at least count bytes have arrived.
     bool waitForBytes(qsizetype count, std::chrono::milliseconds timeout) const;
@@ -38,6 +41,7 @@ private:
     std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     QByteArray received_;
+    std::chrono::steady_clock::time_point lastByte_;
     std::thread thread_;
 };
 

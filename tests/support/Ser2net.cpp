@@ -33,7 +33,7 @@ bool ser2netInstalled() {
 Ser2net::Ser2net() {
     rfc2217Port_ = freePort();
     rawPort_ = freePort();
-    ready_ = pair_.isReady() && ser2netInstalled() && start();
+    ready_ = line_.isReady() && ser2netInstalled() && start();
 }
 
 Ser2net::~Ser2net() {
@@ -50,7 +50,7 @@ bool Ser2net::start() {
     QFile file(config);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QString device = pair_.programEnd();
+    const QString device = line_.deviceName();
     file.write(QStringLiteral("connection: &rfc2217\n"
                               "  accepter: telnet(rfc2217),tcp,127.0.0.1,%1\n"
                               "  connector: serialdev,%3,9600n81,local\n"

@@ -8,8 +8,9 @@
 
 namespace markast::test {
 
-// Debian's ser2net on 127.0.0.1, in front of a socat pair whose far end the test reads: an
-// RFC 2217 accepter and a raw TCP one, each on a free port of its own.
+// Debian's ser2net on 127.0.0.1, in front of a pseudo-terminal whose far end the test reads,
+// with nothing in between: an RFC 2217 accepter and a raw TCP one, each on a free port of its
+// own.
 class Ser2net {
 public:
     Ser2net();
@@ -18,7 +19,8 @@ public:
     bool isReady() const { return ready_; }
     // "rfc2217://127.0.0.1:PORT" or "socket://127.0.0.1:PORT".
     QString address(const QString& scheme) const;
-    int openFarEnd() const { return pair_.openFarEnd(); }
+    // The reading end of the terminal; call once.
+    int openFarEnd() { return line_.takeMaster(); }
     // Ends the server at once, as a device server that loses power does.
     void kill();
     // Starts it again on the same ports.
@@ -27,7 +29,7 @@ public:
 private:
     bool start();
 
-    SocatPair pair_;
+    HeldLine line_;
     QTemporaryDir dir_;
     QProcess server_;
     quint16 rfc2217Port_ = 0;
@@ -42,7 +44,6 @@ bool ser2netInstalled();
     do {                                                                                           \
         if (!markast::test::ser2netInstalled())                                                    \
             QSKIP("ser2net is not installed (apt install ser2net): no device server to test");     \
-        MARKAST_VERIFY_PAIR(markast::test::SocatPair());                                           \
         QVERIFY((server).isReady());                                                               \
     } while (false)
 

@@ -21,6 +21,11 @@ QByteArray allByteValues() {
     return bytes;
 }
 
+QByteArray awkwardBytes() {
+    return allByteValues().repeated(8) + QByteArray(4096, char(0xff)) +
+           QByteArray("\xff\xfa\x2c\x01\xff\xf0\r\n\r\0", 10).repeated(50);
+}
+
 std::string hexList(std::size_t count, const std::string& byte) {
     std::string list = byte;
     for (std::size_t i = 1; i < count; ++i)

@@ -13,6 +13,9 @@ namespace markast::test {
 QByteArray patternedBytes(qsizetype size);
 // The 256 byte values, 0 first.
 QByteArray allByteValues();
+// The bytes that would leak or be lost first through a device server: every value, runs of
+// 0xFF, Telnet commands and line ends in the data.
+QByteArray awkwardBytes();
 
 // count copies of one byte as a .reg hex list, such as "41,41,41".
 std::string hexList(std::size_t count, const std::string& byte);

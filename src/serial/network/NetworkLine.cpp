@@ -11,10 +11,13 @@ namespace markast {
 namespace {
 
 constexpr int SliceMs = 50;
-// How long the server may take to agree to the COM port option before the data goes anyway.
-constexpr int AgreementMs = 1000;
+// How often a wait for the line's pace looks again: 20 bytes at 9600 baud.
+constexpr int PaceSliceMs = 20;
 // How long a close waits for the last commands (a purge) to leave.
 constexpr int CloseMs = 1000;
+// What one read takes from the server at most, so that our answers to it are looked at
+// between reads.
+constexpr qint64 ReadChunk = 4096;
 
 // Handles what arrives for the socket for a moment: name lookup, connection, data.
 void runEventsFor(int ms) {
@@ -53,6 +56,13 @@ TelnetComPort::LineRequest requestFor(const LineSettings& settings) {
 
 } // namespace
 
+NetworkLine::NetworkLine() {
+    // Whatever the server sends is read as it comes, while idle too, and never held for long.
+    socket_.setReadBufferSize(HoldLimit);
+    QObject::connect(&socket_, &QTcpSocket::readyRead, &socket_, [this] { receive(); });
+    QObject::connect(&socket_, &QTcpSocket::bytesWritten, &socket_, [this] { receive(); });
+}
+
 NetworkLine::~NetworkLine() {
     close();
 }
@@ -64,13 +74,24 @@ bool NetworkLine::open(const QString& device, const LineSettings& settings,
     if (!address_)
         return failWith(Network::tr("not a network address: %1").arg(reason));
     pending_.clear();
-    inSocket_ = 0;
-    sentData_ = discarded_ = false;
+    dropped_ = false;
+    whileWaiting_ = whileWaiting;
+    pace_.setBytesPerSecond(lineBytesPerSecond(settings));
+    // Ready before the connection, for the server's first words.
+    telnet_.reset();
+    if (address_->protocol == NetworkAddress::Protocol::Rfc2217) {
+        telnet_ = std::make_unique<TelnetComPort>(
+            [this](QByteArrayView bytes) { socket_.write(bytes.data(), bytes.size()); });
+    }
     if (!connectWithin(whileWaiting))
         return false;
     open_ = true;
-    if (address_->protocol == NetworkAddress::Protocol::Rfc2217)
-        negotiate(settings, whileWaiting);
+    if (address_->protocol == NetworkAddress::Protocol::Rfc2217 &&
+        !negotiate(settings, whileWaiting)) {
+        dropConnection(); // nothing of ours went out, and nothing may
+        open_ = false;
+        return false;
+    }
     if (alive())
         return true;
     close();
@@ -88,6 +109,8 @@ bool NetworkLine::connectWithin(const std::function<void()>& whileWaiting) {
     }
     if (socket_.state() == QAbstractSocket::ConnectedState) {
         socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        pace_.restart();
+        lineClock_.start();
         return true;
     }
     // A black-holed address leaves no error of its own: it simply never answers.
@@ -99,42 +122,53 @@ bool NetworkLine::connectWithin(const std::function<void()>& whileWaiting) {
     return failWith(socketFailure(error));
 }
 
-void NetworkLine::negotiate(const LineSettings& settings,
+// A Telnet server opens the negotiation. One that says nothing is taken for a raw TCP server,
+// to which our own offers would be bytes for the marker: nothing at all is sent to it.
+bool NetworkLine::negotiate(const LineSettings& settings,
                             const std::function<void()>& whileWaiting) {
-    telnet_ = std::make_unique<TelnetComPort>(
-        [this](QByteArrayView bytes) { socket_.write(bytes.data(), bytes.size()); });
+    if (!waitUntil([this] { return telnet_->negotiationSeen(); }, AgreementMs, whileWaiting)) {
+        if (!alive())
+            return false; // closed by the server, which says so
+        NetworkAddress raw = *address_;
+        raw.protocol = NetworkAddress::Protocol::Socket;
+        return failWith(Network::tr("the server did not negotiate Telnet within %1 s, so it "
+                                    "does not speak RFC 2217; for a raw TCP server, use %2")
+                            .arg(AgreementMs / 1000)
+                            .arg(raw.text()));
+    }
     telnet_->start();
     telnet_->requestLineSettings(requestFor(settings));
     // The settings go out once the server agrees to the option; the data waits that long,
     // but no longer than a moment, so that it follows them.
-    const QDeadlineTimer deadline(AgreementMs);
-    while (!telnet_->comPortAgreed() && !deadline.hasExpired() && alive()) {
+    if (!waitUntil([this] { return telnet_->comPortAgreed(); }, AgreementMs, whileWaiting))
+        qCWarning(lcNetwork, "%s did not agree to COM-PORT-OPTION: its own line settings apply",
+                  qUtf8Printable(address_->text()));
+    return true;
+}
+
+bool NetworkLine::waitUntil(const std::function<bool()>& done, int ms,
+                            const std::function<void()>& whileWaiting) {
+    const QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired() && alive()) {
+        socket_.flush();
         socket_.waitForReadyRead(SliceMs);
-        pump();
         if (whileWaiting)
             whileWaiting();
     }
-    if (!telnet_->comPortAgreed())
-        qCWarning(lcNetwork, "%s did not agree to COM-PORT-OPTION: its own line settings apply",
-                  qUtf8Printable(address_->text()));
+    return done();
 }
 
 void NetworkLine::close() {
     if (!open_)
         return;
     open_ = false;
-    if (discarded_ && !telnet_) {
-        // Nothing more may reach the marker: reset the connection rather than deliver it.
-        dropQueuedOnClose(socket_.socketDescriptor());
-        socket_.abort();
+    if (dropped_)
         return;
-    }
     // The last commands, a purge among them, go out first, and a purge is seen through.
     const QDeadlineTimer deadline(CloseMs);
     while (socket_.state() == QAbstractSocket::ConnectedState && !deadline.hasExpired() &&
            (socket_.bytesToWrite() > 0 || (telnet_ && telnet_->purging()))) {
         socket_.waitForBytesWritten(SliceMs) || socket_.waitForReadyRead(SliceMs);
-        pump();
     }
     logConfirmations();
     socket_.disconnectFromHost();
@@ -144,62 +178,85 @@ void NetworkLine::close() {
 }
 
 bool NetworkLine::applySettings(const LineSettings& settings) {
+    pace_.setBytesPerSecond(lineBytesPerSecond(settings));
     if (telnet_)
         telnet_->requestLineSettings(requestFor(settings));
     return true;
 }
 
 bool NetworkLine::queue(QByteArrayView bytes) {
+    if (dropped_ && !connectWithin(whileWaiting_))
+        return false;
+    dropped_ = false;
     if (!alive())
         return false;
-    discarded_ = false;
     pending_.append(bytes.data(), bytes.size());
     return true;
 }
 
-qint64 NetworkLine::queued() const {
-    return pending_.size() + (socket_.bytesToWrite() > 0 ? inSocket_ : 0);
-}
-
 bool NetworkLine::waitForWritten(int ms) {
-    pump();
+    hand();
     if (socket_.bytesToWrite() > 0)
         socket_.waitForBytesWritten(ms);
-    else
-        socket_.waitForReadyRead(ms); // nothing may go now: wait for the server to resume
-    pump();
+    else // nothing may go now: wait for the line's pace, or for the server to resume
+        socket_.waitForReadyRead(pending_.isEmpty() ? ms : std::min(ms, PaceSliceMs));
+    hand();
     return alive();
 }
 
-void NetworkLine::pump() {
-    if (socket_.state() != QAbstractSocket::ConnectedState)
+void NetworkLine::receive() {
+    while (socket_.bytesAvailable() > 0 && socket_.bytesToWrite() < HoldLimit) {
+        const QByteArray received = socket_.read(ReadChunk);
+        if (telnet_)
+            telnet_->receive(received);
+    }
+}
+
+// Nothing goes while the socket still holds bytes of ours: a server that does not read
+// stops us, and the stall rule sees it.
+void NetworkLine::hand() {
+    if (dropped_ || socket_.state() != QAbstractSocket::ConnectedState)
         return;
-    const QByteArray received = socket_.readAll();
-    if (telnet_)
-        telnet_->receive(received);
-    if (socket_.bytesToWrite() > 0 || pending_.isEmpty() || (telnet_ && telnet_->suspended()))
+    socket_.flush();
+    advancePace();
+    if (pending_.isEmpty() || socket_.bytesToWrite() > 0 || lineHeld())
         return;
-    inSocket_ = pending_.size();
-    sentData_ = true;
+    const qint64 count = std::min<qint64>(pending_.size(), pace_.room());
+    if (count <= 0)
+        return;
+    const QByteArrayView part = QByteArrayView(pending_).first(count);
     if (telnet_)
-        telnet_->sendData(pending_);
+        telnet_->sendData(part);
     else
-        socket_.write(pending_);
-    pending_.clear();
+        socket_.write(part.data(), part.size());
+    socket_.flush();
+    pace_.handed(count);
+    pending_.remove(0, count);
+}
+
+// What the socket and TCP hold counts as not acknowledged; Telnet's doubled 0xFF and its
+// commands only make that count larger, never smaller.
+void NetworkLine::advancePace() {
+    const qint64 unacknowledged =
+        socket_.bytesToWrite() + unacknowledgedBytes(socket_.socketDescriptor()).value_or(0);
+    pace_.advance(lineClock_.elapsed(), pace_.handedCount() - unacknowledged, lineHeld());
 }
 
 std::optional<qint64> NetworkLine::heldBelow() {
     if (!alive())
         return std::nullopt;
+    if (dropped_)
+        return 0;
     socket_.waitForReadyRead(0);
-    pump();
-    const qint64 held = unacknowledgedBytes(socket_.socketDescriptor()).value_or(0);
-    return held + (telnet_ && telnet_->farEndSending() ? 1 : 0);
+    hand();
+    return pace_.ahead() + (telnet_ && telnet_->farEndSending() ? 1 : 0);
 }
 
 bool NetworkLine::alive() {
     if (!open_)
         return false;
+    if (dropped_)
+        return true;
     if (socket_.state() != QAbstractSocket::ConnectedState)
         return failWith(socketFailure(socket_.error()));
     if (telnet_ && !telnet_->protocolError().isEmpty())
@@ -209,12 +266,25 @@ bool NetworkLine::alive() {
 }
 
 // Data the server holds from an earlier connection, or from a send that completed, is not
-// ours to drop: the purge only follows data of this connection's.
+// ours to drop: only what the line cannot have carried yet is.
 void NetworkLine::discard() {
     pending_.clear();
-    discarded_ = true;
-    if (telnet_ && sentData_)
+    if (dropped_ || socket_.state() != QAbstractSocket::ConnectedState)
+        return;
+    advancePace();
+    const bool oursHeld = pace_.ahead() > 0 || (telnet_ && telnet_->farEndSending());
+    if (oursHeld && telnet_)
         telnet_->purgeTransmitBuffer();
+    else if (oursHeld)
+        dropConnection();
+    pace_.restart();
+}
+
+void NetworkLine::dropConnection() {
+    dropQueuedOnClose(socket_.socketDescriptor());
+    socket_.abort();
+    telnet_.reset();
+    dropped_ = true;
 }
 
 QString NetworkLine::socketFailure(QAbstractSocket::SocketError error) const {

@@ -16,9 +16,11 @@ constexpr quint8 SetParity = 3;
 constexpr quint8 SetStopSize = 4;
 constexpr quint8 SetControl = 5;
 constexpr quint8 NotifyLineState = 6;
+constexpr quint8 NotifyModemState = 7;
 constexpr quint8 FlowControlSuspend = 8;
 constexpr quint8 FlowControlResume = 9;
 constexpr quint8 SetLineStateMask = 10;
+constexpr quint8 SetModemStateMask = 11;
 constexpr quint8 PurgeData = 12;
 constexpr quint8 ServerOffset = 100;
 
@@ -26,6 +28,7 @@ constexpr quint8 ControlHardwareFlow = 3;
 constexpr quint8 ControlDtrOn = 8;
 constexpr quint8 PurgeTransmit = 2;
 constexpr quint8 TransmitterEmpty = 0x40;
+constexpr quint8 ClearToSend = 0x10;
 
 // What we agree to: binary transmission and suppressed go-ahead both ways, and the COM port
 // option on our side. Everything else is refused.
@@ -62,6 +65,7 @@ void TelnetComPort::requestLineSettings(const LineRequest& request) {
 }
 
 void TelnetComPort::sendLineSettings() {
+    settingsSent_ = true;
     const LineRequest& r = *request_;
     QByteArray baud(4, Qt::Uninitialized);
     for (int i = 0; i < 4; ++i)
@@ -75,6 +79,9 @@ void TelnetComPort::sendLineSettings() {
     command(SetControl, byte(ControlDtrOn), QStringLiteral("SET-CONTROL 8 (DTR on)"));
     command(SetLineStateMask, byte(TransmitterEmpty),
             QStringLiteral("SET-LINESTATE-MASK 64 (transmit shift register empty)"));
+    if (r.hardwareFlow)
+        command(SetModemStateMask, byte(ClearToSend),
+                QStringLiteral("SET-MODEMSTATE-MASK 16 (CTS)"));
 }
 
 void TelnetComPort::command(quint8 code, QByteArrayView value, const QString& asked) {
@@ -96,8 +103,16 @@ void TelnetComPort::purgeTransmitBuffer() {
 }
 
 void TelnetComPort::receive(QByteArrayView bytes) {
-    if (!bytes.isEmpty() && protocolError_.isEmpty())
-        telnet_recv(telnet_, bytes.data(), std::size_t(bytes.size()));
+    if (bytes.isEmpty() || !protocolError_.isEmpty())
+        return;
+    receiving_ = true;
+    telnet_recv(telnet_, bytes.data(), std::size_t(bytes.size()));
+    receiving_ = false;
+}
+
+bool TelnetComPort::lineHeld() const {
+    const bool ctsHeld = request_ && request_->hardwareFlow && ctsTrusted_ && !cts_;
+    return suspended_ || ctsHeld;
 }
 
 bool TelnetComPort::purging() const {
@@ -120,23 +135,35 @@ void TelnetComPort::onEvent(telnet_t*, telnet_event_t* event, void* self) {
 
 void TelnetComPort::handle(const telnet_event_t& event) {
     switch (event.type) {
+    case TELNET_EV_WILL:
+    case TELNET_EV_WONT:
+        negotiationSeen_ = true;
+        break;
     case TELNET_EV_SEND:
+        // An answer to what the server sent: libtelnet refuses an option it was offered
+        // without telling us of the offer.
+        negotiationSeen_ |= receiving_;
         toServer_(QByteArrayView(event.data.buffer, qsizetype(event.data.size)));
         break;
     case TELNET_EV_DO:
+        negotiationSeen_ = true;
+        // The settings go once a connection: a server that withdraws and grants the option
+        // again and again gets no more than its own words back.
         if (event.neg.telopt == ComPortOption && !agreed_) {
             agreed_ = true;
-            if (request_)
+            if (request_ && !settingsSent_)
                 sendLineSettings();
         }
         break;
     case TELNET_EV_DONT:
+        negotiationSeen_ = true;
         if (event.neg.telopt == ComPortOption && agreed_) {
             agreed_ = false;
             qCWarning(lcNetwork, "the server refused COM-PORT-OPTION: its own line settings apply");
         }
         break;
     case TELNET_EV_SUBNEGOTIATION:
+        negotiationSeen_ = true;
         if (event.sub.telopt == ComPortOption)
             serverCommand(QByteArrayView(event.sub.buffer, qsizetype(event.sub.size)));
         break;
@@ -160,6 +187,10 @@ void TelnetComPort::serverCommand(QByteArrayView payload) {
     if (code == FlowControlSuspend || code == FlowControlResume) {
         suspended_ = code == FlowControlSuspend;
         return;
+    }
+    if (code == NotifyModemState && value.size() == 1) {
+        cts_ = (quint8(value[0]) & ClearToSend) != 0;
+        ctsTrusted_ |= cts_;
     }
     if (code == NotifyLineState && value.size() == 1) {
         transmitterEmpty_ = (quint8(value[0]) & TransmitterEmpty) != 0;

@@ -49,9 +49,17 @@ public:
     void purgeTransmitBuffer();
     void receive(QByteArrayView bytes);
 
+    // Whether the server has negotiated any Telnet option at all: a Telnet server speaks
+    // first, a raw TCP server never does.
+    bool negotiationSeen() const { return negotiationSeen_; }
     bool comPortAgreed() const { return agreed_; }
     // The server asked us to hold back (FLOWCONTROL-SUSPEND) and has not resumed yet.
     bool suspended() const { return suspended_; }
+    // The line to the marker carries nothing now, as far as the server says: it asked us to
+    // hold back, or the marker holds CTS low under hardware flow control. Only a server that
+    // once reported CTS high is taken at its word about CTS: a server without modem lines
+    // (ser2net on a pseudo-terminal) reports it low for ever.
+    bool lineHeld() const;
     // Whether the server may still be sending bytes to the marker, as far as it says: only a
     // server that once reported its transmit shift register empty is taken at its word.
     bool farEndSending() const { return lineStateTrusted_ && !transmitterEmpty_; }
@@ -80,8 +88,13 @@ private:
     Sink toServer_;
     telnet_t* telnet_ = nullptr;
     std::optional<LineRequest> request_;
+    bool receiving_ = false;
+    bool negotiationSeen_ = false;
     bool agreed_ = false;
+    bool settingsSent_ = false;
     bool suspended_ = false;
+    bool ctsTrusted_ = false;
+    bool cts_ = false;
     bool lineStateTrusted_ = false;
     bool transmitterEmpty_ = true;
     // What was asked for, by command code and value, and whether the server confirmed it.

@@ -1,5 +1,7 @@
-// Serial device servers without a server: their addresses, and the COM port commands of Telnet
-// COM Port Control. The data itself is checked against a real ser2net, and fuzzed.
+// Serial device servers without a server: their addresses, the line's pace, and the COM port
+// commands of Telnet COM Port Control. The data itself is checked against a real ser2net, and
+// fuzzed.
+#include "serial/network/LinePace.h"
 #include "serial/network/NetworkAddress.h"
 #include "serial/network/TelnetComPort.h"
 
@@ -73,20 +75,39 @@ private Q_SLOTS:
         QCOMPARE(sent, serverCommand(QByteArray("\x01\x00\x00\x25\x80", 5)) +
                            serverCommand("\x02\x08") + serverCommand("\x03\x01") +
                            serverCommand("\x04\x01") + serverCommand("\x05\x03") +
-                           serverCommand("\x05\x08") + serverCommand("\x0a\x40"));
+                           serverCommand("\x05\x08") + serverCommand("\x0a\x40") +
+                           serverCommand("\x0b\x10"));
         QCOMPARE(telnet->confirmed(), QStringList{"SET-BAUDRATE 9600"});
-        QCOMPARE(telnet->unconfirmed().size(), 6);
+        QCOMPARE(telnet->unconfirmed().size(), 7);
         sent.clear();
         telnet->purgeTransmitBuffer();
         QCOMPARE(sent, serverCommand("\x0c\x02"));
     }
 
+    // A raw TCP server says nothing, or bytes that are no Telnet negotiation.
+    void aTelnetServerSpeaksFirst() {
+        telnet->receive("marker says hello\r\n");
+        QVERIFY(!telnet->negotiationSeen());
+        telnet->receive("\xff\xfb\x03");
+        QVERIFY(telnet->negotiationSeen());
+    }
+
     void flowControlAndLineState() {
         telnet->start();
+        telnet->requestLineSettings({});
         telnet->receive(AgreeToComPort + serverCommand("\x6c"));
         QVERIFY(telnet->suspended());
+        QVERIFY(telnet->lineHeld());
         telnet->receive(serverCommand("\x6d"));
         QVERIFY(!telnet->suspended());
+        // CTS low holds the line only from a server that once reported it high: ser2net on a
+        // pseudo-terminal reports 0 for ever.
+        telnet->receive(serverCommand(QByteArray("\x6b\x00", 2)));
+        QVERIFY(!telnet->lineHeld());
+        telnet->receive(serverCommand("\x6b\x10") + serverCommand(QByteArray("\x6b\x00", 2)));
+        QVERIFY(telnet->lineHeld());
+        telnet->receive(serverCommand("\x6b\x30"));
+        QVERIFY(!telnet->lineHeld());
         // A server that never said its transmitter is empty (ser2net on a pseudo-terminal
         // says 0) is not waited for; one that did is, after each send, until it says so again.
         telnet->receive(serverCommand(QByteArray("\x6a\x00", 2)));
@@ -98,6 +119,61 @@ private Q_SLOTS:
         QVERIFY(telnet->farEndSending());
         telnet->receive(serverCommand("\x6a\x40"));
         QVERIFY(!telnet->farEndSending());
+    }
+
+    void lineRates_data() {
+        QTest::addColumn<int>("baud");
+        QTest::addColumn<int>("parity");
+        QTest::addColumn<int>("dataBits");
+        QTest::addColumn<int>("stopBits");
+        QTest::addColumn<double>("bytesPerSecond");
+        QTest::newRow("9600 8N1") << 9600 << int(QSerialPort::NoParity) << 8
+                                  << int(QSerialPort::OneStop) << 960.0;
+        QTest::newRow("9600 7E2") << 9600 << int(QSerialPort::EvenParity) << 7
+                                  << int(QSerialPort::TwoStop) << 9600.0 / 11;
+        QTest::newRow("1200 5N1.5") << 1200 << int(QSerialPort::NoParity) << 5
+                                    << int(QSerialPort::OneAndHalfStop) << 1200.0 / 7.5;
+    }
+
+    void lineRates() {
+        QFETCH(int, baud);
+        QFETCH(int, parity);
+        QFETCH(int, dataBits);
+        QFETCH(int, stopBits);
+        QFETCH(double, bytesPerSecond);
+        const LineSettings settings{baud, QSerialPort::Parity(parity),
+                                    QSerialPort::DataBits(dataBits),
+                                    QSerialPort::StopBits(stopBits)};
+        QCOMPARE(lineBytesPerSecond(settings), bytesPerSecond);
+    }
+
+    // 2,000 bytes handed to a 960 B/s line, then readings of the clock as "ms:acknowledged",
+    // with ":held" where the line was held since the reading before.
+    void pace_data() {
+        QTest::addColumn<QString>("readings");
+        QTest::addColumn<qint64>("carried");
+        QTest::addColumn<qint64>("room");
+        QTest::newRow("at the line's rate") << "0:2000 1000:2000" << 960ll << 400ll;
+        QTest::newRow("never past what the server acknowledged") << "0:0 1000:500" << 500ll << 0ll;
+        QTest::newRow("held time does not count")
+            << "0:2000 600:2000:held 1000:2000" << 384ll << 0ll;
+        QTest::newRow("idle time is not credited later") << "0:0 5000:0 5500:2000" << 480ll << 0ll;
+        QTest::newRow("never beyond the last byte") << "0:2000 9000:2000" << 2000ll << 1440ll;
+    }
+
+    void pace() {
+        QFETCH(QString, readings);
+        QFETCH(qint64, carried);
+        QFETCH(qint64, room);
+        LinePace pace(960);
+        pace.handed(2000);
+        for (const QString& reading : readings.split(u' ')) {
+            const QStringList parts = reading.split(u':');
+            pace.advance(parts[0].toLongLong(), parts[1].toLongLong(), parts.size() > 2);
+        }
+        QCOMPARE(pace.carried(), carried);
+        QCOMPARE(pace.ahead(), 2000 - carried);
+        QCOMPARE(pace.room(), room);
     }
 };
 
