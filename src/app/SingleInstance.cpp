@@ -2,8 +2,16 @@
 
 #include "app/Logging.h"
 
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace markast {
 
@@ -13,23 +21,60 @@ constexpr int ConnectMs = 1000;
 constexpr int AnswerMs = 5000;
 const QByteArray Taken = QByteArrayLiteral("taken");
 
-QString serverName() {
+} // namespace
+
+QByteArray handOverMessage(const QString& file) {
+    return file.isEmpty() ? QByteArray() : QUrl::fromLocalFile(file).toEncoded();
+}
+
+std::optional<QString> handedOverFile(QByteArrayView line) {
+    if (line.isEmpty())
+        return QString();
+    const QUrl url = QUrl::fromEncoded(line.toByteArray(), QUrl::StrictMode);
+    if (!url.isValid() || !url.isLocalFile() || url.toLocalFile().isEmpty())
+        return std::nullopt;
+    return url.toLocalFile();
+}
+
+std::optional<QString> SingleInstance::socketPath(QString& why) {
 #ifdef Q_OS_WIN
+    Q_UNUSED(why);
     return QStringLiteral("markast-") + qEnvironmentVariable("USERNAME");
 #else
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-           QStringLiteral("/markast.socket");
+    // Qt names no folder when it refuses its fallback, for one that another user made first.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    struct stat status {};
+    if (folder.isEmpty() || !QFileInfo(folder).isAbsolute()) {
+        why = QStringLiteral("there is no runtime folder (XDG_RUNTIME_DIR)");
+        return std::nullopt;
+    }
+    if (::stat(QFile::encodeName(folder).constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
+        status.st_uid != ::geteuid() || (status.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
+        why = QStringLiteral("the runtime folder %1 is not a private folder of this user's")
+                  .arg(folder);
+        return std::nullopt;
+    }
+    return folder + QStringLiteral("/markast.socket");
 #endif
 }
 
-} // namespace
-
 SingleInstance::HandOver SingleInstance::handOver(const QString& file, QString& answer) {
+    QString why;
+    const std::optional<QString> path = socketPath(why);
+    if (!path) {
+        qCInfo(lcApp, "no hand-over to a running Markast: %s", qUtf8Printable(why));
+        return HandOver::NoneRunning;
+    }
+    const QByteArray message = handOverMessage(file);
+    if (message.size() >= MessageLimit) {
+        answer = tr("the path of %1 is too long to hand over").arg(file);
+        return HandOver::Refused;
+    }
     QLocalSocket running;
-    running.connectToServer(serverName());
+    running.connectToServer(*path);
     if (!running.waitForConnected(ConnectMs))
         return HandOver::NoneRunning;
-    running.write(file.toUtf8() + '\n');
+    running.write(message + '\n');
     while (!running.canReadLine() && running.waitForReadyRead(AnswerMs)) {
     }
     const QByteArray reply = running.readLine().trimmed();
@@ -40,30 +85,57 @@ SingleInstance::HandOver SingleInstance::handOver(const QString& file, QString& 
 }
 
 bool SingleInstance::listen(Handler handler) {
+    QString why;
+    const std::optional<QString> path = socketPath(why);
+    if (!path) {
+        qCWarning(lcApp, "no second Markast can hand its file over: %s", qUtf8Printable(why));
+        return false;
+    }
     handler_ = std::move(handler);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* client = server_.nextPendingConnection()) {
-            connect(client, &QLocalSocket::readyRead, this, [this, client] { answer(client); });
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-        }
+        while (QLocalSocket* client = server_.nextPendingConnection())
+            accept(client);
     });
-    if (server_.listen(serverName()))
+    if (server_.listen(*path))
         return true;
     // Nobody answered above, so the socket is a killed program's: take it over.
-    QLocalServer::removeServer(serverName());
-    if (server_.listen(serverName()))
+    QLocalServer::removeServer(*path);
+    if (server_.listen(*path))
         return true;
     qCWarning(lcApp, "no second Markast can hand its file over: %s",
               qUtf8Printable(server_.errorString()));
     return false;
 }
 
-void SingleInstance::answer(QLocalSocket* client) {
-    if (!client->canReadLine())
+// A second program has a moment and a line of bounded length to say what it wants; a crowd of
+// them is turned away, so that nobody can hold the window's memory or its sockets.
+void SingleInstance::accept(QLocalSocket* client) {
+    const auto drop = [client] {
+        client->abort();
+        client->deleteLater();
+    };
+    connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+    // The clients are the server's children until they are gone.
+    if (server_.findChildren<QLocalSocket*>().size() > WaitingLimit) {
+        drop();
         return;
-    const QString file = QString::fromUtf8(client->readLine()).chopped(1);
-    const QString refusal = handler_(file);
+    }
+    client->setReadBufferSize(MessageLimit);
+    connect(client, &QLocalSocket::readyRead, this, [this, client] { answer(client); });
+    QTimer::singleShot(ClientDeadlineMs, client, drop);
+}
+
+void SingleInstance::answer(QLocalSocket* client) {
+    if (!client->canReadLine()) {
+        if (client->bytesAvailable() >= MessageLimit) {
+            client->abort();
+            client->deleteLater();
+        }
+        return;
+    }
+    const std::optional<QString> file = handedOverFile(client->readLine().chopped(1));
+    const QString refusal = file ? handler_(*file) : tr("no file was named");
     client->write(refusal.isEmpty() ? Taken + '\n' : refusal.toUtf8() + '\n');
     client->flush();
     client->disconnectFromServer();
