@@ -8,9 +8,17 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include <cerrno>
+#include <cstring>
 #include <limits>
 #include <new>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace markast {
 
@@ -25,19 +33,59 @@ OpenDialogSetup logoDialog() {
             QString()};
 }
 
-// The file's size as LogoLength: an ordinary file of less than 2 GiB. Nothing, with error set,
-// for anything else. An empty file is measured, as the load shows its size before it fails.
-std::optional<std::int32_t> logoLength(const QString& path, LogoFileError& error) {
+// Why the file at path cannot be a logo, judged by its name alone: nothing when it could be.
+std::optional<LogoFileProblem> problemByName(const QString& path) {
     const QFileInfo info(path);
-    const LogoFileProblem problem = !info.exists()   ? LogoFileProblem::Missing
-                                    : !info.isFile() ? LogoFileProblem::NotAFile
-                                    : info.size() > std::numeric_limits<std::int32_t>::max()
-                                        ? LogoFileProblem::TooLarge
-                                        : LogoFileProblem::None;
-    error = {problem, {}};
-    if (problem != LogoFileProblem::None)
+    if (!info.exists())
+        return LogoFileProblem::Missing;
+    if (!info.isFile())
+        return LogoFileProblem::NotAFile;
+    return std::nullopt;
+}
+
+// Opens the file at path for reading and measures it through the same handle, so that the file
+// checked is the file read: one swapped for a FIFO or a device after a check by name would
+// block the open, or the read, for good. Its size as LogoLength: an ordinary file of less than
+// 2 GiB; nothing, with error set, for anything else. An empty file is measured, as the load
+// shows its size before it fails; so is a file that exists but cannot be opened, which then
+// stays closed, with the reason in error.
+std::optional<std::int32_t> openLogoFile(const QString& path, QFile& file, LogoFileError& error) {
+    error = {};
+    qint64 size = 0;
+#ifdef Q_OS_UNIX
+    // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct stat status {};
+    if (fd >= 0 && (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))) {
+        ::close(fd);
+        error.problem = LogoFileProblem::NotAFile;
         return std::nullopt;
-    return static_cast<std::int32_t>(info.size());
+    }
+    if (fd >= 0) {
+        size = status.st_size;
+        file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    } else {
+        error.reason = QString::fromLocal8Bit(std::strerror(errno));
+    }
+#else
+    file.setFileName(path);
+    if (!problemByName(path) && !file.open(QIODevice::ReadOnly))
+        error.reason = file.errorString();
+#endif
+    if (!file.isOpen()) {
+        if (const std::optional<LogoFileProblem> problem = problemByName(path)) {
+            error = {*problem, {}};
+            return std::nullopt;
+        }
+        size = QFileInfo(path).size();
+    }
+    if (size > std::numeric_limits<std::int32_t>::max()) {
+        file.close();
+        error = {LogoFileProblem::TooLarge, {}};
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(size);
 }
 
 // A buffer of length bytes, all zero; false when there is no memory.
@@ -104,7 +152,8 @@ bool loadLogoFile(const QString& path, TransferView& view, LogoBuffer& logo, Log
         qCWarning(lcTransfer, "not loaded: %s", qUtf8Printable(error.text(path)));
         return false;
     };
-    const std::optional<std::int32_t> length = logoLength(path, error);
+    QFile file;
+    const std::optional<std::int32_t> length = openLogoFile(path, file, error);
     if (!length)
         return fail(error.problem);
     // Read into a buffer of its own so that a failed load leaves the earlier logo whole.
@@ -117,18 +166,17 @@ bool loadLogoFile(const QString& path, TransferView& view, LogoBuffer& logo, Log
     const QString statusBefore = view.statusText();
     const float maxBefore = view.progressMax();
     const float valueBefore = view.progressValue();
-    QFile file(path);
     const auto undo = [&](LogoFileProblem problem) {
         view.setStatusText(statusBefore);
         view.setProgressMax(maxBefore);
         view.setProgressValue(valueBefore);
-        return fail(problem, file.errorString());
+        return fail(problem, file.isOpen() ? file.errorString() : error.reason);
     };
     view.setStatusText(
         Transfer::tr("Loading Logo File (%1 bytes)").arg(countText(fresh.LogoLength)));
     view.refreshAction();
     view.setProgressValue(0);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.isOpen())
         return undo(LogoFileProblem::Unreadable);
     view.setProgressMax(static_cast<float>(fresh.LogoLength));
     if (!readBytes(file, view, fresh)) {
@@ -153,20 +201,21 @@ std::optional<LogoBuffer> readLogoFile(const QString& path, LogoFileError& error
         error = {problem, reason};
         return std::nullopt;
     };
-    const std::optional<std::int32_t> length = logoLength(path, error);
+    QFile file;
+    const std::optional<std::int32_t> length = openLogoFile(path, file, error);
     if (!length)
         return std::nullopt;
     if (*length == 0)
         return fail(LogoFileProblem::Empty);
+    if (!file.isOpen())
+        return fail(LogoFileProblem::Unreadable, error.reason);
     LogoBuffer logo;
     if (!allocate(logo, *length))
         return fail(LogoFileProblem::NoMemory);
     // No window shows progress here, so the file is read in one call.
-    QFile file(path);
     const std::span<std::uint8_t> payload = logo.payloadToFill();
-    const bool read = file.open(QIODevice::ReadOnly) &&
-                      file.read(reinterpret_cast<char*>(payload.data()), *length) == *length &&
-                      file.atEnd();
+    const bool read =
+        file.read(reinterpret_cast<char*>(payload.data()), *length) == *length && file.atEnd();
     if (read)
         return logo;
     if (file.error() == QFileDevice::NoError)

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,16 +41,29 @@ QString writeFile(const QString& path, const QByteArray& bytes) {
     return path;
 }
 
-int asOrdinaryUser(const std::function<int()>& check) {
+int inChildProcess(const std::function<int()>& check, std::chrono::seconds within) {
     const pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(99);
+    if (child == 0)
         _exit(check());
-    }
+    const auto deadline = std::chrono::steady_clock::now() + within;
     int status = 0;
-    waitpid(child, &status, 0);
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return -1;
+        }
+        usleep(10'000);
+    }
     return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
+}
+
+int asOrdinaryUser(const std::function<int()>& check) {
+    return inChildProcess([&] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            return 99;
+        return check();
+    });
 }
 
 Finished runProgram(const QString& program, const QStringList& arguments,

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -23,6 +24,10 @@ std::string hexList(std::size_t count, const std::string& byte);
 // Writes bytes to path; the test cannot go on without it.
 QString writeFile(const QString& path, const QByteArray& bytes);
 
+// Runs check in a child process; its exit code is the result, or -1 when it has not ended
+// within the time given, and is killed.
+int inChildProcess(const std::function<int()>& check,
+                   std::chrono::seconds within = std::chrono::seconds(60));
 // Runs check in a child process with an ordinary user's rights (nobody), so that what root
 // may do anyway is refused; the child's exit code is the result.
 int asOrdinaryUser(const std::function<int()>& check);

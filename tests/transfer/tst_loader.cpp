@@ -9,6 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <cstdio>
+#include <sys/stat.h>
+#include <thread>
+
 using namespace markast;
 using namespace markast::test;
 
@@ -122,6 +127,41 @@ private Q_SLOTS:
             const bool sizeShown = view.log.value(0) == "status: Loading Logo File (6 bytes)";
             return !loaded && sizeShown && logo.payload().toByteArray() == "earlier" ? 0 : 1;
         });
+        QCOMPARE(result, 0);
+    }
+
+    // A file swapped for a FIFO under the reader, again and again: each read gives the whole
+    // file or refuses it, and none waits for a writer that never comes.
+    void aFileSwappedForAFifoNeverHangs() {
+        const QByteArray bytes("PU0,0;PD100,0;");
+        const QString real = writeFile("real.plt", bytes);
+        const QString fifo = dir.filePath("fifo");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString path = dir.filePath("swapped.plt");
+        const QString next = dir.filePath("next");
+        const int result = inChildProcess(
+            [&] {
+                std::atomic<bool> stop = false;
+                std::thread swapper([&] {
+                    for (int i = 0; !stop; ++i) {
+                        QFile::link(i % 2 ? fifo : real, next);
+                        std::rename(QFile::encodeName(next).constData(),
+                                    QFile::encodeName(path).constData());
+                    }
+                });
+                int wrong = 0;
+                for (int i = 0; i < 20000; ++i) {
+                    LogoFileError error;
+                    const std::optional<LogoBuffer> logo = readLogoFile(path, error);
+                    wrong += logo ? logo->payload() != bytes
+                                  : error.problem != LogoFileProblem::NotAFile &&
+                                        error.problem != LogoFileProblem::Missing;
+                }
+                stop = true;
+                swapper.join();
+                return wrong;
+            },
+            std::chrono::seconds(30));
         QCOMPARE(result, 0);
     }
 
