@@ -1,6 +1,8 @@
-// How fast the preview reads and draws a large logo: 10 MB of HP-GL (lines, polygons as
-// plotutils writes them, circles and arcs) parsed into a display list, and that list drawn on
-// a 1000 x 800 sheet. Medians of a few runs. Run: build/bench/bench_hpgl
+// How fast the preview reads and draws a logo, and what a hostile one costs it: a megabyte of
+// tiny circles cut into half-degree chords, and one polygon edged 72,000 times, then 10 MB of
+// HP-GL (lines, polygons as plotutils writes them, circles and arcs), each parsed into a display
+// list and drawn on a 1000 x 800 sheet, with the memory the process has held at most. Medians of
+// a few runs. Run: build/bench/bench_hpgl
 #include "Median.h"
 #include "hpgl/HpglPainter.h"
 #include "hpgl/HpglReader.h"
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sys/resource.h>
 
 using namespace markast::hpgl;
 using namespace markast::bench;
@@ -45,12 +48,20 @@ QByteArray logoOfAbout(qsizetype size) {
     return hpgl;
 }
 
-} // namespace
+QByteArray polygonEdgedAgainAndAgain() {
+    QByteArray hpgl = "IN;PU0,0;PM0;PD";
+    for (int i = 1; i <= 6000; ++i)
+        hpgl += QByteArray::number(i % 100) + "," + QByteArray::number(i / 100) + ",";
+    return hpgl + "0,0;PM2;" + QByteArray("EP;").repeated(72'000);
+}
 
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QByteArray hpgl = logoOfAbout(10'000'000);
+double peakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0;
+}
+
+void measure(const char* name, const QByteArray& hpgl) {
     std::vector<double> parse;
     std::vector<double> draw;
     qsizetype strokes = 0;
@@ -69,9 +80,19 @@ int main(int argc, char* argv[]) {
         }
         draw.push_back(timer.nsecsElapsed() / 1e9);
     }
-    std::printf("parse %.1f MB of HP-GL (%lld strokes): %.2f s, %.1f MB/s; draw it on 1000 x 800: "
-                "%.2f s, in slices of 15 ms (medians of %d)\n",
-                hpgl.size() / 1e6, static_cast<long long>(strokes), median(parse),
-                hpgl.size() / 1e6 / median(parse), median(draw), Runs);
+    std::printf("%s, %.2f MB (%lld strokes): parse %.2f s, %.1f MB/s; draw on 1000 x 800 %.2f s, "
+                "in slices of 15 ms; %.0f MB held at most so far (medians of %d)\n",
+                name, hpgl.size() / 1e6, static_cast<long long>(strokes), median(parse),
+                hpgl.size() / 1e6 / median(parse), median(draw), peakMegabytes(), Runs);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    measure("tiny circles", "IN;PU0,0;" + QByteArray("CI1,.5;").repeated(142'857));
+    measure("one polygon edged 72,000 times", polygonEdgedAgainAndAgain());
+    measure("a logo", logoOfAbout(10'000'000));
     return 0;
 }

@@ -11,7 +11,11 @@ namespace markast::hpgl {
 
 namespace {
 constexpr double Farthest = 1e9;
-}
+// A chord that strays no further than this from the curve, in plotter units, is as good as a
+// finer one: a marker's step is a whole plotter unit. So a small circle takes a few chords
+// however fine a chord angle the file asks for.
+constexpr double ChordTolerance = 0.25;
+} // namespace
 
 bool isFar(const QPointF& point) {
     return !std::isfinite(point.x()) || !std::isfinite(point.y()) ||
@@ -75,6 +79,11 @@ QTransform userToPlotter(const Scaling& s, const QPointF& p1, const QPointF& p2)
 QList<QPointF> arcPoints(const QPointF& centre, double rx, double ry, double start, double sweep,
                          double chord) {
     chord = std::clamp(std::isfinite(chord) ? std::abs(chord) : 5.0, 0.5, 180.0);
+    const double radius = std::max(std::abs(rx), std::abs(ry));
+    const double coarsest = radius > ChordTolerance ? 2 * std::acos(1 - ChordTolerance / radius) *
+                                                          180 / std::numbers::pi
+                                                    : 180;
+    chord = std::max(chord, std::min(coarsest, 90.0)); // a quarter turn at most, for this reason
     sweep = std::isfinite(sweep) ? std::clamp(sweep, -360.0, 360.0) : 0;
     const int steps = int(std::clamp(std::ceil(std::abs(sweep) / chord), 1.0, 720.0));
     QList<QPointF> points;
@@ -98,37 +107,46 @@ QList<QPointF> wedgePoints(const QPointF& centre, double rx, double ry, double s
     return points;
 }
 
-void PolygonBuffer::add(const QPointF& point, bool penUp) {
-    if (penUp || parts_.empty())
-        parts_.push_back({point});
-    else
-        parts_.back().append(point);
+void Extent::include(const QRectF& box) {
+    box_ =
+        !box_
+            ? box
+            : QRectF(QPointF(std::min(box_->left(), box.left()), std::min(box_->top(), box.top())),
+                     QPointF(std::max(box_->right(), box.right()),
+                             std::max(box_->bottom(), box.bottom())));
 }
 
-void setExtents(DisplayList& list) {
-    std::optional<QRectF> marked;
-    std::optional<QRectF> withMoves;
-    const auto include = [](std::optional<QRectF>& extent, const QRectF& box) {
-        // Like QRectF::united, where a point of no size counts too.
-        extent = !extent ? box
-                         : QRectF(QPointF(std::min(extent->left(), box.left()),
-                                          std::min(extent->top(), box.top())),
-                                  QPointF(std::max(extent->right(), box.right()),
-                                          std::max(extent->bottom(), box.bottom())));
-    };
-    for (const Stroke& stroke : list.strokes) {
-        for (const QPointF& point : stroke.points) {
-            if (stroke.marks)
-                include(marked, QRectF(point, QSizeF(0, 0)));
-            include(withMoves, QRectF(point, QSizeF(0, 0)));
-        }
+void Extent::include(const QList<QPointF>& points) {
+    for (const QPointF& point : points)
+        include(point);
+}
+
+void PolygonBuffer::open(const QPointF& at) {
+    parts_.assign(1, {at});
+    lines_ = 0;
+    linesExtent_ = {};
+}
+
+void PolygonBuffer::add(const QPointF& point, bool penUp) {
+    if (penUp || parts_.empty()) {
+        parts_.push_back({point});
+        return;
     }
-    for (const Label& label : list.labels) {
-        include(marked, QRectF(label.at, QSizeF(label.width, label.height)));
-        include(withMoves, QRectF(label.at, QSizeF(label.width, label.height)));
+    QList<QPointF>& part = parts_.back();
+    part.append(point);
+    if (part.size() == 2) {
+        ++lines_;
+        linesExtent_.include(part.front());
     }
-    list.extent = marked.value_or(QRectF());
-    list.extentWithMoves = withMoves.value_or(QRectF());
+    linesExtent_.include(point);
+}
+
+void PolygonBuffer::addShape(QList<QPointF> points) {
+    if (points.size() >= 2) {
+        ++lines_;
+        linesExtent_.include(points);
+    }
+    parts_.push_back(std::move(points));
 }
 
 } // namespace markast::hpgl

@@ -6,6 +6,8 @@
 #include <QPointF>
 #include <QTransform>
 
+#include <optional>
+
 #include <vector>
 
 namespace markast::hpgl {
@@ -28,7 +30,8 @@ Scaling scalingFrom(const std::vector<double>& values);
 QTransform userToPlotter(const Scaling& scaling, const QPointF& p1, const QPointF& p2);
 
 // Points along an ellipse around centre, from start degrees over sweep degrees, one chord at
-// most every chord degrees (and no more than 720 chords however small it is set).
+// most every chord degrees (and no more than 720 chords however small it is set), and no more
+// chords than keep within a quarter of a plotter unit of the curve.
 QList<QPointF> arcPoints(const QPointF& centre, double rx, double ry, double start, double sweep,
                          double chord);
 
@@ -39,22 +42,39 @@ QList<QPointF> rectanglePoints(const QPointF& from, const QPointF& to);
 QList<QPointF> wedgePoints(const QPointF& centre, double rx, double ry, double start, double sweep,
                            double chord);
 
+// A bounding box grown one point or box at a time, where a point of no size counts too.
+class Extent {
+public:
+    void include(const QRectF& box);
+    void include(const QPointF& point) { include(QRectF(point, QSizeF(0, 0))); }
+    void include(const QList<QPointF>& points);
+    // Null while nothing was included.
+    QRectF box() const { return box_.value_or(QRectF()); }
+    std::optional<QRectF> boxIfAny() const { return box_; }
+
+private:
+    std::optional<QRectF> box_;
+};
+
 // HP-GL/2's polygon buffer: PM0 opens it at the pen's place, PM1 starts a new part of it,
-// moves and shapes add to it, and EP or FP draws it.
+// moves and shapes add to it, and EP or FP draws it. It keeps the box and the count of the
+// parts that have a line to draw, so that drawing it again and again costs nothing more.
 class PolygonBuffer {
 public:
-    void open(const QPointF& at) { parts_.assign(1, {at}); }
+    void open(const QPointF& at);
     void startPart(const QPointF& at) { parts_.push_back({at}); }
     // A move to point: with the pen up it starts a new part.
     void add(const QPointF& point, bool penUp);
-    void addShape(QList<QPointF> points) { parts_.push_back(std::move(points)); }
+    void addShape(QList<QPointF> points);
     const std::vector<QList<QPointF>>& parts() const { return parts_; }
+    // The parts of two points or more, and their box.
+    qsizetype lines() const { return lines_; }
+    const Extent& linesExtent() const { return linesExtent_; }
 
 private:
     std::vector<QList<QPointF>> parts_;
+    qsizetype lines_ = 0;
+    Extent linesExtent_;
 };
-
-// The bounding boxes of what the pen marks, and of the moves as well.
-void setExtents(DisplayList& list);
 
 } // namespace markast::hpgl

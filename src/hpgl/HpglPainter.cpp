@@ -16,6 +16,7 @@ class Preview {
 // Every this many items the deadline is looked at.
 constexpr std::size_t ItemsBetweenLooks = 256;
 constexpr std::size_t SmoothUpTo = 20000;
+constexpr qsizetype SmoothPointsUpTo = 200'000;
 
 QTransform fitting(const QRectF& extent, const QRectF& area) {
     // A logo of one point or one line still gets a scale.
@@ -31,6 +32,10 @@ QTransform fitting(const QRectF& extent, const QRectF& area) {
     return map;
 }
 
+bool sameLine(const Stroke& one, const Stroke& other) {
+    return one.marks == other.marks && one.filled == other.filled && one.points == other.points;
+}
+
 QString counted(const std::map<QString, int>& mnemonics) {
     QStringList parts;
     for (const auto& [mnemonic, count] : mnemonics)
@@ -40,15 +45,21 @@ QString counted(const std::map<QString, int>& mnemonics) {
 
 } // namespace
 
+// Smooth, wide lines cost many times thin plain ones; a large logo is drawn plain and thin, to
+// be seen soon.
 DisplayListPainter::DisplayListPainter(const DisplayList& list, const QRectF& area, bool showMoves)
     : list_(list), showMoves_(showMoves),
+      smooth_(list.strokes.size() < SmoothUpTo && list.keptPoints < SmoothPointsUpTo),
       toArea_(fitting(showMoves ? list.extentWithMoves : list.extent, area)) {}
 
 bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
-    // Smooth lines cost many times plain ones; a large logo is drawn plain, to be seen soon.
-    painter.setRenderHint(QPainter::Antialiasing, list_.strokes.size() < SmoothUpTo);
+    painter.setRenderHint(QPainter::Antialiasing, smooth_);
     while (nextStroke_ < list_.strokes.size()) {
-        paintStroke(painter, list_.strokes[nextStroke_++]);
+        const Stroke& stroke = list_.strokes[nextStroke_++];
+        // The same stroke again, a circle drawn over itself, changes nothing on the sheet.
+        const bool again = nextStroke_ > 1 && sameLine(stroke, list_.strokes[nextStroke_ - 2]);
+        if (!again)
+            paintStroke(painter, stroke);
         if (nextStroke_ % ItemsBetweenLooks == 0 && deadline.hasExpired())
             return false;
     }
@@ -60,16 +71,31 @@ bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
     return true;
 }
 
+// The stroke's points on the sheet, less those that fall within half a pixel of the one
+// before: a dense drawing costs what the sheet can show, not what the file holds.
+QPolygonF DisplayListPainter::onSheet(const Stroke& stroke) const {
+    QPolygonF line;
+    for (const QPointF& point : stroke.points) {
+        const QPointF mapped = toArea_.map(point);
+        if (line.isEmpty() || std::abs(mapped.x() - line.back().x()) >= 0.5 ||
+            std::abs(mapped.y() - line.back().y()) >= 0.5)
+            line.append(mapped);
+    }
+    if (stroke.points.size() > 1 && line.size() == 1)
+        line.append(toArea_.map(stroke.points.back())); // a line shorter than a pixel stays one
+    return line;
+}
+
 void DisplayListPainter::paintStroke(QPainter& painter, const Stroke& stroke) const {
     if (!stroke.marks && !showMoves_)
         return;
-    QPolygonF line = toArea_.map(QPolygonF(stroke.points));
+    const QPolygonF line = onSheet(stroke);
     if (!stroke.marks) {
         painter.setPen(QPen(QColor(70, 110, 200), 0, Qt::DashLine));
         painter.drawPolyline(line);
         return;
     }
-    painter.setPen(QPen(Qt::black, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(Qt::black, smooth_ ? 1.5 : 0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     if (stroke.filled) {
         painter.setBrush(Qt::black);
         painter.drawPolygon(line);
@@ -108,6 +134,22 @@ QString notesText(const DisplayList& list, qsizetype byteCount) {
         return Preview::tr("%1 bytes, with no HPGL drawing in them")
             .arg(QLocale().toString(qlonglong(byteCount)));
     QStringList notes;
+    const QLocale locale;
+    switch (list.completeness) {
+    case DisplayList::Completeness::Whole:
+        break;
+    case DisplayList::Completeness::DrawnInPart:
+        notes.append(Preview::tr("Too complex to preview in full: %1 of its %2 strokes are drawn")
+                         .arg(locale.toString(qlonglong(list.markCount() - list.marksLeftOut)),
+                              locale.toString(qlonglong(list.markCount()))));
+        break;
+    case DisplayList::Completeness::ReadInPart:
+        notes.append(Preview::tr("Too complex to preview in full: only its first %1 of %2 bytes "
+                                 "are drawn and measured")
+                         .arg(locale.toString(qlonglong(list.readBytes)),
+                              locale.toString(qlonglong(byteCount))));
+        break;
+    }
     if (!list.notDrawn.empty())
         notes.append(Preview::tr("Not drawn: %1").arg(counted(list.notDrawn)));
     if (!list.approximate.empty())

@@ -21,11 +21,13 @@ public:
     bool paintSome(QPainter& painter, QDeadlineTimer deadline);
 
 private:
+    QPolygonF onSheet(const Stroke& stroke) const;
     void paintStroke(QPainter& painter, const Stroke& stroke) const;
     void paintLabel(QPainter& painter, const Label& label) const;
 
     const DisplayList& list_;
     bool showMoves_;
+    bool smooth_;
     QTransform toArea_;
     std::size_t nextStroke_ = 0;
     std::size_t nextLabel_ = 0;
@@ -33,8 +35,8 @@ private:
 
 // "Size: 42.3 × 12.1 mm (1,692 × 484 plotter units) · 318 strokes", of what the pen marks.
 QString sizeText(const DisplayList& list);
-// What was not drawn, or drawn only approximately; "Everything in the file was drawn"; or,
-// for a file with no drawing in it, its byte count.
+// What was too complex to draw, not drawn, or drawn only approximately; "Everything in the file
+// was drawn"; or, for a file with no drawing in it, its byte count.
 QString notesText(const DisplayList& list, qsizetype byteCount);
 
 } // namespace markast::hpgl

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <optional>
 
@@ -28,10 +29,18 @@ public:
     explicit Reader(QByteArrayView bytes) : in_(bytes) {}
 
     DisplayList read() {
-        while (const std::optional<Mnemonic> mnemonic = in_.nextMnemonic())
+        while (measured_ <= DisplayList::MeasuredPointLimit) {
+            const std::optional<Mnemonic> mnemonic = in_.nextMnemonic();
+            if (!mnemonic)
+                break;
             run(*mnemonic);
-        endStroke();
-        setExtents(list_);
+        }
+        if (!in_.atEnd())
+            list_.completeness = DisplayList::Completeness::ReadInPart;
+        list_.readBytes = in_.position();
+        list_.keptPoints = kept_;
+        list_.extent = marked_.box();
+        list_.extentWithMoves = withMoves_.box();
         return std::move(list_);
     }
 
@@ -85,11 +94,22 @@ private:
     void markHere();
     void endStroke() { open_ = false; }
     void addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic);
+    // Every point of the drawing comes through these, which measure it and keep it while the
+    // kept points stay within their limit: a new stroke, and more points for the open one.
+    bool keep(Stroke stroke);
+    void extend(const QList<QPointF>& points);
+    void measure(const QList<QPointF>& points, bool marks);
+
+    static constexpr std::size_t NotKept = std::numeric_limits<std::size_t>::max();
 
     Scanner in_;
     DisplayList list_;
-    std::size_t current_ = 0; // the pen-down stroke being drawn, while open_
+    std::size_t current_ = NotKept; // the pen-down stroke being drawn, while open_
     bool open_ = false;
+    qsizetype kept_ = 0;
+    qsizetype measured_ = 0;
+    Extent marked_;
+    Extent withMoves_;
 
     QPointF pos_{0, 0};
     QPointF p1_ = DefaultP1;
@@ -245,7 +265,7 @@ void Reader::arc(Mnemonic mnemonic) {
         return;
     }
     markHere();
-    list_.strokes[current_].points.append(points.mid(1));
+    extend(points.mid(1));
     pos_ = points.back();
 }
 
@@ -289,9 +309,18 @@ void Reader::polygonMode(Mnemonic) {
 void Reader::polygon(Mnemonic mnemonic) {
     in_.parameters();
     endStroke();
+    // Once nothing more is kept, a buffer drawn again and again costs its box and its count.
+    if (list_.completeness != DisplayList::Completeness::Whole) {
+        if (const std::optional<QRectF> box = polygonBuffer_.linesExtent().boxIfAny()) {
+            marked_.include(*box);
+            withMoves_.include(*box);
+        }
+        list_.marksLeftOut += polygonBuffer_.lines();
+        return;
+    }
     for (const QList<QPointF>& part : polygonBuffer_.parts()) {
         if (part.size() >= 2)
-            list_.strokes.push_back({part, pen_, true, mnemonic.first == 'F'});
+            keep({part, pen_, true, mnemonic.first == 'F'});
     }
 }
 
@@ -362,6 +391,9 @@ void Reader::label(Mnemonic) {
         return;
     endStroke();
     list_.labels.push_back({pos_, text, charHeight_, width, pen_});
+    const QRectF box(pos_, QSizeF(width, charHeight_));
+    marked_.include(box);
+    withMoves_.include(box);
     ++list_.approximate[QStringLiteral("LB")];
     pos_ += QPointF(width, 0);
 }
@@ -389,10 +421,10 @@ void Reader::moveTo(const QPointF& target) {
     if (polygonMode_) {
         polygonBuffer_.add(target, penUp_);
     } else if (penUp_) {
-        list_.strokes.push_back({{pos_, target}, pen_, false, false});
+        keep({{pos_, target}, pen_, false, false});
     } else {
         markHere();
-        list_.strokes[current_].points.append(target);
+        extend({target});
     }
     pos_ = target;
 }
@@ -401,9 +433,41 @@ void Reader::moveTo(const QPointF& target) {
 void Reader::markHere() {
     if (open_)
         return;
-    current_ = list_.strokes.size();
-    list_.strokes.push_back({{pos_}, pen_, true, false});
+    current_ = keep({{pos_}, pen_, true, false}) ? list_.strokes.size() - 1 : NotKept;
     open_ = true;
+}
+
+bool Reader::keep(Stroke stroke) {
+    measure(stroke.points, stroke.marks);
+    if (kept_ + stroke.points.size() > DisplayList::KeptPointLimit)
+        list_.completeness = DisplayList::Completeness::DrawnInPart;
+    if (list_.completeness != DisplayList::Completeness::Whole) {
+        list_.marksLeftOut += stroke.marks;
+        return false;
+    }
+    kept_ += stroke.points.size();
+    list_.strokes.push_back(std::move(stroke));
+    return true;
+}
+
+void Reader::extend(const QList<QPointF>& points) {
+    measure(points, true);
+    if (current_ == NotKept)
+        return;
+    if (kept_ + points.size() > DisplayList::KeptPointLimit) {
+        list_.completeness = DisplayList::Completeness::DrawnInPart;
+        current_ = NotKept;
+        return;
+    }
+    kept_ += points.size();
+    list_.strokes[current_].points.append(points);
+}
+
+void Reader::measure(const QList<QPointF>& points, bool marks) {
+    measured_ += points.size();
+    if (marks)
+        marked_.include(points);
+    withMoves_.include(points);
 }
 
 void Reader::addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic) {
@@ -413,14 +477,14 @@ void Reader::addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic) {
     if (polygonMode_)
         polygonBuffer_.addShape(std::move(points));
     else
-        list_.strokes.push_back({std::move(points), pen_, true, filled});
+        keep({std::move(points), pen_, true, filled});
 }
 
 } // namespace
 
 qsizetype DisplayList::markCount() const {
-    return std::count_if(strokes.begin(), strokes.end(),
-                         [](const Stroke& stroke) { return stroke.marks; });
+    return marksLeftOut + std::count_if(strokes.begin(), strokes.end(),
+                                        [](const Stroke& stroke) { return stroke.marks; });
 }
 
 DisplayList readHpgl(QByteArrayView bytes) {

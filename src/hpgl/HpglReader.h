@@ -31,8 +31,20 @@ struct Label {
     int pen = 1;
 };
 
-// What a logo draws, as the marker would mark it.
+// What a logo draws, as the marker would mark it. Reading keeps within limits of work and
+// memory whatever the bytes: a drawing of more points than a preview can show is kept only in
+// part, though measured and counted whole; one that would take too long to measure is read
+// only in part.
 struct DisplayList {
+    // The most points kept for drawing, and the most measured.
+    static constexpr qsizetype KeptPointLimit = 5'000'000;
+    static constexpr qsizetype MeasuredPointLimit = 10'000'000;
+    enum class Completeness {
+        Whole,
+        DrawnInPart, // strokes past the kept points are measured and counted, not drawn
+        ReadInPart,  // the bytes after readBytes were not read at all
+    };
+
     std::vector<Stroke> strokes; // in drawing order, pen-up moves among them
     std::vector<Label> labels;
     // The bounding box of everything the pen marks, in plotter units; null when nothing is.
@@ -43,6 +55,10 @@ struct DisplayList {
     // mnemonic, with how often each came.
     std::map<QString, int> notDrawn;
     std::map<QString, int> approximate;
+    Completeness completeness = Completeness::Whole;
+    qsizetype marksLeftOut = 0; // pen-down strokes counted but not kept
+    qsizetype keptPoints = 0;
+    qsizetype readBytes = 0;
 
     // How many pen-down lines, edges, arcs and fills it has.
     qsizetype markCount() const;

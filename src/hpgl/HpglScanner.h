@@ -21,6 +21,8 @@ public:
     explicit Scanner(QByteArrayView bytes) : in_(bytes) {}
 
     bool atEnd() const { return at_ >= in_.size(); }
+    // How many bytes have been read.
+    qsizetype position() const { return at_; }
     // The next byte, which must exist.
     char peek() const { return in_[at_]; }
     char take() { return in_[at_++]; }

@@ -89,6 +89,52 @@ private Q_SLOTS:
                  qPrintable(notesText(list, hpgl.size())));
     }
 
+    // Drawings made to exhaust a preview: the kept points stay within their limit whatever the
+    // bytes, the strokes are counted and the size measured in full while the points are only
+    // counted, and the notes say what was left out.
+    void hostileDrawings_data() {
+        QTest::addColumn<QByteArray>("hpgl");
+        QTest::addColumn<int>("completeness");
+        QTest::addColumn<qsizetype>("strokes");
+        QTest::addColumn<QSizeF>("size");
+        QTest::addColumn<QString>("notes");
+        QByteArray polygon = "IN;PU0,0;PM0;PD";
+        for (int i = 1; i <= 6000; ++i)
+            polygon += QByteArray::number(i % 100) + "," + QByteArray::number(i / 100) + ",";
+        polygon += "0,0;PM2;";
+        QTest::newRow("a megabyte of tiny circles")
+            << "IN;PU0,0;" + QByteArray("CI1,.5;").repeated(142'857)
+            << int(DisplayList::Completeness::Whole) << qsizetype(142'857) << QSizeF(2, 2)
+            << "Everything in the file was drawn";
+        QTest::newRow("one polygon edged 72,000 times")
+            << polygon + QByteArray("EP;").repeated(72'000)
+            << int(DisplayList::Completeness::DrawnInPart) << qsizetype(72'000) << QSizeF(99, 60)
+            << "Too complex to preview in full: 833 of its 72,000 strokes are drawn";
+        QTest::newRow("huge circles, finely cut, without end")
+            << "IN;PU0,0;" + QByteArray("CI1000000,.5;").repeated(100'000)
+            << int(DisplayList::Completeness::ReadInPart) << qsizetype(13'870)
+            << QSizeF(2'000'000, 2'000'000)
+            << "Too complex to preview in full: only its first 180,319 of 1,300,009 bytes";
+    }
+
+    void hostileDrawings() {
+        QFETCH(QByteArray, hpgl);
+        QFETCH(int, completeness);
+        QFETCH(qsizetype, strokes);
+        QFETCH(QSizeF, size);
+        QFETCH(QString, notes);
+        const DisplayList list = readHpgl(hpgl);
+        qsizetype kept = 0;
+        for (const Stroke& stroke : list.strokes)
+            kept += stroke.points.size();
+        QVERIFY(kept <= DisplayList::KeptPointLimit);
+        QCOMPARE(int(list.completeness), completeness);
+        QCOMPARE(list.markCount(), strokes);
+        QCOMPARE(list.extent.size().toSize(), size.toSize());
+        QVERIFY2(notesText(list, hpgl.size()).startsWith(notes),
+                 qPrintable(notesText(list, hpgl.size())));
+    }
+
     // graph puts its plotting box, 0.6 of an 8-inch square by default, at the data's limits.
     void plotutilsFiguresKeepTheirSize_data() {
         QTest::addColumn<QStringList>("options");
