@@ -38,8 +38,11 @@ QString findTool(Registry& registry) {
 
 } // namespace
 
+// Only a program named whole is started, never one looked up on PATH or in the current folder.
 bool DetachedProcessStarter::start(const QString& program) {
-    return !program.isEmpty() && QProcess::startDetached(program, {});
+    const QFileInfo file(program);
+    return file.isAbsolute() && file.isFile() && file.isExecutable() &&
+           QProcess::startDetached(program, {});
 }
 
 void StartSysInfo(Registry& registry, ProcessStarter& processes, MessageBoxes& messages) {

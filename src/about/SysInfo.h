@@ -12,6 +12,7 @@ class ProcessStarter {
 public:
     virtual ~ProcessStarter() = default;
     // The path is the program itself: never split into arguments, never handed to a shell.
+    // False for anything but an absolute path to an executable file.
     [[nodiscard]] virtual bool start(const QString& program) = 0;
 };
 

@@ -20,16 +20,15 @@ QString shortened(const QString& path) {
 
 } // namespace
 
+// Paths are kept exactly as they were loaded: a blank at an end is part of a file's name.
 QStringList cleanedRecentFiles(const QStringList& stored) {
     QStringList files;
     for (const QString& path : stored) {
         if (files.size() == RecentFilesMenu::Most)
             break;
-        const QString clean = QDir::cleanPath(path.trimmed());
-        if (path.trimmed().isEmpty() || !QDir::isAbsolutePath(clean) || QFileInfo(clean).isDir() ||
-            files.contains(clean))
+        if (!QDir::isAbsolutePath(path) || QFileInfo(path).isDir() || files.contains(path))
             continue;
-        files.append(clean);
+        files.append(path);
     }
     return files;
 }
@@ -62,7 +61,7 @@ void RecentFilesMenu::add(const QString& path) {
 
 void RecentFilesMenu::remove(const QString& path) {
     QStringList files = files_;
-    files.removeAll(QDir::cleanPath(path));
+    files.removeAll(path);
     setFiles(files);
 }
 

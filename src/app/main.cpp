@@ -7,6 +7,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Translations.h"
+#include "platform/XdgFolders.h"
 #include "registry/Registry.h"
 #include "serial/ComDevices.h"
 #include "serial/MSComm.h"
@@ -31,6 +32,7 @@ QString fileToOpen(const QStringList& arguments) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    markast::ignoreRelativeXdgFolders();
     QApplication app(argc, argv);
     markast::NativeSettingsStore settings;
     markast::Translations translations;

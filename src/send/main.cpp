@@ -3,6 +3,7 @@
 #include "Version.h"
 #include "platform/SettingsStore.h"
 #include "platform/Translations.h"
+#include "platform/XdgFolders.h"
 #include "send/Interrupts.h"
 #include "send/SendOptions.h"
 #include "serial/ComDevices.h"
@@ -161,6 +162,7 @@ Exit sendLogo(MSComm& comm, const LogoBuffer& logo, const QString& device, bool 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    ignoreRelativeXdgFolders();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("markast-send"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARKAST_VERSION));

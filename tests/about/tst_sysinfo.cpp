@@ -131,8 +131,28 @@ private Q_SLOTS:
         };
         QTRY_VERIFY_WITH_TIMEOUT(written().endsWith('\n'), 10000);
         QCOMPARE(written().trimmed(), QByteArray("0")); // no arguments split off the path
-        QVERIFY(!starter.start(QString()));
-        QVERIFY(!starter.start(dir.filePath("no such tool")));
+    }
+
+    // Whatever the registry says, only an executable file named by an absolute path starts.
+    void theStarterRefuses_data() {
+        QTest::addColumn<QString>("program");
+        const QString plain = writeFile(dir.filePath("plain.txt"), "#!/bin/sh\n");
+        QTest::newRow("nothing") << "";
+        QTest::newRow("a name looked up on PATH") << "sh";
+        QTest::newRow("a relative path") << "./sh";
+        QTest::newRow("a folder") << dir.path();
+        QTest::newRow("a file that is not executable") << plain;
+        QTest::newRow("a missing file") << dir.filePath("no such tool");
+    }
+
+    void theStarterRefuses() {
+        QFETCH(QString, program);
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent("/bin"); // where "./sh" would be found
+        DetachedProcessStarter starter;
+        const bool started = starter.start(program);
+        QDir::setCurrent(cwd);
+        QVERIFY(!started);
     }
 };
 

@@ -56,9 +56,10 @@ private Q_SLOTS:
             thousands.append(QStringLiteral("/logos/%1.plt").arg(i));
         QTest::newRow("thousands") << thousands << thousands.first(8);
         QTest::newRow("blanks, folders, relative, repeats")
-            << QStringList{"",       "  ",          QDir::tempPath(), "logo.plt",
-                           "/a.plt", "/x/../a.plt", "/b.plt"}
+            << QStringList{"", "  ", QDir::tempPath(), "logo.plt", "/a.plt", "/a.plt", "/b.plt"}
             << QStringList{"/a.plt", "/b.plt"};
+        QTest::newRow("kept exactly") << QStringList{"/x/a.plt ", "/x/a.plt", "/x/../a.plt"}
+                                      << QStringList{"/x/a.plt ", "/x/a.plt", "/x/../a.plt"};
     }
 
     void storedListsAreCleaned() {
