@@ -23,16 +23,21 @@ private:
         return configurePort(comm, 1, QString(), SequenceForm::StartUp);
     }
 
-    // Opens comm on a line the test holds from the start, as a marker holding CTS low would;
-    // the returned reader takes what the line lets through once released.
-    static std::unique_ptr<FarEndReader> openHeld(MSComm& comm, HeldLine& line,
-                                                  std::chrono::milliseconds stallTime) {
-        comm.setStallTime(stallTime);
-        if (!line.isReady() || !openOn(comm, line.programEnd()))
-            return nullptr;
-        line.hold();
-        return std::make_unique<FarEndReader>(line.takeMaster());
-    }
+    // A control open on a line the test holds from the start, as a marker holding CTS low
+    // would; reader takes what the line lets through once released.
+    struct HeldControl {
+        HeldLine line;
+        MSComm comm;
+        std::unique_ptr<FarEndReader> reader;
+
+        explicit HeldControl(std::chrono::milliseconds stallTime) {
+            comm.setStallTime(stallTime);
+            if (!line.isReady() || !openOn(comm, line.programEnd()))
+                return;
+            line.hold();
+            reader = std::make_unique<FarEndReader>(line.takeMaster());
+        }
+    };
 
 private Q_SLOTS:
     void everyByteValueArrivesInOrderAndUnchanged() {
@@ -51,10 +56,9 @@ private Q_SLOTS:
     }
 
     void stalledLineFailsAfterStallTimeWithoutSpinning() {
-        HeldLine line;
-        MSComm comm;
-        const auto reader = openHeld(comm, line, 2s);
-        QVERIFY(reader);
+        HeldControl held(2s);
+        QVERIFY(held.reader);
+        auto& [line, comm, reader] = held;
 
         int maxPending = 0;
         qint64 accepted = 0;
@@ -83,10 +87,9 @@ private Q_SLOTS:
     }
 
     void heldLineResumesWithoutLosingBytes() {
-        HeldLine line;
-        MSComm comm;
-        const auto reader = openHeld(comm, line, 20s);
-        QVERIFY(reader);
+        HeldControl held(20s);
+        QVERIFY(held.reader);
+        auto& [line, comm, reader] = held;
         int released = 0;
         comm.setWaitHook([&] {
             if (++released == 10)
@@ -162,10 +165,9 @@ private Q_SLOTS:
     }
 
     void discardingPendingOutputSendsNothing() {
-        HeldLine line;
-        MSComm comm;
-        const auto reader = openHeld(comm, line, MSComm::DefaultStallTime);
-        QVERIFY(reader);
+        HeldControl held(MSComm::DefaultStallTime);
+        QVERIFY(held.reader);
+        auto& [line, comm, reader] = held;
         for (int i = 0; i < 300; ++i)
             QVERIFY(comm.output(0xAA));
         QCOMPARE(comm.outBufferCount(), 300);
