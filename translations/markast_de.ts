@@ -187,6 +187,14 @@ Wählen Sie unter Einstellungen &gt; COM-Anschlüsse einen anderen Anschluss.</t
         <source>Everything in the file was drawn</source>
         <translation>Alles in der Datei wurde gezeichnet</translation>
     </message>
+    <message>
+        <source>Too complex to preview in full: %1 of its %2 strokes are drawn</source>
+        <translation>Zu komplex für eine vollständige Vorschau: %1 der %2 Striche sind gezeichnet</translation>
+    </message>
+    <message>
+        <source>Too complex to preview in full: only its first %1 of %2 bytes are drawn and measured</source>
+        <translation>Zu komplex für eine vollständige Vorschau: nur die ersten %1 von %2 Bytes sind gezeichnet und vermessen</translation>
+    </message>
 </context>
 <context>
     <name>Send</name>
@@ -429,6 +437,14 @@ Wählen Sie unter Einstellungen &gt; COM-Anschlüsse einen anderen Anschluss.</t
     <message>
         <source>Markast is starting up; try again in a moment</source>
         <translation>Markast startet gerade; versuchen Sie es gleich noch einmal</translation>
+    </message>
+    <message>
+        <source>the path of %1 is too long to hand over</source>
+        <translation>der Pfad von %1 ist zu lang zum Übergeben</translation>
+    </message>
+    <message>
+        <source>no file was named</source>
+        <translation>es wurde keine Datei genannt</translation>
     </message>
 </context>
 <context>

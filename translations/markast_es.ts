@@ -187,6 +187,14 @@ Elija otro puerto en Configuración &gt; Puertos COM.</translation>
         <source>Everything in the file was drawn</source>
         <translation>Se dibujó todo el contenido del archivo</translation>
     </message>
+    <message>
+        <source>Too complex to preview in full: %1 of its %2 strokes are drawn</source>
+        <translation>Demasiado complejo para una vista previa completa: se dibujan %1 de sus %2 trazos</translation>
+    </message>
+    <message>
+        <source>Too complex to preview in full: only its first %1 of %2 bytes are drawn and measured</source>
+        <translation>Demasiado complejo para una vista previa completa: solo se dibujan y miden sus primeros %1 de %2 bytes</translation>
+    </message>
 </context>
 <context>
     <name>Send</name>
@@ -429,6 +437,14 @@ Elija otro puerto en Configuración &gt; Puertos COM.</translation>
     <message>
         <source>Markast is starting up; try again in a moment</source>
         <translation>Markast se está iniciando; inténtelo de nuevo en un momento</translation>
+    </message>
+    <message>
+        <source>the path of %1 is too long to hand over</source>
+        <translation>la ruta de %1 es demasiado larga para entregarla</translation>
+    </message>
+    <message>
+        <source>no file was named</source>
+        <translation>no se nombró ningún archivo</translation>
     </message>
 </context>
 <context>

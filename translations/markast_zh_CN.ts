@@ -187,6 +187,14 @@ Choose another port under Settings &gt; Com Ports.</source>
         <source>Everything in the file was drawn</source>
         <translation>文件内容已全部绘制</translation>
     </message>
+    <message>
+        <source>Too complex to preview in full: %1 of its %2 strokes are drawn</source>
+        <translation>过于复杂，无法完整预览：已绘制 %2 条笔画中的 %1 条</translation>
+    </message>
+    <message>
+        <source>Too complex to preview in full: only its first %1 of %2 bytes are drawn and measured</source>
+        <translation>过于复杂，无法完整预览：仅绘制并测量了 %2 字节中的前 %1 字节</translation>
+    </message>
 </context>
 <context>
     <name>Send</name>
@@ -429,6 +437,14 @@ Choose another port under Settings &gt; Com Ports.</source>
     <message>
         <source>Markast is starting up; try again in a moment</source>
         <translation>Markast 正在启动，请稍后重试</translation>
+    </message>
+    <message>
+        <source>the path of %1 is too long to hand over</source>
+        <translation>%1 的路径太长，无法转交</translation>
+    </message>
+    <message>
+        <source>no file was named</source>
+        <translation>未指定文件</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QStandardPaths>
 
 namespace markast {
 
@@ -23,13 +22,8 @@ QString bestCode(const QLocale& locale) {
     return QStringLiteral("en");
 }
 
-// Where Markast's translations are installed, in the order the system's data folders come:
-// $XDG_DATA_HOME, then $XDG_DATA_DIRS (by default /usr/local/share and /usr/share).
-QStringList markastFolders() {
-    return QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
-                                     QStringLiteral("markast/translations"),
-                                     QStandardPaths::LocateDirectory);
-}
+// Markast's translations are built into the program.
+const QString MarkastFolder = QStringLiteral(":/translations");
 
 } // namespace
 
@@ -50,7 +44,7 @@ void Translations::apply(const QString& code) {
     current_ = code.isEmpty() ? bestCode(QLocale::system()) : code;
     const QLocale locale(current_);
     if (current_ != QLatin1String("en") &&
-        !load(markast_, locale, QStringLiteral("markast"), markastFolders())) {
+        !load(markast_, locale, QStringLiteral("markast"), {MarkastFolder})) {
         qCWarning(lcLanguage, "no translation into %s could be read; Markast speaks English",
                   qUtf8Printable(current_));
         current_ = QStringLiteral("en");

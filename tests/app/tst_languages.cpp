@@ -113,15 +113,11 @@ private Q_SLOTS:
         QCOMPARE(main.statusText(), QStringLiteral("Logo Loaded, Now Select Download"));
     }
 
-    void aDamagedTranslationMeansEnglish() {
-        QTemporaryDir data;
-        QVERIFY(QDir(data.path()).mkpath("markast/translations"));
-        writeFile(data.filePath("markast/translations/markast_de.qm"), "not a translation");
-        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-        qputenv("XDG_DATA_DIRS", data.path().toLocal8Bit());
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no translation into de"));
-        rig->fakes.translations.apply("de");
-        qunsetenv("XDG_DATA_HOME");
+    // The translations are built in, wherever the program runs from; a language stored by hand
+    // that has none means English.
+    void aLanguageWithoutATranslationMeansEnglish() {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no translation into fr"));
+        rig->fakes.translations.apply("fr");
         QCOMPARE(rig->fakes.translations.current(), QStringLiteral("en"));
         QCOMPARE(rig->startFake().mnuFile->title(), QStringLiteral("&File"));
     }
