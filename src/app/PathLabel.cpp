@@ -2,13 +2,25 @@
 
 namespace markast {
 
+QString visiblePath(const QString& path) {
+    QString shown = path;
+    for (QChar& c : shown) {
+        if (c.unicode() < 0x20)
+            c = QChar(0x2400 + c.unicode());
+        else if (c.unicode() == 0x7f)
+            c = QChar(0x2421);
+    }
+    return shown;
+}
+
 PathLabel::PathLabel(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
 }
 
 void PathLabel::setPath(const QString& path) {
     path_ = path;
-    setToolTip(path);
+    setToolTip(visiblePath(path));
     setAccessibleName(path);
     showPath();
 }
@@ -19,7 +31,7 @@ void PathLabel::resizeEvent(QResizeEvent* event) {
 }
 
 void PathLabel::showPath() {
-    setText(fontMetrics().elidedText(path_, Qt::ElideMiddle, contentsRect().width()));
+    setText(fontMetrics().elidedText(visiblePath(path_), Qt::ElideMiddle, contentsRect().width()));
 }
 
 } // namespace markast

@@ -1,6 +1,7 @@
 #include "app/RecentFiles.h"
 
 #include "app/Logging.h"
+#include "app/PathLabel.h"
 
 #include <QDir>
 #include <QEvent>
@@ -10,12 +11,15 @@ namespace markast {
 
 namespace {
 
-// Long paths are shortened in the middle, so that the file's name stays in view.
-QString shortened(const QString& path) {
+// A menu item's text for path: shortened in the middle where it is long, so that the file's
+// name stays in view, with its control characters shown and its ampersands no access keys.
+QString itemText(const QString& path) {
     constexpr qsizetype Longest = 60;
-    if (path.size() <= Longest)
-        return path;
-    return path.left(20) + QChar(0x2026) + path.right(Longest - 21);
+    const QString shown = visiblePath(path);
+    const QString shortened = shown.size() <= Longest
+                                  ? shown
+                                  : shown.left(20) + QChar(0x2026) + shown.right(Longest - 21);
+    return QString(shortened).replace(u'&', QStringLiteral("&&"));
 }
 
 } // namespace
@@ -76,8 +80,8 @@ void RecentFilesMenu::rebuild() {
     clear();
     for (int i = 0; i < files_.size(); ++i) {
         const QString path = files_[i];
-        QAction* item = addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shortened(path)));
-        item->setToolTip(path);
+        QAction* item = addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(itemText(path)));
+        item->setToolTip(visiblePath(path));
         connect(item, &QAction::triggered, this, [this, path] { Q_EMIT chosen(path); });
     }
     addSeparator();
