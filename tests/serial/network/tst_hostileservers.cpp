@@ -22,6 +22,13 @@ QByteArray comPortCommand(const QByteArray& payload) {
 // ser2net's first words: the options it wants, the COM port option among them.
 const QByteArray Greeting = QByteArray::fromHex("fffb03fffd03fffd00fffb00fffd2c");
 constexpr double MemoryLimitMegabytes = 100;
+// AddressSanitizer keeps freed memory in quarantine, so there memory says nothing of what is
+// held; the bounds are checked in the other builds.
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool MemoryTellsWhatIsHeld = false;
+#else
+constexpr bool MemoryTellsWhatIsHeld = true;
+#endif
 
 } // namespace
 
@@ -87,7 +94,8 @@ private Q_SLOTS:
                                          });
         QCOMPARE(sent.status, status);
         QVERIFY2(sent.log.contains(said), qPrintable(sent.log));
-        QVERIFY2(peak < MemoryLimitMegabytes, qPrintable(QString::number(peak)));
+        QVERIFY2(!MemoryTellsWhatIsHeld || peak < MemoryLimitMegabytes,
+                 qPrintable(QString::number(peak)));
         if (serverGets == "nothing")
             QCOMPARE(server.received(), QByteArray());
         else if (serverGets == "no logo byte")
@@ -118,6 +126,8 @@ private Q_SLOTS:
 
     // A window that holds a port on a server that never stops talking reads and drops it all.
     void anIdleWindowStaysSmall() {
+        if (!MemoryTellsWhatIsHeld)
+            QSKIP("AddressSanitizer holds freed memory: the bound is checked in the other builds");
         ScriptedServer server({.repeated = patternedBytes(65536), .reads = false});
         QVERIFY(server.isReady());
         WindowRig rig;
