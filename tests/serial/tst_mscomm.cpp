@@ -93,7 +93,7 @@ private Q_SLOTS:
         int released = 0;
         comm.setWaitHook([&] {
             if (++released == 10)
-                line.release(); // the marker raises CTS again after half a second
+                held.line.release(); // the marker raises CTS again after half a second
         });
         QByteArray expected;
         for (int i = 0; i < 100'000; ++i) {
