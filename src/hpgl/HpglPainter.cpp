@@ -45,12 +45,20 @@ QString counted(const std::map<QString, int>& mnemonics) {
 
 } // namespace
 
-// Smooth, wide lines cost many times thin plain ones; a large logo is drawn plain and thin, to
-// be seen soon.
-DisplayListPainter::DisplayListPainter(const DisplayList& list, const QRectF& area, bool showMoves)
-    : list_(list), showMoves_(showMoves),
-      smooth_(list.strokes.size() < SmoothUpTo && list.keptPoints < SmoothPointsUpTo),
-      toArea_(fitting(showMoves ? list.extentWithMoves : list.extent, area)) {}
+DisplayListPainter::DisplayListPainter(const DisplayList& list, const QRectF& area, bool showMoves,
+                                       PaintStyle style)
+    : DisplayListPainter(list, fitting(showMoves ? list.extentWithMoves : list.extent, area),
+                         style) {
+    showMoves_ = showMoves;
+}
+
+// Smooth, wide lines cost many times thin plain ones; a large logo may be drawn plain and thin.
+DisplayListPainter::DisplayListPainter(const DisplayList& list, const QTransform& toDevice,
+                                       PaintStyle style)
+    : list_(list), showMoves_(false),
+      smooth_(!style.quickWhenLarge ||
+              (list.strokes.size() < SmoothUpTo && list.keptPoints < SmoothPointsUpTo)),
+      penWidth_(smooth_ ? style.penWidth : 0), toArea_(toDevice) {}
 
 bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
     painter.setRenderHint(QPainter::Antialiasing, smooth_);
@@ -95,7 +103,7 @@ void DisplayListPainter::paintStroke(QPainter& painter, const Stroke& stroke) co
         painter.drawPolyline(line);
         return;
     }
-    painter.setPen(QPen(Qt::black, smooth_ ? 1.5 : 0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(Qt::black, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     if (stroke.filled) {
         painter.setBrush(Qt::black);
         painter.drawPolygon(line);

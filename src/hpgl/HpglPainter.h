@@ -9,16 +9,27 @@ class QPainter;
 
 namespace markast::hpgl {
 
-// Draws a display list into an area, scaled to fit with its aspect kept, the HP-GL origin at
-// the bottom left and y growing upwards. Pen-down marks are solid lines (fills filled), and
-// pen-up moves, where shown, thin dashed ones. A large list is drawn a part at a time, so that
-// a window can stay responsive in between.
+// How the marks are drawn: the pen's width in the device's units, and whether a large drawing
+// may be drawn plain and thin, to be seen sooner.
+struct PaintStyle {
+    double penWidth = 1.5;
+    bool quickWhenLarge = true;
+};
+
+// Draws a display list into an area, scaled to fit with its aspect kept, or through a map of
+// its own, the HP-GL origin at the bottom left and y growing upwards. Pen-down marks are solid
+// lines (fills filled), and pen-up moves, where shown, thin dashed ones. A large list is drawn
+// a part at a time, so that a window can stay responsive in between.
 class DisplayListPainter {
 public:
-    DisplayListPainter(const DisplayList& list, const QRectF& area, bool showMoves);
+    DisplayListPainter(const DisplayList& list, const QRectF& area, bool showMoves,
+                       PaintStyle style = {});
+    // toDevice maps plotter units into the device; pen-up moves are not drawn.
+    DisplayListPainter(const DisplayList& list, const QTransform& toDevice, PaintStyle style);
 
     // Draws the next part, until deadline; true once everything is drawn.
     bool paintSome(QPainter& painter, QDeadlineTimer deadline);
+    void paintAll(QPainter& painter) { paintSome(painter, QDeadlineTimer::Forever); }
 
 private:
     QPolygonF onSheet(const Stroke& stroke) const;
@@ -28,6 +39,7 @@ private:
     const DisplayList& list_;
     bool showMoves_;
     bool smooth_;
+    double penWidth_;
     QTransform toArea_;
     std::size_t nextStroke_ = 0;
     std::size_t nextLabel_ = 0;
