@@ -1,0 +1,157 @@
+#include "render/LogoRender.h"
+
+#include "hpgl/HpglPainter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+namespace markast::render {
+
+namespace {
+
+// SVG and PDF are drawn in plotter units: 40 to the millimetre, 1016 to the inch.
+constexpr int UnitsPerInch = 1016;
+constexpr double MmPerInch = 25.4;
+constexpr double CaptionMm = 3.5;
+constexpr double CaptionGapMm = 3;
+
+// Plotter units to a device at perMm device units to the millimetre, the logo's top left
+// corner at topLeft.
+QTransform trueSize(const QRectF& extent, double perMm, const QPointF& topLeft) {
+    const double scale = perMm * hpgl::MillimetresPerUnit;
+    return QTransform(scale, 0, 0, -scale, topLeft.x() - scale * extent.left(),
+                      topLeft.y() + scale * extent.bottom());
+}
+
+void paintTrueSize(QPainter& painter, const hpgl::DisplayList& list, double perMm,
+                   const QPointF& topLeft) {
+    hpgl::DisplayListPainter(list, trueSize(list.extent, perMm, topLeft),
+                             {TrueSizePenMm * perMm, false})
+        .paintAll(painter);
+}
+
+// The logo at true size in the middle of device's page, drawn at UnitsPerInch.
+void paintCentred(QPaintDevice& device, const hpgl::DisplayList& list) {
+    QPainter painter(&device);
+    const double perMm = UnitsPerInch / MmPerInch;
+    const QSizeF logo = list.extent.size() * hpgl::MillimetresPerUnit * perMm;
+    paintTrueSize(painter, list, perMm,
+                  {(device.width() - logo.width()) / 2, (device.height() - logo.height()) / 2});
+}
+
+void writeSvg(const hpgl::DisplayList& list, QFile& file) {
+    const QSizeF mm = trueSizeMm(list);
+    const double perMm = UnitsPerInch / MmPerInch;
+    const QSize units(qCeil(mm.width() * perMm), qCeil(mm.height() * perMm));
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setResolution(UnitsPerInch);
+    svg.setSize(units);
+    svg.setViewBox(QRect(QPoint(0, 0), units));
+    svg.setTitle(QFileInfo(file.fileName()).completeBaseName());
+    paintCentred(svg, list);
+}
+
+void writePdf(const hpgl::DisplayList& list, QFile& file) {
+    QPdfWriter pdf(&file);
+    pdf.setCreator(QStringLiteral("Markast"));
+    pdf.setTitle(QFileInfo(file.fileName()).completeBaseName());
+    pdf.setResolution(UnitsPerInch);
+    // A PDF page is a whole number of points: the logo's own size, to the nearest point.
+    const QSizeF points = list.extent.size() * hpgl::MillimetresPerUnit / MmPerInch * 72;
+    const QSize page(std::max(1, qRound(points.width())), std::max(1, qRound(points.height())));
+    pdf.setPageLayout(QPageLayout(QPageSize(page, QString(), QPageSize::ExactMatch),
+                                  QPageLayout::Portrait, QMarginsF()));
+    paintCentred(pdf, list);
+}
+
+} // namespace
+
+std::optional<Format> formatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return Format::Png;
+    if (suffix == QLatin1String("svg"))
+        return Format::Svg;
+    if (suffix == QLatin1String("pdf"))
+        return Format::Pdf;
+    return std::nullopt;
+}
+
+QImage logoImage(const hpgl::DisplayList& list, int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    const double margin = std::max(1, size / 32);
+    const QRectF area = QRectF(image.rect()).adjusted(margin, margin, -margin, -margin);
+    hpgl::DisplayListPainter(list, area, false, {std::clamp(size / 128.0, 1.0, 8.0), true})
+        .paintAll(painter);
+    return image;
+}
+
+QSizeF trueSizeMm(const hpgl::DisplayList& list) {
+    return list.extent.size() * hpgl::MillimetresPerUnit + QSizeF(TrueSizePenMm, TrueSizePenMm);
+}
+
+bool writeLogo(const hpgl::DisplayList& list, const QString& path, Format format, int size,
+               QString& error) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        error = file.errorString();
+        return false;
+    }
+    bool imageMade = true;
+    switch (format) {
+    case Format::Png:
+        imageMade = logoImage(list, size).save(&file, "PNG");
+        break;
+    case Format::Svg:
+        writeSvg(list, file);
+        break;
+    case Format::Pdf:
+        writePdf(list, file);
+        break;
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        return false;
+    }
+    if (!imageMade)
+        error = Render::tr("the image could not be made");
+    return imageMade;
+}
+
+bool paintPage(const hpgl::DisplayList& list, QPagedPaintDevice& device, const QString& caption) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const double perMm = device.logicalDpiX() / MmPerInch;
+    const QRectF page(0, 0, device.width(), device.height());
+    const QRectF below = page.adjusted(0, (CaptionMm + CaptionGapMm) * perMm, 0, 0);
+    const QSizeF logo = trueSizeMm(list) * perMm;
+    const double fit =
+        std::min({1.0, below.width() / logo.width(), below.height() / logo.height()});
+    QString text = caption;
+    if (fit < 1)
+        text = Render::tr("%1 · shown at %2% to fit the page")
+                   .arg(caption, QLocale().toString(std::floor(fit * 1000) / 10, 'f', 1));
+    QFont font = painter.font();
+    font.setPixelSize(qRound(CaptionMm * 0.8 * perMm));
+    painter.setFont(font);
+    painter.drawText(QRectF(page.topLeft(), QSizeF(page.width(), CaptionMm * perMm)),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    const double margin = TrueSizePenMm / 2 * perMm * fit;
+    paintTrueSize(painter, list, perMm * fit, below.topLeft() + QPointF(margin, margin));
+    return painter.end();
+}
+
+} // namespace markast::render
