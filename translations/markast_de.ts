@@ -197,6 +197,57 @@ Wählen Sie unter Einstellungen &gt; COM-Anschlüsse einen anderen Anschluss.</t
     </message>
 </context>
 <context>
+    <name>Render</name>
+    <message>
+        <source>the image could not be made</source>
+        <translation>das Bild ließ sich nicht erzeugen</translation>
+    </message>
+    <message>
+        <source>%1 · shown at %2% to fit the page</source>
+        <translation>%1 · auf %2 % verkleinert, damit es auf die Seite passt</translation>
+    </message>
+    <message>
+        <source>Draws a logo file (HPGL) as the Markast preview draws it: into a PNG of N x N pixels, or into an SVG or a PDF at its true size in millimetres. The suffix of OUT chooses.</source>
+        <translation>Zeichnet eine Logodatei (HPGL) so, wie die Markast-Vorschau sie zeichnet: in ein PNG von N x N Pixeln oder in ein SVG oder PDF in wahrer Größe in Millimetern. Die Endung von OUT entscheidet.</translation>
+    </message>
+    <message>
+        <source>The PNG&apos;s width and height in pixels (default %1).</source>
+        <translation>Breite und Höhe des PNG in Pixeln (Vorgabe %1).</translation>
+    </message>
+    <message>
+        <source>The logo file to draw.</source>
+        <translation>Die zu zeichnende Logodatei.</translation>
+    </message>
+    <message>
+        <source>The file to write: .png, .svg or .pdf.</source>
+        <translation>Die zu schreibende Datei: .png, .svg oder .pdf.</translation>
+    </message>
+    <message>
+        <source>give one IN and one OUT</source>
+        <translation>genau ein IN und ein OUT angeben</translation>
+    </message>
+    <message>
+        <source>%1 ends in neither .png, .svg nor .pdf</source>
+        <translation>%1 endet weder auf .png noch auf .svg oder .pdf</translation>
+    </message>
+    <message>
+        <source>--size takes 1 to %1 pixels, not &quot;%2&quot;</source>
+        <translation>--size nimmt 1 bis %1 Pixel, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>Not drawn: %1</source>
+        <translation>Nicht gezeichnet: %1</translation>
+    </message>
+    <message>
+        <source>Not drawn: %1 has no HPGL drawing in it</source>
+        <translation>Nicht gezeichnet: %1 enthält keine HPGL-Zeichnung</translation>
+    </message>
+    <message>
+        <source>Not written: %1: %2</source>
+        <translation>Nicht geschrieben: %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Send</name>
     <message>
         <source>Sends a logo file (HPGL *.plt or *.Dot) byte for byte, unchanged, over a serial line to a dot-marking machine: 9600 baud, 8N1, RTS/CTS, as the Markast window does.</source>
@@ -667,6 +718,46 @@ Prüfen Sie Kabel, COM-Anschluss-Einstellung und Markiergerät und klicken Sie d
     <message>
         <source>This file has no HPGL drawing to preview</source>
         <translation>Diese Datei enthält keine HPGL-Zeichnung für die Vorschau</translation>
+    </message>
+    <message>
+        <source>PNG Image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Image...</source>
+        <translation>Bild &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>There is no logo drawing to save or print</source>
+        <translation>Es gibt keine Logozeichnung zum Speichern oder Drucken</translation>
+    </message>
+    <message>
+        <source>Save Logo Image</source>
+        <translation>Logobild speichern</translation>
+    </message>
+    <message>
+        <source>The image could not be saved.
+
+%1: %2</source>
+        <translation>Das Bild konnte nicht gespeichert werden.
+
+%1: %2</translation>
+    </message>
+    <message>
+        <source>The logo could not be printed.</source>
+        <translation>Das Logo konnte nicht gedruckt werden.</translation>
     </message>
 </context>
 </TS>

@@ -197,6 +197,57 @@ Elija otro puerto en Configuración &gt; Puertos COM.</translation>
     </message>
 </context>
 <context>
+    <name>Render</name>
+    <message>
+        <source>the image could not be made</source>
+        <translation>no se pudo crear la imagen</translation>
+    </message>
+    <message>
+        <source>%1 · shown at %2% to fit the page</source>
+        <translation>%1 · al %2 % para que quepa en la página</translation>
+    </message>
+    <message>
+        <source>Draws a logo file (HPGL) as the Markast preview draws it: into a PNG of N x N pixels, or into an SVG or a PDF at its true size in millimetres. The suffix of OUT chooses.</source>
+        <translation>Dibuja un archivo de logotipo (HPGL) como lo dibuja la vista previa de Markast: en un PNG de N x N píxeles, o en un SVG o un PDF a su tamaño real en milímetros. La extensión de OUT decide.</translation>
+    </message>
+    <message>
+        <source>The PNG&apos;s width and height in pixels (default %1).</source>
+        <translation>Ancho y alto del PNG en píxeles (predeterminado %1).</translation>
+    </message>
+    <message>
+        <source>The logo file to draw.</source>
+        <translation>El archivo de logotipo que se dibuja.</translation>
+    </message>
+    <message>
+        <source>The file to write: .png, .svg or .pdf.</source>
+        <translation>El archivo que se escribe: .png, .svg o .pdf.</translation>
+    </message>
+    <message>
+        <source>give one IN and one OUT</source>
+        <translation>indique un IN y un OUT</translation>
+    </message>
+    <message>
+        <source>%1 ends in neither .png, .svg nor .pdf</source>
+        <translation>%1 no termina en .png, .svg ni .pdf</translation>
+    </message>
+    <message>
+        <source>--size takes 1 to %1 pixels, not &quot;%2&quot;</source>
+        <translation>--size admite de 1 a %1 píxeles, no «%2»</translation>
+    </message>
+    <message>
+        <source>Not drawn: %1</source>
+        <translation>No dibujado: %1</translation>
+    </message>
+    <message>
+        <source>Not drawn: %1 has no HPGL drawing in it</source>
+        <translation>No dibujado: %1 no contiene ningún dibujo HPGL</translation>
+    </message>
+    <message>
+        <source>Not written: %1: %2</source>
+        <translation>No escrito: %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Send</name>
     <message>
         <source>Sends a logo file (HPGL *.plt or *.Dot) byte for byte, unchanged, over a serial line to a dot-marking machine: 9600 baud, 8N1, RTS/CTS, as the Markast window does.</source>
@@ -667,6 +718,46 @@ Compruebe el cable, la configuración del puerto COM y la marcadora, y haga clic
     <message>
         <source>This file has no HPGL drawing to preview</source>
         <translation>Este archivo no tiene ningún dibujo HPGL que mostrar</translation>
+    </message>
+    <message>
+        <source>PNG Image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Image...</source>
+        <translation>&amp;Guardar imagen...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>There is no logo drawing to save or print</source>
+        <translation>No hay ningún dibujo de logotipo que guardar o imprimir</translation>
+    </message>
+    <message>
+        <source>Save Logo Image</source>
+        <translation>Guardar imagen del logotipo</translation>
+    </message>
+    <message>
+        <source>The image could not be saved.
+
+%1: %2</source>
+        <translation>No se pudo guardar la imagen.
+
+%1: %2</translation>
+    </message>
+    <message>
+        <source>The logo could not be printed.</source>
+        <translation>No se pudo imprimir el logotipo.</translation>
     </message>
 </context>
 </TS>

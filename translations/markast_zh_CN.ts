@@ -197,6 +197,57 @@ Choose another port under Settings &gt; Com Ports.</source>
     </message>
 </context>
 <context>
+    <name>Render</name>
+    <message>
+        <source>the image could not be made</source>
+        <translation>无法生成图像</translation>
+    </message>
+    <message>
+        <source>%1 · shown at %2% to fit the page</source>
+        <translation>%1 · 已缩放至 %2% 以适合页面</translation>
+    </message>
+    <message>
+        <source>Draws a logo file (HPGL) as the Markast preview draws it: into a PNG of N x N pixels, or into an SVG or a PDF at its true size in millimetres. The suffix of OUT chooses.</source>
+        <translation>按 Markast 预览的方式绘制徽标文件（HPGL）：绘制为 N x N 像素的 PNG，或按毫米真实尺寸绘制为 SVG 或 PDF。由 OUT 的后缀决定。</translation>
+    </message>
+    <message>
+        <source>The PNG&apos;s width and height in pixels (default %1).</source>
+        <translation>PNG 的宽度和高度（像素，默认 %1）。</translation>
+    </message>
+    <message>
+        <source>The logo file to draw.</source>
+        <translation>要绘制的徽标文件。</translation>
+    </message>
+    <message>
+        <source>The file to write: .png, .svg or .pdf.</source>
+        <translation>要写入的文件：.png、.svg 或 .pdf。</translation>
+    </message>
+    <message>
+        <source>give one IN and one OUT</source>
+        <translation>请给出一个 IN 和一个 OUT</translation>
+    </message>
+    <message>
+        <source>%1 ends in neither .png, .svg nor .pdf</source>
+        <translation>%1 的后缀不是 .png、.svg 或 .pdf</translation>
+    </message>
+    <message>
+        <source>--size takes 1 to %1 pixels, not &quot;%2&quot;</source>
+        <translation>--size 的取值为 1 到 %1 像素，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>Not drawn: %1</source>
+        <translation>未绘制：%1</translation>
+    </message>
+    <message>
+        <source>Not drawn: %1 has no HPGL drawing in it</source>
+        <translation>未绘制：%1 中没有 HPGL 图形</translation>
+    </message>
+    <message>
+        <source>Not written: %1: %2</source>
+        <translation>未写入：%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>Send</name>
     <message>
         <source>Sends a logo file (HPGL *.plt or *.Dot) byte for byte, unchanged, over a serial line to a dot-marking machine: 9600 baud, 8N1, RTS/CTS, as the Markast window does.</source>
@@ -667,6 +718,46 @@ Check the cable, the COM port setting and the marker, then click Download to sen
     <message>
         <source>This file has no HPGL drawing to preview</source>
         <translation>此文件中没有可预览的 HPGL 图形</translation>
+    </message>
+    <message>
+        <source>PNG Image (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Drawing (*.svg)</source>
+        <translation>SVG 图形 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Image...</source>
+        <translation>保存图像(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>There is no logo drawing to save or print</source>
+        <translation>没有可保存或打印的徽标图形</translation>
+    </message>
+    <message>
+        <source>Save Logo Image</source>
+        <translation>保存徽标图像</translation>
+    </message>
+    <message>
+        <source>The image could not be saved.
+
+%1: %2</source>
+        <translation>无法保存图像。
+
+%1：%2</translation>
+    </message>
+    <message>
+        <source>The logo could not be printed.</source>
+        <translation>无法打印徽标。</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@ class Clock;
 class FileDialog;
 class MessageBoxes;
 class PortSelection;
+class PrintDialog;
 class ProcessStarter;
 class Registry;
 class SerialControl;
@@ -18,6 +19,7 @@ struct FormServices {
     SettingsStore& settings;
     MessageBoxes& messages;
     FileDialog& fileDialog;
+    PrintDialog& printDialog;
     Clock& clock;
     SerialControl& serial;
     Registry& registry;

@@ -2,16 +2,48 @@
 
 #include "app/LogoCanvas.h"
 #include "hpgl/HpglPainter.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PrintDialog.h"
+#include "render/LogoRender.h"
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QShortcut>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
 namespace markast {
 
-frmPreview::frmPreview(QWidget* owner) : QDialog(owner, Qt::Window) {
+namespace {
+
+// The Save Image dialog's entries, in the order of their formats.
+constexpr render::Format ImageFormats[] = {render::Format::Png, render::Format::Svg,
+                                           render::Format::Pdf};
+
+QString imageFilter() {
+    return frmPreview::tr("PNG Image (*.png)") + QStringLiteral("|*.png|") +
+           frmPreview::tr("SVG Drawing (*.svg)") + QStringLiteral("|*.svg|") +
+           frmPreview::tr("PDF Document (*.pdf)") + QStringLiteral("|*.pdf");
+}
+
+// path with the suffix of format, where it has another or none.
+QString withSuffix(const QString& path, render::Format format) {
+    static const char* const suffixes[] = {".png", ".svg", ".pdf"};
+    return render::formatOf(path) == format
+               ? path
+               : path + QLatin1String(suffixes[static_cast<int>(format)]);
+}
+
+} // namespace
+
+frmPreview::frmPreview(QWidget* owner, Services services)
+    : QDialog(owner, Qt::Window), services_(services) {
     canvas = new LogoCanvas(this);
     lblMessage = new QLabel(this);
     lblMessage->setAlignment(Qt::AlignCenter);
@@ -22,6 +54,14 @@ frmPreview::frmPreview(QWidget* owner) : QDialog(owner, Qt::Window) {
     lblSize->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblNotes = new QLabel(this);
     lblNotes->setWordWrap(true);
+    cmdSaveImage = new QPushButton(this);
+    cmdPrint = new QPushButton(this);
+    // Their access keys come with their texts; Ctrl+S and Ctrl+P press them too.
+    for (auto [button, key] :
+         {std::pair{cmdSaveImage, QKeySequence::Save}, std::pair{cmdPrint, QKeySequence::Print}}) {
+        button->setAutoDefault(false); // Enter in the window is no order to save or print
+        connect(new QShortcut(key, this), &QShortcut::activated, button, &QPushButton::click);
+    }
 
     auto* layout = new QVBoxLayout(this);
     drawingArea_ = new QStackedLayout;
@@ -31,8 +71,15 @@ frmPreview::frmPreview(QWidget* owner) : QDialog(owner, Qt::Window) {
     layout->addWidget(chkMoves);
     layout->addWidget(lblSize);
     layout->addWidget(lblNotes);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSaveImage);
+    buttons->addWidget(cmdPrint);
+    layout->addLayout(buttons);
     resize(640, 480);
     connect(chkMoves, &QCheckBox::toggled, canvas, &LogoCanvas::setShowMoves);
+    connect(cmdSaveImage, &QPushButton::clicked, this, &frmPreview::cmdSaveImage_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmPreview::cmdPrint_Click);
     showNoLogo();
 }
 
@@ -54,6 +101,16 @@ void frmPreview::showNoLogo() {
 void frmPreview::showTexts() {
     canvas->setAccessibleName(tr("Logo drawing"));
     chkMoves->setText(tr("Show pen-up moves"));
+    cmdSaveImage->setText(tr("&Save Image..."));
+    cmdPrint->setText(tr("&Print..."));
+    // Nothing to save or print: the buttons say so, rather than make an empty image.
+    const QString refusal =
+        hasDrawing() ? QString() : tr("There is no logo drawing to save or print");
+    for (QPushButton* button : {cmdSaveImage, cmdPrint}) {
+        button->setEnabled(hasDrawing());
+        button->setToolTip(refusal);
+        button->setAccessibleDescription(refusal);
+    }
     if (!drawing_) {
         setWindowTitle(tr("Logo Preview"));
         showMessage(tr("No logo loaded"));
@@ -74,6 +131,37 @@ void frmPreview::showMessage(const QString& text) {
     lblSize->clear();
     lblMessage->setText(text);
     drawingArea_->setCurrentWidget(lblMessage);
+}
+
+// PNG, SVG or PDF, as the dialog's chosen entry says; SVG and PDF at true size.
+void frmPreview::cmdSaveImage_Click() {
+    if (!hasDrawing())
+        return;
+    const std::optional<SavedFile> chosen = services_.files.showSave(
+        {tr("Save Logo Image"), imageFilter(), QFileInfo(fileName_).completeBaseName() + ".png"});
+    if (!chosen)
+        return;
+    const render::Format format =
+        ImageFormats[std::clamp(chosen->filterIndex, 0, int(std::size(ImageFormats)) - 1)];
+    const QString path = withSuffix(chosen->path, format);
+    QString error;
+    if (!render::writeLogo(*drawing_, path, format, ImageSize, error))
+        services_.messages.show(tr("The image could not be saved.\n\n%1: %2").arg(path, error),
+                                ApplicationTitle, MessageBoxes::Icon::Warning);
+}
+
+// At true size, under the file's name and the logo's size.
+void frmPreview::cmdPrint_Click() {
+    if (!hasDrawing())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(fileName_);
+    if (!services_.printing.choose(printer))
+        return;
+    const QString caption = fileName_ + QStringLiteral(" \u00b7 ") + hpgl::sizeText(*drawing_);
+    if (!render::paintPage(*drawing_, printer, caption))
+        services_.messages.show(tr("The logo could not be printed."), ApplicationTitle,
+                                MessageBoxes::Icon::Warning);
 }
 
 void frmPreview::changeEvent(QEvent* event) {

@@ -51,6 +51,7 @@ int main(int argc, char* argv[]) {
 
     markast::QtMessageBoxes messages;
     markast::QtFileDialog fileDialog;
+    markast::QtPrintDialog printDialog;
     markast::SystemClock clock;
     const markast::ComDevices devices(settings);
     markast::MSComm serial([&devices](int port) { return devices.deviceFor(port); });
@@ -67,7 +68,8 @@ int main(int argc, char* argv[]) {
                    : markast::SingleInstance::tr("Markast is starting up; try again in a moment");
     });
     MainForm = markast::Module1::Main(
-        {settings, messages, fileDialog, clock, serial, *registry, processes, ports, translations});
+        {settings, messages, fileDialog, printDialog, clock, serial, *registry, processes, ports,
+         translations});
     if (!file.isEmpty())
         MainForm->openFile(file);
     return QApplication::exec();

@@ -16,12 +16,20 @@ struct OpenDialogSetup {
     QString fileName;
 };
 
-// The file-open dialog. Tests answer it without a person.
+// The file a save dialog chose, and which of its filter's entries was chosen with it.
+struct SavedFile {
+    QString path;
+    int filterIndex = 0;
+};
+
+// The file dialogs: to open a file and to save one. Tests answer them without a person.
 class FileDialog {
 public:
     virtual ~FileDialog() = default;
     // The chosen path, or nothing when the operator cancelled.
     virtual std::optional<QString> showOpen(const OpenDialogSetup& setup) = 0;
+    // The file to save, set up as the open dialog is; nothing when the operator cancelled.
+    virtual std::optional<SavedFile> showSave(const OpenDialogSetup& setup) = 0;
 };
 
 struct NameFilter {

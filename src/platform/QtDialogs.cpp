@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 #include <algorithm>
 
@@ -68,6 +69,33 @@ std::optional<QString> QtFileDialog::showOpen(const OpenDialogSetup& setup) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+// A name typed without a suffix gets the one of the entry chosen.
+std::optional<SavedFile> QtFileDialog::showSave(const OpenDialogSetup& setup) {
+    QFileDialog dialog(dialogOwner(), setup.title);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QList<NameFilter> entries = parseFilter(setup.filter);
+    const QStringList filters = qtNameFilters(setup.filter);
+    dialog.setNameFilters(filters);
+    const auto suffixOf = [&entries](int entry) {
+        return entries.value(entry).patterns.value(0).section(u'.', -1);
+    };
+    dialog.setDefaultSuffix(suffixOf(0));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(suffixOf(int(filters.indexOf(filter))));
+    });
+    dialog.selectFile(setup.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return SavedFile{dialog.selectedFiles().constFirst(),
+                     int(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
+}
+
+bool QtPrintDialog::choose(QPrinter& printer) {
+    QPrintDialog dialog(&printer, dialogOwner());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace markast

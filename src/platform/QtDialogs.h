@@ -2,6 +2,7 @@
 
 #include "platform/FileDialog.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PrintDialog.h"
 
 namespace markast {
 
@@ -16,6 +17,13 @@ public:
 class QtFileDialog final : public FileDialog {
 public:
     std::optional<QString> showOpen(const OpenDialogSetup& setup) override;
+    std::optional<SavedFile> showSave(const OpenDialogSetup& setup) override;
+};
+
+// Qt's print dialog, owned like the message boxes.
+class QtPrintDialog final : public PrintDialog {
+public:
+    bool choose(QPrinter& printer) override;
 };
 
 // "*.plt" -> "*.[pP][lL][tT]": operators coming from Windows expect LOGO.PLT to match too.

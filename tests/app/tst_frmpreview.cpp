@@ -7,6 +7,9 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace markast;
@@ -15,7 +18,50 @@ using namespace std::chrono_literals;
 
 namespace {
 const QByteArray Square = "IN;SP1;PU0,0;PD400,0,400,400,0,400,0,0;PU;";
+// A frame of 50 x 25 mm.
+const QByteArray Frame = "IN;PU0,0;PD2000,0,2000,1000,0,1000,0,0;PU;";
+
+// The preview of bytes, loaded as name in a window of rig's.
+frmPreview& previewOf(WindowRig& rig, const QString& name, const QByteArray& bytes) {
+    frmMain& main = rig.startFake();
+    rig.open(rig.writeFile(name, bytes));
+    main.mnuPreview->trigger();
+    frmPreview& preview = *main.findChild<frmPreview*>();
+    // Its keys work in the window the operator is in.
+    if (!QTest::qWaitForWindowActive(&preview))
+        qFatal("the preview did not become the active window");
+    return preview;
 }
+
+// The box of the last thing drawn down the first page of a PDF, in millimetres, as poppler
+// draws the page at 10 dots to the millimetre; below it nothing is drawn.
+QSizeF lastDrawnMillimetres(const QString& pdf) {
+    QProcess draw;
+    draw.start("pdftoppm", {"-r", "254", "-gray", "-png", "-singlefile", pdf, pdf});
+    if (!draw.waitForFinished(30000))
+        return {};
+    const QImage page(pdf + ".png");
+    QRect box;
+    bool inked = false;
+    for (int y = page.height() - 1; y >= 0; --y) {
+        int left = page.width();
+        int right = -1;
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = x;
+            }
+        }
+        if (right >= 0) {
+            inked = true;
+            box |= QRect(left, y, right - left + 1, 1);
+        } else if (inked) {
+            break; // the gap above the logo
+        }
+    }
+    return QSizeF(box.size()) / 10;
+}
+} // namespace
 
 class TestFrmPreview : public QObject {
     Q_OBJECT
@@ -68,6 +114,88 @@ private Q_SLOTS:
         QCOMPARE(main.findChildren<frmPreview*>().size(), 1);
         QVERIFY(main.close());
         QVERIFY(!preview->isVisible());
+    }
+
+    // PNG as markast-render draws it, pixel for pixel; SVG and PDF as the dialog's entry says,
+    // whatever suffix was typed.
+    void saveImage_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("PNG") << 0 << "frame.png"
+                             << "frame.png";
+        QTest::newRow("SVG, no suffix typed") << 1 << "frame"
+                                              << "frame.svg";
+        QTest::newRow("PDF, another suffix typed") << 2 << "frame.png"
+                                                   << "frame.png.pdf";
+    }
+
+    void saveImage() {
+        QFETCH(int, entry);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        WindowRig rig;
+        frmPreview& preview = previewOf(rig, "frame.plt", Frame);
+        rig.fakes.fileDialog.saveAnswers = {SavedFile{rig.dir.filePath(typed), entry}};
+        QTest::keySequence(&preview, QKeySequence::Save);
+        QCOMPARE(rig.fakes.fileDialog.saveSetups.size(), std::size_t(1));
+        QCOMPARE(rig.fakes.fileDialog.saveSetups[0].fileName, QStringLiteral("frame.png"));
+        QVERIFY(rig.fakes.messages.shown.empty());
+        QFile image(rig.dir.filePath(written));
+        QVERIFY(image.open(QIODevice::ReadOnly));
+        const QByteArray head = image.read(8);
+        QCOMPARE(head.startsWith("\x89PNG"), entry == 0);
+        QCOMPARE(head.startsWith("<?xml"), entry == 1);
+        QCOMPARE(head.startsWith("%PDF"), entry == 2);
+        if (entry != 0)
+            return;
+        const QString rendered = rig.dir.filePath("rendered.png");
+        const Finished drawn = runProgram(QStringLiteral(MARKAST_RENDER),
+                                          {"--size", QString::number(frmPreview::ImageSize),
+                                           rig.dir.filePath("frame.plt"), rendered});
+        QCOMPARE(drawn.status, 0);
+        QCOMPARE(QImage(rig.dir.filePath(written)), QImage(rendered));
+    }
+
+    // Nothing to draw, nothing to save or print: the buttons say so and do nothing.
+    void nothingToSaveOrPrint() {
+        WindowRig rig;
+        frmPreview& preview = previewOf(rig, "binary.Dot", "\x01\x02");
+        for (QPushButton* button : {preview.cmdSaveImage, preview.cmdPrint}) {
+            QVERIFY(!button->isEnabled());
+            QCOMPARE(button->toolTip(),
+                     QStringLiteral("There is no logo drawing to save or print"));
+        }
+        QTest::keySequence(&preview, QKeySequence::Save);
+        QTest::keySequence(&preview, QKeySequence::Print);
+        QVERIFY(rig.fakes.fileDialog.saveSetups.empty());
+        QCOMPARE(rig.fakes.printDialog.shown, 0);
+    }
+
+    // At true size on the page, under its caption, in every language.
+    void printAtTrueSize_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "en";
+        QTest::newRow("German") << "de";
+        QTest::newRow("Chinese") << "zh_CN";
+    }
+
+    void printAtTrueSize() {
+        QFETCH(QString, language);
+        if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+            QSKIP("poppler's pdftoppm is not installed (apt install poppler-utils)");
+        WindowRig rig;
+        rig.fakes.translations.apply(language);
+        frmPreview& preview = previewOf(rig, "frame.plt", Frame);
+        rig.fakes.printDialog.pdfPath = rig.dir.filePath("printed.pdf");
+        preview.cmdPrint->click();
+        rig.fakes.translations.apply("en");
+        QCOMPARE(rig.fakes.printDialog.shown, 1);
+        QVERIFY(rig.fakes.messages.shown.empty());
+        const QSizeF size = lastDrawnMillimetres(rig.fakes.printDialog.pdfPath);
+        // The frame's lines are 0.15 mm wide: half of each lies outside its 50 x 25 mm.
+        QVERIFY2(std::abs(size.width() - 50.15) <= 0.2 && std::abs(size.height() - 25.15) <= 0.2,
+                 qPrintable(QStringLiteral("%1 x %2 mm").arg(size.width()).arg(size.height())));
     }
 
     void thePreviewNeverChangesWhatIsSent() {

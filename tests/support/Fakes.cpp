@@ -28,6 +28,15 @@ std::optional<QString> ScriptedFileDialog::showOpen(const OpenDialogSetup& setup
     return path;
 }
 
+std::optional<SavedFile> ScriptedFileDialog::showSave(const OpenDialogSetup& setup) {
+    saveSetups.push_back(setup);
+    if (saveAnswers.empty())
+        return std::nullopt;
+    const std::optional<SavedFile> answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
 double FakeClock::secondsSinceMidnight() {
     readings.push_back(now);
     return now;

@@ -35,9 +35,12 @@ public:
 class ScriptedFileDialog final : public FileDialog {
 public:
     std::optional<QString> showOpen(const OpenDialogSetup& setup) override;
+    std::optional<SavedFile> showSave(const OpenDialogSetup& setup) override;
 
     std::deque<std::optional<QString>> answers;
     std::vector<OpenDialogSetup> setups;
+    std::deque<std::optional<SavedFile>> saveAnswers;
+    std::vector<OpenDialogSetup> saveSetups;
     bool throwsWhenShown = false; // stands for any failure escaping a handler
     std::function<void()> whileOpen;
 };

@@ -2,6 +2,8 @@
 
 #include "serial/ComDevices.h"
 
+#include <QPrinter>
+
 namespace markast::test {
 
 namespace {
@@ -23,11 +25,20 @@ WindowRig::~WindowRig() {
     clearComVariables();
 }
 
+bool PdfPrintDialog::choose(QPrinter& printer) {
+    ++shown;
+    if (pdfPath.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfPath);
+    return true;
+}
+
 frmMain& WindowRig::start(SerialControl& serial) {
     form = std::make_unique<frmMain>(
         FormServices{settings ? *settings : fakes.settings, fakes.messages, fakes.fileDialog,
-                     clock ? *clock : fakes.clock, serial, fakes.registry, fakes.processes,
-                     fakes.ports, fakes.translations});
+                     fakes.printDialog, clock ? *clock : fakes.clock, serial, fakes.registry,
+                     fakes.processes, fakes.ports, fakes.translations});
     form->Form_Load();
     form->show();
     return *form;

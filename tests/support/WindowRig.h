@@ -3,6 +3,7 @@
 #include "about/AboutFakes.h"
 #include "app/PortSelection.h"
 #include "app/frmMain.h"
+#include "platform/PrintDialog.h"
 #include "platform/Translations.h"
 #include "serial/MSComm.h"
 #include "support/Fakes.h"
@@ -17,11 +18,21 @@
 
 namespace markast::test {
 
+// A print dialog that prints to a PDF file, or is cancelled.
+class PdfPrintDialog final : public PrintDialog {
+public:
+    bool choose(QPrinter& printer) override;
+
+    QString pdfPath; // empty: the operator cancels
+    int shown = 0;
+};
+
 // Every fake a main window needs, with an empty registry, and a port selection of its own.
 struct FakeServices {
     MemorySettingsStore settings;
     RecordingMessageBoxes messages;
     ScriptedFileDialog fileDialog;
+    PdfPrintDialog printDialog;
     FakeClock clock;
     FakeSerialControl serial;
     RegFileRegistry registry{RegFileRegistry::Hive()};
