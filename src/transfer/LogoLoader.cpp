@@ -70,7 +70,9 @@ std::optional<std::int32_t> openLogoFile(const QString& path, QFile& file, LogoF
     }
 #else
     file.setFileName(path);
-    if (!problemByName(path) && !file.open(QIODevice::ReadOnly))
+    if (!problemByName(path) && file.open(QIODevice::ReadOnly))
+        size = file.size();
+    else
         error.reason = file.errorString();
 #endif
     if (!file.isOpen()) {
