@@ -1,5 +1,7 @@
 #include "render/RenderOptions.h"
 
+#include "platform/CommandLine.h"
+
 #include <QCommandLineParser>
 
 namespace markast::render {
@@ -15,20 +17,11 @@ std::optional<RenderOptions> parseRenderOptions(QCommandLineParser& parser,
         Render::tr("The PNG's width and height in pixels (default %1).").arg(DefaultImageSize),
         QStringLiteral("N"), QString::number(DefaultImageSize));
     parser.addOption(size);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("IN"), Render::tr("The logo file to draw."));
     parser.addPositionalArgument(QStringLiteral("OUT"),
                                  Render::tr("The file to write: .png, .svg or .pdf."));
-
-    if (!parser.parse(arguments)) {
-        error = parser.errorText();
+    if (!readCommandLine(parser, arguments, error))
         return std::nullopt;
-    }
-    if (parser.isSet(help))
-        parser.showHelp(0);
-    if (parser.isSet(version))
-        parser.showVersion();
 
     const QStringList files = parser.positionalArguments();
     if (files.size() != 2) {

@@ -1,5 +1,6 @@
 #include "send/SendOptions.h"
 
+#include "platform/CommandLine.h"
 #include "serial/ComDevices.h"
 #include "serial/network/NetworkAddress.h"
 
@@ -33,18 +34,9 @@ std::optional<SendOptions> parseSendOptions(QCommandLineParser& parser,
         QStringLiteral("list-ports"),
         Send::tr("List the serial devices and what COM1 to COM4 stand for now."));
     parser.addOptions({port, device, stallTime, quiet, listPorts});
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), Send::tr("The logo to send."));
-
-    if (!parser.parse(arguments)) {
-        error = parser.errorText();
+    if (!readCommandLine(parser, arguments, error))
         return std::nullopt;
-    }
-    if (parser.isSet(help))
-        parser.showHelp(0);
-    if (parser.isSet(version))
-        parser.showVersion();
 
     SendOptions options;
     options.quiet = parser.isSet(quiet);
