@@ -104,7 +104,7 @@ int main(int argc, char* argv[]) {
         if (hpgl.isEmpty() && i % 10 == 1)
             hpgl = outputOf("plotfont", {"-T", "hpgl", fonts[random.bounded(fonts.size())]});
         if (hpgl.isEmpty())
-            hpgl = plotutilsChart(random, 5 + random.bounded(i % 4 == 0 ? 20000 : 400));
+            hpgl = plotutilsChart(random, 5 + random.bounded(i % 4 == 0 ? 2000 : 400));
         save(folder.filePath(QStringLiteral("logos/logo %1.plt").arg(i)), hpgl);
         smallest = smallest < 0 ? hpgl.size() : std::min(smallest, hpgl.size());
         largest = std::max(largest, hpgl.size());

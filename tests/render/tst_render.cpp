@@ -57,6 +57,8 @@ private Q_SLOTS:
         const QString in = dir.filePath("in.plt");
         const QString out = dir.filePath("out.png");
         QTest::newRow("drawn") << QStringList{in, out} << Frame << 0 << "";
+        QTest::newRow("drawn, with lettering")
+            << QStringList{in, out} << Frame + "SI0.5,0.7;LBACME\x03;" << 0 << "";
         QTest::newRow("no drawing")
             << QStringList{in, out} << allByteValues() << 1 << "has no HPGL drawing in it";
         QTest::newRow("empty") << QStringList{in, out} << QByteArray() << 1 << "is empty";
