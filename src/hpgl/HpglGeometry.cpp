@@ -14,7 +14,7 @@ constexpr double Farthest = 1e9;
 // A chord that strays no further than this from the curve, in plotter units, is as good as a
 // finer one: a marker's step is a whole plotter unit. So a small circle takes a few chords
 // however fine a chord angle the file asks for.
-constexpr double ChordTolerance = 0.25;
+constexpr double ChordTolerance = 0.1;
 } // namespace
 
 bool isFar(const QPointF& point) {

@@ -31,7 +31,7 @@ QTransform userToPlotter(const Scaling& scaling, const QPointF& p1, const QPoint
 
 // Points along an ellipse around centre, from start degrees over sweep degrees, one chord at
 // most every chord degrees (and no more than 720 chords however small it is set), and no more
-// chords than keep within a quarter of a plotter unit of the curve.
+// chords than keep within a tenth of a plotter unit of the curve.
 QList<QPointF> arcPoints(const QPointF& centre, double rx, double ry, double start, double sweep,
                          double chord);
 
