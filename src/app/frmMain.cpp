@@ -270,8 +270,8 @@ void frmMain::mnuDevices_Click() {
 
 void frmMain::mnuPreview_Click() {
     if (!preview_)
-        preview_ = new frmPreview(
-            this, {services_.fileDialog, services_.printDialog, services_.messages});
+        preview_ =
+            new frmPreview(this, {services_.fileDialog, services_.printDialog, services_.messages});
     preview_->show();
     showLogoInPreview();
     preview_->raise();

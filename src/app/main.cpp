@@ -67,9 +67,8 @@ int main(int argc, char* argv[]) {
                    ? MainForm->openFromOutside(handed)
                    : markast::SingleInstance::tr("Markast is starting up; try again in a moment");
     });
-    MainForm = markast::Module1::Main(
-        {settings, messages, fileDialog, printDialog, clock, serial, *registry, processes, ports,
-         translations});
+    MainForm = markast::Module1::Main({settings, messages, fileDialog, printDialog, clock, serial,
+                                       *registry, processes, ports, translations});
     if (!file.isEmpty())
         MainForm->openFile(file);
     return QApplication::exec();

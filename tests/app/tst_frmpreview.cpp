@@ -193,6 +193,7 @@ private Q_SLOTS:
         QCOMPARE(rig.fakes.printDialog.shown, 1);
         QVERIFY(rig.fakes.messages.shown.empty());
         const QSizeF size = lastDrawnMillimetres(rig.fakes.printDialog.pdfPath);
+        qInfo("the printed frame measures %.2f x %.2f mm", size.width(), size.height());
         // The frame's lines are 0.15 mm wide: half of each lies outside its 50 x 25 mm.
         QVERIFY2(std::abs(size.width() - 50.15) <= 0.2 && std::abs(size.height() - 25.15) <= 0.2,
                  qPrintable(QStringLiteral("%1 x %2 mm").arg(size.width()).arg(size.height())));
