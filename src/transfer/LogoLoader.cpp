@@ -65,6 +65,10 @@ std::optional<std::int32_t> openLogoFile(const QString& path, QFile& file, LogoF
     if (fd >= 0) {
         size = status.st_size;
         file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    } else if (errno == ENOENT || errno == ENOTDIR || errno == ELOOP) {
+        // Judged by what the open met, not by a later look, which may find another file.
+        error.problem = LogoFileProblem::Missing;
+        return std::nullopt;
     } else {
         error.reason = QString::fromLocal8Bit(std::strerror(errno));
     }
