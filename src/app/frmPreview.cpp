@@ -34,10 +34,7 @@ QString imageFilter() {
 
 // path with the suffix of format, where it has another or none.
 QString withSuffix(const QString& path, render::Format format) {
-    static const char* const suffixes[] = {".png", ".svg", ".pdf"};
-    return render::formatOf(path) == format
-               ? path
-               : path + QLatin1String(suffixes[static_cast<int>(format)]);
+    return render::formatOf(path) == format ? path : path + u'.' + render::suffixOf(format);
 }
 
 } // namespace

@@ -77,13 +77,23 @@ void writePdf(const hpgl::DisplayList& list, QFile& file) {
 
 std::optional<Format> formatOf(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("png"))
-        return Format::Png;
-    if (suffix == QLatin1String("svg"))
-        return Format::Svg;
-    if (suffix == QLatin1String("pdf"))
-        return Format::Pdf;
+    for (const Format format : {Format::Png, Format::Svg, Format::Pdf}) {
+        if (suffix == suffixOf(format))
+            return format;
+    }
     return std::nullopt;
+}
+
+QString suffixOf(Format format) {
+    switch (format) {
+    case Format::Png:
+        return QStringLiteral("png");
+    case Format::Svg:
+        return QStringLiteral("svg");
+    case Format::Pdf:
+        return QStringLiteral("pdf");
+    }
+    return {};
 }
 
 QImage logoImage(const hpgl::DisplayList& list, int size) {

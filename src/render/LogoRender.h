@@ -22,6 +22,8 @@ enum class Format { Png, Svg, Pdf };
 
 // The format a file's name asks for by its suffix, in any letter case; nothing for another.
 std::optional<Format> formatOf(const QString& path);
+// The suffix of a file in format, such as "png".
+QString suffixOf(Format format);
 
 // The sizes of a PNG, in pixels a side.
 constexpr int DefaultImageSize = 256;

@@ -1,7 +1,6 @@
 #include "serial/network/LinePace.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace markast {
 
@@ -30,10 +29,6 @@ void LinePace::advance(qint64 nowMs, qint64 acknowledged, bool held) {
 
 qint64 LinePace::room() const {
     return std::max<qint64>(0, qint64(carried_ + rate_ * LeadSeconds) - handed_);
-}
-
-int LinePace::msToCarry(qint64 count) const {
-    return int(std::ceil(1000.0 * double(count) / rate_));
 }
 
 } // namespace markast

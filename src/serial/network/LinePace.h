@@ -37,8 +37,6 @@ public:
     qint64 ahead() const { return handed_ - carried(); }
     // How many more bytes may be handed over now.
     qint64 room() const;
-    // Milliseconds until the estimate has carried count bytes more, ignoring holds.
-    int msToCarry(qint64 count) const;
 
 private:
     double rate_;
