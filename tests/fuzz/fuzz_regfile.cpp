@@ -9,20 +9,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto hive = markast::parseRegFile(text);
     if (!hive)
         return 0;
-    std::vector<std::pair<std::string, std::string>> values;
+    // Each value under the root its key names: the same path may also lie above a key of the
+    // other root, where it holds no values.
+    struct Value {
+        markast::Registry::Handle root;
+        std::string subKey;
+        std::string name;
+    };
+    std::vector<Value> values;
     for (const auto& [key, named] : *hive) {
-        if (key.rfind("hkey_local_machine\\", 0) != 0 && key.rfind("hkey_current_user\\", 0) != 0)
+        const bool machine = key.rfind("hkey_local_machine\\", 0) == 0;
+        if (!machine && key.rfind("hkey_current_user\\", 0) != 0)
             std::abort();
         for (const auto& entry : named)
-            values.emplace_back(key.substr(key.find('\\') + 1), entry.first);
+            values.push_back(
+                {machine ? markast::Registry::HkeyLocalMachine : markast::Registry::HkeyCurrentUser,
+                 key.substr(key.find('\\') + 1), entry.first});
     }
     markast::RegFileRegistry registry(std::move(*hive));
-    for (const auto& [subKey, name] : values) {
+    for (const auto& [root, subKey, name] : values) {
         markast::Registry::Handle key = 0;
-        if (registry.openKey(markast::Registry::HkeyLocalMachine, subKey, 0,
-                             markast::Registry::KeyAccess, key) != markast::Registry::Success &&
-            registry.openKey(markast::Registry::HkeyCurrentUser, subKey, 0,
-                             markast::Registry::KeyAccess, key) != markast::Registry::Success)
+        if (registry.openKey(root, subKey, 0, markast::Registry::KeyAccess, key) !=
+            markast::Registry::Success)
             std::abort();
         unsigned char buffer[1024];
         std::uint32_t type = 0;
