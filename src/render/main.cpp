@@ -36,14 +36,15 @@ void say(const QString& line) {
 // drawn with a font, which needs Qt's platform. Most logos hold none, and without the platform
 // a thumbnail takes a third less time. Where it cannot tell, it says yes.
 bool mayDrawText(int argc, char* argv[]) {
-    constexpr qint64 Largest = 16 << 20;
+    constexpr qint64 Largest = 16 << 20; // a look that would cost more than it saves
     for (int i = 1; i < argc; ++i) {
-        QFile file(QFile::decodeName(argv[i]));
-        if (!QFileInfo(file).isFile())
-            continue;
-        if (file.size() > Largest || !file.open(QIODevice::ReadOnly))
+        const QString path = QFile::decodeName(argv[i]);
+        if (QFileInfo(path).size() > Largest)
             return true;
-        if (file.readAll().toUpper().contains("LB"))
+        // By the window's rules, so that nothing put in a file's place can make it wait.
+        LogoFileError unread;
+        const std::optional<LogoBuffer> logo = readLogoFile(path, unread);
+        if (logo && logo->payload().toByteArray().toUpper().contains("LB"))
             return true;
     }
     return false;
