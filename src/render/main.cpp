@@ -4,13 +4,12 @@
 #include "hpgl/HpglReader.h"
 #include "platform/Translations.h"
 #include "platform/XdgFolders.h"
+#include "render/ArgumentFiles.h"
 #include "render/LogoRender.h"
 #include "render/RenderOptions.h"
 #include "transfer/LogoLoader.h"
 
 #include <QCommandLineParser>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -32,22 +31,12 @@ void say(const QString& line) {
     std::fprintf(stderr, "%s\n", qUtf8Printable(line));
 }
 
-// Whether a file named on the command line may hold a label (LB, in any letter case), which is
-// drawn with a font, which needs Qt's platform. Most logos hold none, and without the platform
-// a thumbnail takes a third less time. Where it cannot tell, it says yes.
-bool mayDrawText(int argc, char* argv[]) {
-    constexpr qint64 Largest = 16 << 20; // a look that would cost more than it saves
-    for (int i = 1; i < argc; ++i) {
-        const QString path = QFile::decodeName(argv[i]);
-        if (QFileInfo(path).size() > Largest)
-            return true;
-        // By the window's rules, so that nothing put in a file's place can make it wait.
-        LogoFileError unread;
-        const std::optional<LogoBuffer> logo = readLogoFile(path, unread);
-        if (logo && logo->payload().toByteArray().toUpper().contains("LB"))
-            return true;
-    }
-    return false;
+// The command line after the program's name, as QCoreApplication decodes it.
+QStringList argumentsAfterName(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
 }
 
 } // namespace
@@ -56,9 +45,10 @@ int main(int argc, char* argv[]) {
     ignoreRelativeXdgFolders();
     // A thumbnailing service has no display, and needs none: the image is drawn off screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    ArgumentFiles files(argumentsAfterName(argc, argv));
     const std::unique_ptr<QCoreApplication> app =
-        mayDrawText(argc, argv) ? std::make_unique<QGuiApplication>(argc, argv)
-                                : std::make_unique<QCoreApplication>(argc, argv);
+        files.mayDrawText() ? std::make_unique<QGuiApplication>(argc, argv)
+                            : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("markast-render"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARKAST_VERSION));
     Translations translations;
@@ -74,7 +64,7 @@ int main(int argc, char* argv[]) {
     }
     // The window's rules for a logo file: an ordinary file, read whole, under 2 GiB.
     LogoFileError fileError;
-    const std::optional<LogoBuffer> logo = readLogoFile(options->in, fileError);
+    const std::optional<LogoBuffer> logo = files.take(options->in, fileError);
     if (!logo) {
         say(Render::tr("Not drawn: %1").arg(fileError.text(options->in)));
         return fileError.problem == LogoFileProblem::Empty ? NothingToDraw : CannotDraw;
