@@ -12,7 +12,8 @@ ArgumentFiles::ArgumentFiles(const QStringList& arguments) {
         }
         Read read;
         read.logo = readLogoFile(path, read.error);
-        if (read.logo && read.logo->payload().toByteArray().toUpper().contains("LB"))
+        if (read.logo && QLatin1StringView(read.logo->payload())
+                             .contains(QLatin1StringView("LB"), Qt::CaseInsensitive))
             mayDrawText_ = true;
         read_.insert_or_assign(path, std::move(read));
     }
