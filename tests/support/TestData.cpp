@@ -2,9 +2,11 @@
 
 #include <QFile>
 
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace markast::test {
 
@@ -41,6 +43,7 @@ QString writeFile(const QString& path, const QByteArray& bytes) {
     return path;
 }
 
+#ifdef Q_OS_UNIX
 int inChildProcess(const std::function<int()>& check, std::chrono::seconds within) {
     const pid_t child = fork();
     if (child == 0)
@@ -65,6 +68,7 @@ int asOrdinaryUser(const std::function<int()>& check) {
         return check();
     });
 }
+#endif
 
 Finished runProgram(const QString& program, const QStringList& arguments,
                     const std::function<void(QProcess&)>& whileRunning) {

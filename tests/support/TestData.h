@@ -24,6 +24,7 @@ std::string hexList(std::size_t count, const std::string& byte);
 // Writes bytes to path; the test cannot go on without it.
 QString writeFile(const QString& path, const QByteArray& bytes);
 
+#ifdef Q_OS_UNIX
 // Runs check in a child process; its exit code is the result, or -1 when it has not ended
 // within the time given, and is killed.
 int inChildProcess(const std::function<int()>& check,
@@ -31,6 +32,7 @@ int inChildProcess(const std::function<int()>& check,
 // Runs check in a child process with an ordinary user's rights (nobody), so that what root
 // may do anyway is refused; the child's exit code is the result.
 int asOrdinaryUser(const std::function<int()>& check);
+#endif
 
 struct Finished {
     int status = -1;
