@@ -38,10 +38,26 @@ QString findTool(Registry& registry) {
 
 } // namespace
 
+namespace {
+
+// Windows counts batch files executable too, and would run them in the command shell: there
+// only a program itself is started.
+bool isProgram(const QFileInfo& file) {
+#ifdef Q_OS_WIN
+    const QString suffix = file.suffix();
+    return suffix.compare(QLatin1String("exe"), Qt::CaseInsensitive) == 0 ||
+           suffix.compare(QLatin1String("com"), Qt::CaseInsensitive) == 0;
+#else
+    return file.isExecutable();
+#endif
+}
+
+} // namespace
+
 // Only a program named whole is started, never one looked up on PATH or in the current folder.
 bool DetachedProcessStarter::start(const QString& program) {
     const QFileInfo file(program);
-    return file.isAbsolute() && file.isFile() && file.isExecutable() &&
+    return file.isAbsolute() && file.isFile() && isProgram(file) &&
            QProcess::startDetached(program, {});
 }
 

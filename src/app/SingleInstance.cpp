@@ -2,16 +2,9 @@
 
 #include "app/Logging.h"
 
-#include <QFileInfo>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace markast {
 
@@ -36,28 +29,6 @@ std::optional<QString> handedOverFile(QByteArrayView line) {
     return url.toLocalFile();
 }
 
-std::optional<QString> SingleInstance::socketPath(QString& why) {
-#ifdef Q_OS_WIN
-    Q_UNUSED(why);
-    return QStringLiteral("markast-") + qEnvironmentVariable("USERNAME");
-#else
-    // Qt names no folder when it refuses its fallback, for one that another user made first.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    struct stat status {};
-    if (folder.isEmpty() || !QFileInfo(folder).isAbsolute()) {
-        why = QStringLiteral("there is no runtime folder (XDG_RUNTIME_DIR)");
-        return std::nullopt;
-    }
-    if (::stat(QFile::encodeName(folder).constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
-        status.st_uid != ::geteuid() || (status.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
-        why = QStringLiteral("the runtime folder %1 is not a private folder of this user's")
-                  .arg(folder);
-        return std::nullopt;
-    }
-    return folder + QStringLiteral("/markast.socket");
-#endif
-}
-
 SingleInstance::HandOver SingleInstance::handOver(const QString& file, QString& answer) {
     QString why;
     const std::optional<QString> path = socketPath(why);
@@ -74,6 +45,10 @@ SingleInstance::HandOver SingleInstance::handOver(const QString& file, QString& 
     running.connectToServer(*path);
     if (!running.waitForConnected(ConnectMs))
         return HandOver::NoneRunning;
+    if (!isThisUsersServer(running, why)) {
+        qCWarning(lcApp, "no hand-over to a running Markast: %s", qUtf8Printable(why));
+        return HandOver::NoneRunning;
+    }
     running.write(message + '\n');
     while (!running.canReadLine() && running.waitForReadyRead(AnswerMs)) {
     }

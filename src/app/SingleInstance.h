@@ -11,9 +11,10 @@ class QLocalSocket;
 namespace markast {
 
 // One Markast window per user. The first program listens on a local socket that only its user
-// may reach (in the user's private runtime folder; it is no network socket); a second one
-// hands its file to the first, which loads it and comes to the front, and ends. Where there is
-// no private runtime folder there is no hand-over: each program is a window of its own.
+// may reach (in the user's private runtime folder; on Windows a named pipe of the user's in
+// that logon session; it is no network socket); a second one hands its file to the first,
+// which loads it and comes to the front, and ends. Where there is no private runtime folder
+// there is no hand-over: each program is a window of its own.
 class SingleInstance final : public QObject {
     Q_OBJECT
 public:
@@ -40,8 +41,12 @@ public:
     bool listen(Handler handler);
 
     // The hand-over's socket: in the user's runtime folder, which must be a folder of this
-    // user's that no one else may enter; nothing, with why, where there is none.
+    // user's that no one else may enter; on Windows a pipe named by the user's SID and logon
+    // session. Nothing, with why, where there is none.
     static std::optional<QString> socketPath(QString& why);
+    // Whether the program at the other end of a connected socket runs as this user, in this
+    // session, so that no one else can take a hand-over; false, with why, when not.
+    static bool isThisUsersServer(QLocalSocket& socket, QString& why);
 
 private:
     void accept(QLocalSocket* client);

@@ -4,6 +4,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Translations.h"
 #include "platform/XdgFolders.h"
+#include "send/Console.h"
 #include "send/Interrupts.h"
 #include "send/SendOptions.h"
 #include "serial/ComDevices.h"
@@ -20,7 +21,6 @@
 #include <QLoggingCategory>
 
 #include <cstdio>
-#include <unistd.h>
 
 using namespace markast;
 
@@ -121,8 +121,8 @@ private:
 // wait it shows the progress, and it stops at once on Ctrl-C or SIGTERM: what is pending here
 // and in the driver is discarded and the port closed.
 Exit sendLogo(MSComm& comm, const LogoBuffer& logo, const QString& device, bool quiet,
-              const Interrupts& interrupts) {
-    ProgressLine progress(logo.LogoLength, !quiet && ::isatty(STDERR_FILENO));
+              const Interrupts& interrupts, const Console& console) {
+    ProgressLine progress(logo.LogoLength, !quiet && console.errorIsTerminal());
     QElapsedTimer sinceEvents;
     sinceEvents.start();
     comm.setWaitHook([&] {
@@ -163,6 +163,7 @@ Exit sendLogo(MSComm& comm, const LogoBuffer& logo, const QString& device, bool 
 
 int main(int argc, char* argv[]) {
     ignoreRelativeXdgFolders();
+    const Console console;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("markast-send"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARKAST_VERSION));
@@ -215,5 +216,5 @@ int main(int argc, char* argv[]) {
                 .arg(logo->LogoLength));
         return PortClosed;
     }
-    return sendLogo(comm, *logo, device, options->quiet, interrupts);
+    return sendLogo(comm, *logo, device, options->quiet, interrupts, console);
 }

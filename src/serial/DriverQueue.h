@@ -19,4 +19,8 @@ std::optional<qint64> driverOutputQueue(QSerialPort& port);
 // when the device went away.
 qint64 writeToDriver(QSerialPort& port, QByteArrayView bytes);
 
+// Drops what Qt and the driver still hold for the port. True when the port must be opened
+// again before its next write.
+bool discardOutput(QSerialPort& port);
+
 } // namespace markast

@@ -23,4 +23,9 @@ qint64 writeToDriver(QSerialPort& port, QByteArrayView bytes) {
     return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR ? 0 : -1;
 }
 
+bool discardOutput(QSerialPort& port) {
+    port.clear(QSerialPort::Output);
+    return false;
+}
+
 } // namespace markast

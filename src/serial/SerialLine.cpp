@@ -26,6 +26,7 @@ SerialLine::~SerialLine() {
 
 bool SerialLine::open(const QString& device, const LineSettings& settings,
                       const std::function<void()>&) {
+    reopenBeforeWrite_ = false;
     port_.setPortName(device);
     if (!(port_.open(QIODevice::WriteOnly) || fail()) || !applySettings(settings)) {
         close();
@@ -43,6 +44,7 @@ void SerialLine::close() {
 }
 
 bool SerialLine::applySettings(const LineSettings& settings) {
+    settings_ = settings;
     return (succeededOrUnsupported(port_.setBaudRate(settings.baudRate), port_) &&
             succeededOrUnsupported(port_.setParity(settings.parity), port_) &&
             succeededOrUnsupported(port_.setDataBits(settings.dataBits), port_) &&
@@ -52,6 +54,7 @@ bool SerialLine::applySettings(const LineSettings& settings) {
 }
 
 void SerialLine::setRequestToSend(bool raised) {
+    requestToSend_ = raised;
     // Under RTS/CTS handshaking the driver owns RTS and keeps it raised while it can receive.
     if (port_.flowControl() != QSerialPort::HardwareControl)
         succeededOrUnsupported(port_.setRequestToSend(raised), port_);
@@ -59,6 +62,8 @@ void SerialLine::setRequestToSend(bool raised) {
 }
 
 qint64 SerialLine::writeNow(QByteArrayView bytes) {
+    if (!readyToWrite())
+        return -1;
     const qint64 taken = writeToDriver(port_, bytes);
     if (taken < 0)
         fail();
@@ -66,6 +71,8 @@ qint64 SerialLine::writeNow(QByteArrayView bytes) {
 }
 
 bool SerialLine::queue(QByteArrayView bytes) {
+    if (!readyToWrite())
+        return false;
     return port_.write(bytes.data(), bytes.size()) == bytes.size() || fail();
 }
 
@@ -83,8 +90,21 @@ std::optional<qint64> SerialLine::heldBelow() {
 }
 
 void SerialLine::discard() {
-    port_.clear(QSerialPort::Output);
+    reopenBeforeWrite_ = discardOutput(port_) || reopenBeforeWrite_;
     port_.clearError();
+}
+
+// Not at the discard itself: the port stays open, with its modem lines as they are, until
+// there is something to send again.
+bool SerialLine::readyToWrite() {
+    if (!reopenBeforeWrite_)
+        return true;
+    const QString device = port_.portName();
+    close();
+    if (!open(device, settings_, {}))
+        return false;
+    setRequestToSend(requestToSend_);
+    return true;
 }
 
 bool SerialLine::fail() {

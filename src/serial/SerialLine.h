@@ -7,7 +7,8 @@
 namespace markast {
 
 // A serial device through Qt Serial Port, opened write-only, since nothing is ever read from
-// the marker.
+// the marker. On Windows Qt then starts no wait for incoming data either, so Wine, which
+// cancels that wait on a device without modem lines (a pseudo-terminal), cannot fail the line.
 class SerialLine final : public Line {
 public:
     ~SerialLine() override;
@@ -20,7 +21,7 @@ public:
     void setRequestToSend(bool raised) override;
     qint64 writeNow(QByteArrayView bytes) override;
     bool queue(QByteArrayView bytes) override;
-    qint64 queued() const override { return port_.bytesToWrite(); }
+    qint64 queued() const override { return reopenBeforeWrite_ ? 0 : port_.bytesToWrite(); }
     bool waitForWritten(int ms) override;
     std::optional<qint64> heldBelow() override;
     bool alive() override { return true; } // a tty tells only when written to
@@ -30,8 +31,13 @@ public:
 
 private:
     bool fail();
+    // Opens the port again where a discard left it unable to write.
+    bool readyToWrite();
 
     QSerialPort port_;
+    LineSettings settings_;
+    bool requestToSend_ = false;
+    bool reopenBeforeWrite_ = false;
     QString error_;
 };
 

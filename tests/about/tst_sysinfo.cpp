@@ -78,10 +78,11 @@ private Q_SLOTS:
         QFile tool(dir.filePath("MSINFO32.EXE"));
         QVERIFY(tool.open(QIODevice::WriteOnly));
         tool.close();
-        RecordingRegistry registry("REGEDIT4\n" + TryTwo + "\"MSINFO\"=" + regText(dir.path()) +
-                                   "\n");
+        RecordingRegistry registry("REGEDIT4\n" + TryTwo + "\"MSINFO\"=" +
+                                   regText(QDir::toNativeSeparators(dir.path())) + "\n");
         StartSysInfo(registry, processes, messages);
-        QCOMPARE(processes.started, QStringList{dir.filePath("MSINFO32.EXE")});
+        QCOMPARE(processes.started,
+                 QStringList{QDir::toNativeSeparators(dir.filePath("MSINFO32.EXE"))});
         QVERIFY(messages.shown.empty());
     }
 
@@ -111,6 +112,7 @@ private Q_SLOTS:
         verifyUnavailable();
     }
 
+#ifdef Q_OS_UNIX
     void theStarterRunsThePathItselfWithoutAShell() {
         // A program whose path has blanks, quotes and a semicolon in it.
         const QString folder = dir.filePath("sys info \"x\";true");
@@ -132,6 +134,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(written().endsWith('\n'), 10000);
         QCOMPARE(written().trimmed(), QByteArray("0")); // no arguments split off the path
     }
+#endif
 
     // Whatever the registry says, only an executable file named by an absolute path starts.
     void theStarterRefuses_data() {
@@ -143,6 +146,11 @@ private Q_SLOTS:
         QTest::newRow("a folder") << dir.path();
         QTest::newRow("a file that is not executable") << plain;
         QTest::newRow("a missing file") << dir.filePath("no such tool");
+#ifdef Q_OS_WIN
+        // Windows would hand these to the command shell.
+        QTest::newRow("a batch file") << writeFile(dir.filePath("tool.bat"), "@echo off\r\n");
+        QTest::newRow("a command script") << writeFile(dir.filePath("tool.cmd"), "@echo off\r\n");
+#endif
     }
 
     void theStarterRefuses() {

@@ -1,6 +1,6 @@
 // The hand-over from a second Markast to the running window: the path arrives whole whatever it
 // holds, a flood or a crowd of clients cannot hold the window, and without a private runtime
-// folder there is no socket at all.
+// folder there is no socket at all. On Windows the pipe admits only its user.
 #include "app/SingleInstance.h"
 #include "support/TestData.h"
 
@@ -10,9 +10,16 @@
 #include <QTest>
 
 #include <atomic>
-#include <pwd.h>
 #include <thread>
+
+#ifdef Q_OS_UNIX
+#include <pwd.h>
 #include <unistd.h>
+#else
+#include <windows.h>
+
+#include <aclapi.h>
+#endif
 
 using namespace markast;
 using namespace markast::test;
@@ -94,7 +101,8 @@ private Q_SLOTS:
     void floodsAndCrowdsAreDropped() {
         SingleInstance instance;
         QCOMPARE(listenOnce(instance), QString());
-        const QString socket = runtime.filePath("markast.socket");
+        QString why;
+        const QString socket = SingleInstance::socketPath(why).value_or(why);
         QLocalSocket flood;
         flood.connectToServer(socket);
         QVERIFY(flood.waitForConnected(1000));
@@ -117,6 +125,7 @@ private Q_SLOTS:
         QCOMPARE(handed, QStringList{"/logos/a.plt"});
     }
 
+#ifdef Q_OS_UNIX
     // Qt falls back to a folder in the temporary folder, and refuses it when another user made
     // it first; a relative folder is no folder at all. Then no socket is made anywhere, and each
     // Markast is a window of its own.
@@ -161,6 +170,39 @@ private Q_SLOTS:
         for (const QString& folder : {fallback, others, temporary.filePath("relative")})
             QVERIFY(!QFile::exists(folder + "/markast.socket"));
     }
+#else
+    // Every entry of the pipe's access list is this user's.
+    void thePipeAdmitsOnlyItsUser() {
+        SingleInstance instance;
+        QCOMPARE(listenOnce(instance), QString());
+        QString why;
+        QLocalSocket client;
+        client.connectToServer(SingleInstance::socketPath(why).value_or(why));
+        QVERIFY2(client.waitForConnected(1000), qPrintable(client.errorString()));
+        PACL dacl = nullptr;
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        QCOMPARE(GetSecurityInfo(HANDLE(client.socketDescriptor()), SE_KERNEL_OBJECT,
+                                 DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl, nullptr,
+                                 &descriptor),
+                 DWORD(ERROR_SUCCESS));
+        HANDLE token = nullptr;
+        QVERIFY(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token));
+        char user[256] = {};
+        DWORD size = sizeof user;
+        QVERIFY(GetTokenInformation(token, TokenUser, user, size, &size));
+        CloseHandle(token);
+        const PSID ownSid = reinterpret_cast<TOKEN_USER*>(user)->User.Sid;
+        QVERIFY(dacl && dacl->AceCount > 0);
+        for (DWORD i = 0; i < dacl->AceCount; ++i) {
+            void* entry = nullptr;
+            QVERIFY(GetAce(dacl, i, &entry));
+            auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
+            QCOMPARE(allowed->Header.AceType, BYTE(ACCESS_ALLOWED_ACE_TYPE));
+            QVERIFY(EqualSid(&allowed->SidStart, ownSid));
+        }
+        LocalFree(descriptor);
+    }
+#endif
 };
 
 QTEST_MAIN(TestSingleInstance)

@@ -22,8 +22,8 @@ extern "C" void onSignal(int) {
 Interrupts::Interrupts() {
     if (::pipe2(selfPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         qFatal("markast-send: no pipe for signals");
-    notifier_ = new QSocketNotifier(selfPipe[0], QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, [this] {
+    const auto* notifier = new QSocketNotifier(selfPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
         while (::read(selfPipe[0], &byte, 1) > 0)
             happened_ = true;
