@@ -20,8 +20,10 @@ WindowRig::WindowRig() {
 WindowRig::~WindowRig() {
     form.reset();
     comm.reset();
+#ifdef Q_OS_UNIX
     reader.reset();
     secondReader.reset();
+#endif
     clearComVariables();
 }
 
@@ -57,6 +59,7 @@ frmMain& WindowRig::startReal(const QString& device, std::chrono::milliseconds s
     return start(*comm);
 }
 
+#ifdef Q_OS_UNIX
 SocatPair& WindowRig::startOnPair(std::chrono::milliseconds stallTime, int bytesPerSecond) {
     pair = std::make_unique<SocatPair>();
     if (pair->isReady()) {
@@ -83,6 +86,7 @@ HeldLine& WindowRig::startOnHeldLine(std::chrono::milliseconds stallTime) {
     }
     return *line;
 }
+#endif
 
 QString WindowRig::writeFile(const QString& name, const QByteArray& bytes) {
     return test::writeFile(dir.filePath(name), bytes);

@@ -7,7 +7,9 @@
 #include "platform/Translations.h"
 #include "serial/MSComm.h"
 #include "support/Fakes.h"
+#ifdef Q_OS_UNIX
 #include "support/Pty.h"
+#endif
 #include "support/TestData.h"
 #include "support/TransferFakes.h"
 
@@ -55,6 +57,9 @@ public:
     // Loads and shows the window on a real serial control, with device stored for COM1.
     frmMain& startReal(const QString& device,
                        std::chrono::milliseconds stallTime = std::chrono::seconds(20));
+#ifdef Q_OS_UNIX
+    // Pseudo-terminals are Unix's: on Windows a window test runs on the fake serial control,
+    // or on a real one with a device of its own.
     // The window on a fresh socat pair, read at the far end by reader (bytesPerSecond 0 reads
     // as fast as it can). Check the pair with MARKAST_VERIFY_PAIR; the window is then form.
     SocatPair& startOnPair(std::chrono::milliseconds stallTime = std::chrono::seconds(20),
@@ -65,6 +70,7 @@ public:
     // The window on a pseudo-terminal of the test's own, which it can hold as a marker holding
     // CTS low would; read by reader.
     HeldLine& startOnHeldLine(std::chrono::milliseconds stallTime);
+#endif
     frmMain& start(SerialControl& serial);
 
     QString writeFile(const QString& name, const QByteArray& bytes);
@@ -82,11 +88,13 @@ public:
     SettingsStore* settings = nullptr;
     // When set, the window reads the time here instead of from fakes.clock.
     Clock* clock = nullptr;
+#ifdef Q_OS_UNIX
     std::unique_ptr<SocatPair> pair;
     std::unique_ptr<HeldLine> line;
     std::unique_ptr<FarEndReader> reader;
     std::unique_ptr<SocatPair> secondPair;
     std::unique_ptr<FarEndReader> secondReader;
+#endif
     std::unique_ptr<MSComm> comm;
     std::unique_ptr<frmMain> form;
 };
