@@ -39,16 +39,6 @@ void say(const QString& line) {
     std::fprintf(stderr, "%s\n", qUtf8Printable(line));
 }
 
-// The port the window starts on: the highest one its saved settings check, else COM1.
-int portCheckedInSettings(const Settings& settings) {
-    int checked = 1;
-    for (int port = 1; port <= ComPortCount; ++port) {
-        if (settings.portChecked(port))
-            checked = port;
-    }
-    return checked;
-}
-
 void listPorts(SettingsStore& settings) {
     std::printf("%s\n", qUtf8Printable(Send::tr("Serial devices the system reports:")));
     const QList<DetectedDevice> detected = detectedDevices();
@@ -200,7 +190,9 @@ int main(int argc, char* argv[]) {
         return Interrupted;
     }
 
-    const int port = options->port.value_or(portCheckedInSettings(Settings(settings)));
+    const Settings stored(settings);
+    const int port = options->port.value_or(
+        startUpPort([&stored](int n) { return stored.portChecked(n); }));
     // A relative path is taken from here; a bare name such as ttyUSB0 is Qt's, in /dev; a
     // network address stays as it is.
     const QString device = options->device.isEmpty() ? ComDevices(settings).deviceFor(port)
