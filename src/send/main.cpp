@@ -1,6 +1,7 @@
 // markast-send: sends one logo file to the marker from a terminal or a script, with the
 // window's line settings and rules, and says in its exit status how it went.
 #include "Version.h"
+#include "logofile/LogoFile.h"
 #include "platform/SettingsStore.h"
 #include "platform/Translations.h"
 #include "platform/XdgFolders.h"
@@ -11,7 +12,6 @@
 #include "serial/PortConfiguration.h"
 #include "serial/network/NetworkAddress.h"
 #include "settings/Settings.h"
-#include "transfer/LogoLoader.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -191,8 +191,8 @@ int main(int argc, char* argv[]) {
     }
 
     const Settings stored(settings);
-    const int port = options->port.value_or(
-        startUpPort([&stored](int n) { return stored.portChecked(n); }));
+    const int port =
+        options->port.value_or(startUpPort([&stored](int n) { return stored.portChecked(n); }));
     // A relative path is taken from here; a bare name such as ttyUSB0 is Qt's, in /dev; a
     // network address stays as it is.
     const QString device = options->device.isEmpty() ? ComDevices(settings).deviceFor(port)

@@ -2,12 +2,12 @@
 // commands, and its answer to a file handed over from outside.
 #include "app/PathLabel.h"
 #include "app/ProgressBar.h"
+#include "app/RestTexts.h"
 #include "app/StatusBar.h"
 #include "app/frmMain.h"
 #include "platform/ScreenTwips.h"
 #include "support/Layout.h"
 #include "support/WindowRig.h"
-#include "transfer/TransferView.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -183,8 +183,8 @@ private Q_SLOTS:
         // The file's name sits inside the frame's border, below its caption.
         QVERIFY(main.Frame1->contentsRect().contains(main.Label1->geometry()));
         // Each help text the window shows fits its label whole, in a legible font.
-        for (const QString& help :
-             {main.lblHelp->text(), texts::loadedHelp(), texts::downloadedHelp()}) {
+        for (const QString& help : {main.lblHelp->text(), RestTexts::of(Rest::Loaded).help,
+                                    RestTexts::of(Rest::AfterDownload).help}) {
             main.setHelpText(help);
             QVERIFY2(main.lblHelp->heightForWidth(main.lblHelp->width()) <= main.lblHelp->height(),
                      qPrintable(help));

@@ -3,7 +3,7 @@
 //
 // Scenarios tested where their subject lives, and not repeated here:
 // - a missing port chosen from the menu: tests/app/tst_portselection;
-// - an unreadable file (needs an ordinary user's rights): tests/transfer/tst_loader;
+// - an unreadable file (needs an ordinary user's rights): tests/app/tst_logoloader;
 // - a close request while the bytes are on their way: tests/app/tst_endtoend.
 #include "app/PathLabel.h"
 #include "app/ProgressBar.h"
