@@ -412,7 +412,7 @@ void frmMain::processEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-// ---- PortMenu ----
+// ---- Com Ports menu ----
 
 // Each Com item tells, as its tool tip, which device it stands for.
 void frmMain::showPortDevices() {
