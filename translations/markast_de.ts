@@ -56,6 +56,37 @@
     </message>
 </context>
 <context>
+    <name>LogoFile</name>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 is 2 GiB or larger</source>
+        <translation>%1 ist 2 GiB groß oder größer</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for %1</source>
+        <translation>für %1 reicht der Speicher nicht</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 changed size while it was read</source>
+        <translation>%1 hat beim Lesen die Größe geändert</translation>
+    </message>
+</context>
+<context>
     <name>Network</name>
     <message>
         <source>it starts with neither rfc2217:// nor socket://</source>
@@ -248,6 +279,41 @@ Wählen Sie unter Einstellungen &gt; COM-Anschlüsse einen anderen Anschluss.</t
     </message>
 </context>
 <context>
+    <name>RestTexts</name>
+    <message>
+        <source>Waiting for command</source>
+        <translation>Warte auf Befehl</translation>
+    </message>
+    <message>
+        <source>No File Selected</source>
+        <translation>Keine Datei ausgewählt</translation>
+    </message>
+    <message>
+        <source>Click Open and Browse for HPGL\1 file to download.</source>
+        <translation>Klicken Sie auf Öffnen und wählen Sie die zu übertragende HPGL-Datei.</translation>
+    </message>
+    <message>
+        <source>Logo Loaded, Now Select Download</source>
+        <translation>Logo geladen, jetzt Übertragen wählen</translation>
+    </message>
+    <message>
+        <source>On the marker select F10, F10, F1, F8) Load HPGL. Enter a name for the logo then press Enter. Then click Download.</source>
+        <translation>Am Markiergerät F10, F10, F1, F8) Load HPGL wählen. Einen Namen für das Logo eingeben und Enter drücken. Dann auf Übertragen klicken.</translation>
+    </message>
+    <message>
+        <source>Waiting for Command</source>
+        <translation>Warte auf Befehl</translation>
+    </message>
+    <message>
+        <source>No file loaded</source>
+        <translation>Keine Datei geladen</translation>
+    </message>
+    <message>
+        <source>Download Complete. To mark the logo create a layout, enter the name of the logo on a line of the layout. Set the line content to HPGL Logo. Set the size. You are now ready to mark the logo.</source>
+        <translation>Übertragung abgeschlossen. Zum Markieren ein Layout anlegen und den Namen des Logos in eine Zeile des Layouts eingeben. Den Zeileninhalt auf HPGL Logo setzen. Die Größe einstellen. Nun kann das Logo markiert werden.</translation>
+    </message>
+</context>
+<context>
     <name>Send</name>
     <message>
         <source>Sends a logo file (HPGL *.plt or *.Dot) byte for byte, unchanged, over a serial line to a dot-marking machine: 9600 baud, 8N1, RTS/CTS, as the Markast window does.</source>
@@ -260,10 +326,6 @@ Wählen Sie unter Einstellungen &gt; COM-Anschlüsse einen anderen Anschluss.</t
     <message>
         <source>Any serial device, used as given, or a serial device server: rfc2217://HOST:PORT or socket://HOST:PORT.</source>
         <translation>Ein beliebiges serielles Gerät, wie angegeben, oder ein serieller Geräteserver: rfc2217://HOST:PORT oder socket://HOST:PORT.</translation>
-    </message>
-    <message>
-        <source>How long the line may take no byte before the send fails (default 30).</source>
-        <translation>Wie lange die Leitung kein Byte annehmen darf, bevor das Senden fehlschlägt (Standard 30).</translation>
     </message>
     <message>
         <source>No progress.</source>
@@ -358,6 +420,10 @@ Wählen Sie unter Einstellungen &gt; COM-Anschlüsse einen anderen Anschluss.</t
         <source>Not sent: %1 could not be opened: %2. 0 of %3 bytes sent</source>
         <translation>Nicht gesendet: %1 konnte nicht geöffnet werden: %2. 0 von %3 Bytes gesendet</translation>
     </message>
+    <message>
+        <source>How long the line may take no byte before the send fails (default %1).</source>
+        <translation>Wie lange die Leitung kein Byte annehmen darf, bevor das Senden fehlschlägt (Standard %1).</translation>
+    </message>
 </context>
 <context>
     <name>Serial</name>
@@ -396,44 +462,8 @@ Wählen Sie unter Einstellungen &gt; COM-Anschlüsse einen anderen Anschluss.</t
         <translation>Logodateien (*.Dot) </translation>
     </message>
     <message>
-        <source>%1 does not exist</source>
-        <translation>%1 existiert nicht</translation>
-    </message>
-    <message>
-        <source>%1 is not a file</source>
-        <translation>%1 ist keine Datei</translation>
-    </message>
-    <message>
-        <source>%1 is 2 GiB or larger</source>
-        <translation>%1 ist 2 GiB groß oder größer</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 ist leer</translation>
-    </message>
-    <message>
-        <source>there is not enough memory for %1</source>
-        <translation>für %1 reicht der Speicher nicht</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 changed size while it was read</source>
-        <translation>%1 hat beim Lesen die Größe geändert</translation>
-    </message>
-    <message>
         <source>Loading Logo File (%1 bytes)</source>
         <translation>Lade Logodatei (%1 Bytes)</translation>
-    </message>
-    <message>
-        <source>Logo Loaded, Now Select Download</source>
-        <translation>Logo geladen, jetzt Übertragen wählen</translation>
-    </message>
-    <message>
-        <source>On the marker select F10, F10, F1, F8) Load HPGL. Enter a name for the logo then press Enter. Then click Download.</source>
-        <translation>Am Markiergerät F10, F10, F1, F8) Load HPGL wählen. Einen Namen für das Logo eingeben und Enter drücken. Dann auf Übertragen klicken.</translation>
     </message>
     <message>
         <source>Downloading HPGL file (%1 bytes)</source>
@@ -442,18 +472,6 @@ Wählen Sie unter Einstellungen &gt; COM-Anschlüsse einen anderen Anschluss.</t
     <message>
         <source>Download Complete</source>
         <translation>Übertragung abgeschlossen</translation>
-    </message>
-    <message>
-        <source>Waiting for Command</source>
-        <translation>Warte auf Befehl</translation>
-    </message>
-    <message>
-        <source>No file loaded</source>
-        <translation>Keine Datei geladen</translation>
-    </message>
-    <message>
-        <source>Download Complete. To mark the logo create a layout, enter the name of the logo on a line of the layout. Set the line content to HPGL Logo. Set the size. You are now ready to mark the logo.</source>
-        <translation>Übertragung abgeschlossen. Zum Markieren ein Layout anlegen und den Namen des Logos in eine Zeile des Layouts eingeben. Den Zeileninhalt auf HPGL Logo setzen. Die Größe einstellen. Nun kann das Logo markiert werden.</translation>
     </message>
 </context>
 <context>
@@ -563,18 +581,6 @@ Wählen Sie unter Einstellungen &gt; COM-Anschlüsse einen anderen Anschluss.</t
     <message>
         <source>An internal error stopped the last command. Markast is still running; please try again.</source>
         <translation>Ein interner Fehler hat den letzten Befehl abgebrochen. Markast läuft weiter; bitte versuchen Sie es erneut.</translation>
-    </message>
-    <message>
-        <source>Waiting for command</source>
-        <translation>Warte auf Befehl</translation>
-    </message>
-    <message>
-        <source>No File Selected</source>
-        <translation>Keine Datei ausgewählt</translation>
-    </message>
-    <message>
-        <source>Click Open and Browse for HPGL\1 file to download.</source>
-        <translation>Klicken Sie auf Öffnen und wählen Sie die zu übertragende HPGL-Datei.</translation>
     </message>
     <message>
         <source>Closing after the download...</source>

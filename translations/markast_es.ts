@@ -56,6 +56,37 @@
     </message>
 </context>
 <context>
+    <name>LogoFile</name>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 no existe</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 no es un archivo</translation>
+    </message>
+    <message>
+        <source>%1 is 2 GiB or larger</source>
+        <translation>%1 ocupa 2 GiB o más</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 está vacío</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for %1</source>
+        <translation>no hay memoria suficiente para %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 changed size while it was read</source>
+        <translation>%1 cambió de tamaño mientras se leía</translation>
+    </message>
+</context>
+<context>
     <name>Network</name>
     <message>
         <source>it starts with neither rfc2217:// nor socket://</source>
@@ -248,6 +279,41 @@ Elija otro puerto en Configuración &gt; Puertos COM.</translation>
     </message>
 </context>
 <context>
+    <name>RestTexts</name>
+    <message>
+        <source>Waiting for command</source>
+        <translation>Esperando una orden</translation>
+    </message>
+    <message>
+        <source>No File Selected</source>
+        <translation>Ningún archivo seleccionado</translation>
+    </message>
+    <message>
+        <source>Click Open and Browse for HPGL\1 file to download.</source>
+        <translation>Haga clic en Abrir y busque el archivo HPGL que desea transferir.</translation>
+    </message>
+    <message>
+        <source>Logo Loaded, Now Select Download</source>
+        <translation>Logotipo cargado; ahora elija Transferir</translation>
+    </message>
+    <message>
+        <source>On the marker select F10, F10, F1, F8) Load HPGL. Enter a name for the logo then press Enter. Then click Download.</source>
+        <translation>En la marcadora seleccione F10, F10, F1, F8) Load HPGL. Escriba un nombre para el logotipo y pulse Enter. Después haga clic en Transferir.</translation>
+    </message>
+    <message>
+        <source>Waiting for Command</source>
+        <translation>Esperando una orden</translation>
+    </message>
+    <message>
+        <source>No file loaded</source>
+        <translation>Ningún archivo cargado</translation>
+    </message>
+    <message>
+        <source>Download Complete. To mark the logo create a layout, enter the name of the logo on a line of the layout. Set the line content to HPGL Logo. Set the size. You are now ready to mark the logo.</source>
+        <translation>Transferencia completa. Para marcar el logotipo, cree un diseño y escriba el nombre del logotipo en una línea del diseño. Ponga el contenido de la línea en HPGL Logo. Ajuste el tamaño. Ya puede marcar el logotipo.</translation>
+    </message>
+</context>
+<context>
     <name>Send</name>
     <message>
         <source>Sends a logo file (HPGL *.plt or *.Dot) byte for byte, unchanged, over a serial line to a dot-marking machine: 9600 baud, 8N1, RTS/CTS, as the Markast window does.</source>
@@ -260,10 +326,6 @@ Elija otro puerto en Configuración &gt; Puertos COM.</translation>
     <message>
         <source>Any serial device, used as given, or a serial device server: rfc2217://HOST:PORT or socket://HOST:PORT.</source>
         <translation>Cualquier dispositivo serie, tal como se indica, o un servidor de dispositivos serie: rfc2217://HOST:PORT o socket://HOST:PORT.</translation>
-    </message>
-    <message>
-        <source>How long the line may take no byte before the send fails (default 30).</source>
-        <translation>Cuánto tiempo puede la línea no aceptar bytes antes de que el envío falle (30 por defecto).</translation>
     </message>
     <message>
         <source>No progress.</source>
@@ -358,6 +420,10 @@ Elija otro puerto en Configuración &gt; Puertos COM.</translation>
         <source>Not sent: %1 could not be opened: %2. 0 of %3 bytes sent</source>
         <translation>No enviado: no se pudo abrir %1: %2. Enviados 0 de %3 bytes</translation>
     </message>
+    <message>
+        <source>How long the line may take no byte before the send fails (default %1).</source>
+        <translation>Cuánto tiempo puede la línea no aceptar bytes antes de que el envío falle (%1 por defecto).</translation>
+    </message>
 </context>
 <context>
     <name>Serial</name>
@@ -396,44 +462,8 @@ Elija otro puerto en Configuración &gt; Puertos COM.</translation>
         <translation>Archivos de logotipo (*.Dot) </translation>
     </message>
     <message>
-        <source>%1 does not exist</source>
-        <translation>%1 no existe</translation>
-    </message>
-    <message>
-        <source>%1 is not a file</source>
-        <translation>%1 no es un archivo</translation>
-    </message>
-    <message>
-        <source>%1 is 2 GiB or larger</source>
-        <translation>%1 ocupa 2 GiB o más</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 está vacío</translation>
-    </message>
-    <message>
-        <source>there is not enough memory for %1</source>
-        <translation>no hay memoria suficiente para %1</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>no se puede leer %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 changed size while it was read</source>
-        <translation>%1 cambió de tamaño mientras se leía</translation>
-    </message>
-    <message>
         <source>Loading Logo File (%1 bytes)</source>
         <translation>Cargando archivo de logotipo (%1 bytes)</translation>
-    </message>
-    <message>
-        <source>Logo Loaded, Now Select Download</source>
-        <translation>Logotipo cargado; ahora elija Transferir</translation>
-    </message>
-    <message>
-        <source>On the marker select F10, F10, F1, F8) Load HPGL. Enter a name for the logo then press Enter. Then click Download.</source>
-        <translation>En la marcadora seleccione F10, F10, F1, F8) Load HPGL. Escriba un nombre para el logotipo y pulse Enter. Después haga clic en Transferir.</translation>
     </message>
     <message>
         <source>Downloading HPGL file (%1 bytes)</source>
@@ -442,18 +472,6 @@ Elija otro puerto en Configuración &gt; Puertos COM.</translation>
     <message>
         <source>Download Complete</source>
         <translation>Transferencia completa</translation>
-    </message>
-    <message>
-        <source>Waiting for Command</source>
-        <translation>Esperando una orden</translation>
-    </message>
-    <message>
-        <source>No file loaded</source>
-        <translation>Ningún archivo cargado</translation>
-    </message>
-    <message>
-        <source>Download Complete. To mark the logo create a layout, enter the name of the logo on a line of the layout. Set the line content to HPGL Logo. Set the size. You are now ready to mark the logo.</source>
-        <translation>Transferencia completa. Para marcar el logotipo, cree un diseño y escriba el nombre del logotipo en una línea del diseño. Ponga el contenido de la línea en HPGL Logo. Ajuste el tamaño. Ya puede marcar el logotipo.</translation>
     </message>
 </context>
 <context>
@@ -563,18 +581,6 @@ Elija otro puerto en Configuración &gt; Puertos COM.</translation>
     <message>
         <source>An internal error stopped the last command. Markast is still running; please try again.</source>
         <translation>Un error interno detuvo la última orden. Markast sigue en marcha; inténtelo de nuevo.</translation>
-    </message>
-    <message>
-        <source>Waiting for command</source>
-        <translation>Esperando una orden</translation>
-    </message>
-    <message>
-        <source>No File Selected</source>
-        <translation>Ningún archivo seleccionado</translation>
-    </message>
-    <message>
-        <source>Click Open and Browse for HPGL\1 file to download.</source>
-        <translation>Haga clic en Abrir y busque el archivo HPGL que desea transferir.</translation>
     </message>
     <message>
         <source>Closing after the download...</source>

@@ -56,6 +56,37 @@
     </message>
 </context>
 <context>
+    <name>LogoFile</name>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 不存在</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 不是文件</translation>
+    </message>
+    <message>
+        <source>%1 is 2 GiB or larger</source>
+        <translation>%1 大于或等于 2 GiB</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 是空文件</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for %1</source>
+        <translation>内存不足，无法容纳 %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 changed size while it was read</source>
+        <translation>%1 在读取时大小发生了变化</translation>
+    </message>
+</context>
+<context>
     <name>Network</name>
     <message>
         <source>it starts with neither rfc2217:// nor socket://</source>
@@ -248,6 +279,41 @@ Choose another port under Settings &gt; Com Ports.</source>
     </message>
 </context>
 <context>
+    <name>RestTexts</name>
+    <message>
+        <source>Waiting for command</source>
+        <translation>等待命令</translation>
+    </message>
+    <message>
+        <source>No File Selected</source>
+        <translation>未选择文件</translation>
+    </message>
+    <message>
+        <source>Click Open and Browse for HPGL\1 file to download.</source>
+        <translation>点击“打开”，选择要传送的 HPGL 文件。</translation>
+    </message>
+    <message>
+        <source>Logo Loaded, Now Select Download</source>
+        <translation>徽标已加载，请选择“传送”</translation>
+    </message>
+    <message>
+        <source>On the marker select F10, F10, F1, F8) Load HPGL. Enter a name for the logo then press Enter. Then click Download.</source>
+        <translation>在打标机上选择 F10、F10、F1、F8) Load HPGL。输入徽标名称后按 Enter，再点击“传送”。</translation>
+    </message>
+    <message>
+        <source>Waiting for Command</source>
+        <translation>等待命令</translation>
+    </message>
+    <message>
+        <source>No file loaded</source>
+        <translation>未加载文件</translation>
+    </message>
+    <message>
+        <source>Download Complete. To mark the logo create a layout, enter the name of the logo on a line of the layout. Set the line content to HPGL Logo. Set the size. You are now ready to mark the logo.</source>
+        <translation>传送完成。要打标此徽标，请创建一个版面，并在版面的一行中输入徽标名称。将该行内容设为 HPGL Logo，设置尺寸，即可打标。</translation>
+    </message>
+</context>
+<context>
     <name>Send</name>
     <message>
         <source>Sends a logo file (HPGL *.plt or *.Dot) byte for byte, unchanged, over a serial line to a dot-marking machine: 9600 baud, 8N1, RTS/CTS, as the Markast window does.</source>
@@ -260,10 +326,6 @@ Choose another port under Settings &gt; Com Ports.</source>
     <message>
         <source>Any serial device, used as given, or a serial device server: rfc2217://HOST:PORT or socket://HOST:PORT.</source>
         <translation>任意串口设备（按原样使用），或串口设备服务器：rfc2217://HOST:PORT 或 socket://HOST:PORT。</translation>
-    </message>
-    <message>
-        <source>How long the line may take no byte before the send fails (default 30).</source>
-        <translation>线路多长时间不接收字节即判定发送失败（默认 30）。</translation>
     </message>
     <message>
         <source>No progress.</source>
@@ -358,6 +420,10 @@ Choose another port under Settings &gt; Com Ports.</source>
         <source>Not sent: %1 could not be opened: %2. 0 of %3 bytes sent</source>
         <translation>未发送：无法打开 %1：%2。已发送 0 / %3 字节</translation>
     </message>
+    <message>
+        <source>How long the line may take no byte before the send fails (default %1).</source>
+        <translation>线路多长时间不接收字节即判定发送失败（默认 %1）。</translation>
+    </message>
 </context>
 <context>
     <name>Serial</name>
@@ -396,44 +462,8 @@ Choose another port under Settings &gt; Com Ports.</source>
         <translation>徽标文件 (*.Dot) </translation>
     </message>
     <message>
-        <source>%1 does not exist</source>
-        <translation>%1 不存在</translation>
-    </message>
-    <message>
-        <source>%1 is not a file</source>
-        <translation>%1 不是文件</translation>
-    </message>
-    <message>
-        <source>%1 is 2 GiB or larger</source>
-        <translation>%1 大于或等于 2 GiB</translation>
-    </message>
-    <message>
-        <source>%1 is empty</source>
-        <translation>%1 是空文件</translation>
-    </message>
-    <message>
-        <source>there is not enough memory for %1</source>
-        <translation>内存不足，无法容纳 %1</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>无法读取 %1：%2</translation>
-    </message>
-    <message>
-        <source>%1 changed size while it was read</source>
-        <translation>%1 在读取时大小发生了变化</translation>
-    </message>
-    <message>
         <source>Loading Logo File (%1 bytes)</source>
         <translation>正在加载徽标文件（%1 字节）</translation>
-    </message>
-    <message>
-        <source>Logo Loaded, Now Select Download</source>
-        <translation>徽标已加载，请选择“传送”</translation>
-    </message>
-    <message>
-        <source>On the marker select F10, F10, F1, F8) Load HPGL. Enter a name for the logo then press Enter. Then click Download.</source>
-        <translation>在打标机上选择 F10、F10、F1、F8) Load HPGL。输入徽标名称后按 Enter，再点击“传送”。</translation>
     </message>
     <message>
         <source>Downloading HPGL file (%1 bytes)</source>
@@ -442,18 +472,6 @@ Choose another port under Settings &gt; Com Ports.</source>
     <message>
         <source>Download Complete</source>
         <translation>传送完成</translation>
-    </message>
-    <message>
-        <source>Waiting for Command</source>
-        <translation>等待命令</translation>
-    </message>
-    <message>
-        <source>No file loaded</source>
-        <translation>未加载文件</translation>
-    </message>
-    <message>
-        <source>Download Complete. To mark the logo create a layout, enter the name of the logo on a line of the layout. Set the line content to HPGL Logo. Set the size. You are now ready to mark the logo.</source>
-        <translation>传送完成。要打标此徽标，请创建一个版面，并在版面的一行中输入徽标名称。将该行内容设为 HPGL Logo，设置尺寸，即可打标。</translation>
     </message>
 </context>
 <context>
@@ -563,18 +581,6 @@ Choose another port under Settings &gt; Com Ports.</source>
     <message>
         <source>An internal error stopped the last command. Markast is still running; please try again.</source>
         <translation>内部错误中止了上一个命令。Markast 仍在运行，请重试。</translation>
-    </message>
-    <message>
-        <source>Waiting for command</source>
-        <translation>等待命令</translation>
-    </message>
-    <message>
-        <source>No File Selected</source>
-        <translation>未选择文件</translation>
-    </message>
-    <message>
-        <source>Click Open and Browse for HPGL\1 file to download.</source>
-        <translation>点击“打开”，选择要传送的 HPGL 文件。</translation>
     </message>
     <message>
         <source>Closing after the download...</source>

@@ -17,12 +17,7 @@ bool isPortNumber(int port) {
 } // namespace
 
 int checkedPort(const PortMenu& menu) {
-    int port = 0;
-    for (int n = 1; n <= PortMenu::PortCount; ++n) {
-        if (menu.isPortChecked(n))
-            port = n;
-    }
-    return port;
+    return highestCheckedPort([&menu](int port) { return menu.isPortChecked(port); });
 }
 
 void checkOnly(PortMenu& menu, int port) {
@@ -31,12 +26,9 @@ void checkOnly(PortMenu& menu, int port) {
 }
 
 bool PortSelection::startUp(PortMenu& menu, SerialControl& control) {
-    int port = checkedPort(menu);
-    if (port == 0) {
-        // Nothing marked: start as on a first run rather than with no port at all.
-        port = 1;
+    const int port = startUpPort([&menu](int n) { return menu.isPortChecked(n); });
+    if (!menu.isPortChecked(port))
         menu.setPortChecked(port, true);
-    }
     menu.setPortPanelText(portPanelText(port, LineSettings));
     if (!configurePort(control, port, LineSettings, SequenceForm::StartUp))
         return false;

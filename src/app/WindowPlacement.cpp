@@ -50,7 +50,7 @@ QRect usableGeometry(const QRectF& stored, const QRect& fallback, const Desktop&
 
 QRect usableGeometryOnThisDesktop(const WindowTwips& stored, double dpi, int titleBarHeight) {
     const auto exact = [dpi](double twips) {
-        return twips * dpi / TwipsPerInch;
+        return twipsToExactPixels(twips, dpi);
     };
     const auto px = [dpi](double twips) {
         return twipsToPixels(twips, dpi);

@@ -4,6 +4,8 @@
 #include "app/FileDrop.h"
 #include "app/LanguageMenu.h"
 #include "app/Logging.h"
+#include "app/LogoLoader.h"
+#include "app/LogoSender.h"
 #include "app/PathLabel.h"
 #include "app/ProgressBar.h"
 #include "app/StatusBar.h"
@@ -18,8 +20,6 @@
 #include "serial/ComDevices.h"
 #include "serial/SerialControl.h"
 #include "settings/Settings.h"
-#include "transfer/LogoLoader.h"
-#include "transfer/LogoSender.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -97,13 +97,11 @@ void frmMain::Form_Load() {
     applyStoredGeometry();
     applyStoredPortMarks();
     showPortDevices();
-    setStatusText(tr("Waiting for command"));
-    setFileText(tr("No File Selected"));
+    showRestTexts();
     addToolbarButtons();
     setDownloadEnabled(false);
     if (!services_.ports.startUp(*this, MSComm1))
         failedStartUpPort_ = checkedPort(*this);
-    setHelpText(tr("Click Open and Browse for HPGL\\1 file to download."));
 }
 
 void frmMain::reportStartUpProblems() {
@@ -317,22 +315,11 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::showRestTexts() {
-    switch (rest_) {
-    case Rest::AfterStart:
-        setStatusText(tr("Waiting for command"));
-        setFileText(tr("No File Selected"));
-        setHelpText(tr("Click Open and Browse for HPGL\\1 file to download."));
-        break;
-    case Rest::Loaded:
-        setStatusText(texts::loadedStatus());
-        setHelpText(texts::loadedHelp());
-        break;
-    case Rest::AfterDownload:
-        setStatusText(texts::downloadedStatus());
-        setFileText(texts::downloadedFile());
-        setHelpText(texts::downloadedHelp());
-        break;
-    }
+    const RestTexts texts = RestTexts::of(rest_);
+    setStatusText(texts.status);
+    if (texts.file)
+        setFileText(*texts.file);
+    setHelpText(texts.help);
 }
 
 void frmMain::SetComPort() {
@@ -425,7 +412,7 @@ void frmMain::processEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-// ---- PortMenu ----
+// ---- Com Ports menu ----
 
 // Each Com item tells, as its tool tip, which device it stands for.
 void frmMain::showPortDevices() {

@@ -2,10 +2,11 @@
 
 #include "app/FormServices.h"
 #include "app/RecentFiles.h"
+#include "app/RestTexts.h"
+#include "app/TransferView.h"
 #include "app/frmMainLayout.h"
+#include "logofile/LogoBuffer.h"
 #include "settings/Settings.h"
-#include "transfer/LogoBuffer.h"
-#include "transfer/TransferView.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -99,7 +100,6 @@ private:
     void showRestTexts();
 
     // The resting state the window is in, whose texts a new language shows anew.
-    enum class Rest { AfterStart, Loaded, AfterDownload };
     Rest rest_ = Rest::AfterStart;
 
     FormServices services_;

@@ -17,8 +17,6 @@ struct ScreenTwips {
         return twipsRect(left, top, width, height, dpi);
     }
     double twips(int pixels) const { return pixelsToTwips(pixels, dpi); }
-    // twips as pixels, unrounded, for values that may be far out of any int's range.
-    double exact(double twips) const { return twips * dpi / TwipsPerInch; }
 
     double dpi;
 };

@@ -10,8 +10,13 @@ namespace markast {
 // screen's logical DPI so the layout keeps its proportions on any screen.
 constexpr double TwipsPerInch = 1440.0;
 
+// Unrounded, for values that may be far out of any int's range.
+inline double twipsToExactPixels(double twips, double dpi) {
+    return twips * dpi / TwipsPerInch;
+}
+
 inline int twipsToPixels(double twips, double dpi) {
-    return static_cast<int>(std::lround(twips * dpi / TwipsPerInch));
+    return static_cast<int>(std::lround(twipsToExactPixels(twips, dpi)));
 }
 
 inline double pixelsToTwips(int pixels, double dpi) {

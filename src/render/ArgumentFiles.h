@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/LogoLoader.h"
+#include "logofile/LogoFile.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,12 +2,12 @@
 // a PDF at true size. The desktop's thumbnailing services call it for each HP-GL file.
 #include "Version.h"
 #include "hpgl/HpglReader.h"
+#include "logofile/LogoFile.h"
 #include "platform/Translations.h"
 #include "platform/XdgFolders.h"
 #include "render/ArgumentFiles.h"
 #include "render/LogoRender.h"
 #include "render/RenderOptions.h"
-#include "transfer/LogoLoader.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>

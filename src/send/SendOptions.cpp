@@ -25,10 +25,13 @@ std::optional<SendOptions> parseSendOptions(QCommandLineParser& parser,
         Send::tr("Any serial device, used as given, or a serial device server: "
                  "rfc2217://HOST:PORT or socket://HOST:PORT."),
         QStringLiteral("DEVICE"));
+    const QString defaultStallSeconds =
+        QString::number(std::chrono::duration<double>(MSComm::DefaultStallTime).count());
     const QCommandLineOption stallTime(
         QStringLiteral("stall-time"),
-        Send::tr("How long the line may take no byte before the send fails (default 30)."),
-        QStringLiteral("SECONDS"), QStringLiteral("30"));
+        Send::tr("How long the line may take no byte before the send fails (default %1).")
+            .arg(defaultStallSeconds),
+        QStringLiteral("SECONDS"), defaultStallSeconds);
     const QCommandLineOption quiet(QStringLiteral("quiet"), Send::tr("No progress."));
     const QCommandLineOption listPorts(
         QStringLiteral("list-ports"),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serial/MSComm.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -20,7 +22,7 @@ struct SendOptions {
     QString file;
     std::optional<int> port; // COM1 to COM4
     QString device;          // any device, used as given
-    std::chrono::milliseconds stallTime{30000};
+    std::chrono::milliseconds stallTime = MSComm::DefaultStallTime;
     bool quiet = false;
     bool listPorts = false;
 };

@@ -1,6 +1,7 @@
 // markast-send: sends one logo file to the marker from a terminal or a script, with the
 // window's line settings and rules, and says in its exit status how it went.
 #include "Version.h"
+#include "logofile/LogoFile.h"
 #include "platform/SettingsStore.h"
 #include "platform/Translations.h"
 #include "platform/XdgFolders.h"
@@ -12,7 +13,6 @@
 #include "serial/PortConfiguration.h"
 #include "serial/network/NetworkAddress.h"
 #include "settings/Settings.h"
-#include "transfer/LogoLoader.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -37,16 +37,6 @@ enum Exit {
 
 void say(const QString& line) {
     std::fprintf(stderr, "%s\n", qUtf8Printable(line));
-}
-
-// The port the window starts on: the highest one its saved settings check, else COM1.
-int portCheckedInSettings(const Settings& settings) {
-    int checked = 1;
-    for (int port = 1; port <= ComPortCount; ++port) {
-        if (settings.portChecked(port))
-            checked = port;
-    }
-    return checked;
 }
 
 void listPorts(SettingsStore& settings) {
@@ -201,7 +191,9 @@ int main(int argc, char* argv[]) {
         return Interrupted;
     }
 
-    const int port = options->port.value_or(portCheckedInSettings(Settings(settings)));
+    const Settings stored(settings);
+    const int port =
+        options->port.value_or(startUpPort([&stored](int n) { return stored.portChecked(n); }));
     // A relative path is taken from here; a bare name such as ttyUSB0 is Qt's, in /dev; a
     // network address stays as it is.
     const QString device = options->device.isEmpty() ? ComDevices(settings).deviceFor(port)

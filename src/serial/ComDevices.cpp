@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 
+#include <algorithm>
+
 namespace markast {
 
 namespace {
@@ -32,6 +34,19 @@ QString stableName(const QSerialPortInfo& port, const QString& byIdFolder) {
 }
 
 } // namespace
+
+int highestCheckedPort(const std::function<bool(int port)>& isChecked) {
+    int checked = 0;
+    for (int port = 1; port <= ComPortCount; ++port) {
+        if (isChecked(port))
+            checked = port;
+    }
+    return checked;
+}
+
+int startUpPort(const std::function<bool(int port)>& isChecked) {
+    return std::max(highestCheckedPort(isChecked), 1);
+}
 
 QString builtInDevice(int port, DeviceNaming naming) {
     return naming == DeviceNaming::Windows ? QStringLiteral("COM%1").arg(port)

@@ -5,12 +5,19 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace markast {
 
 // COM1 to COM4: the ports the window's menu and markast-send offer.
 constexpr int ComPortCount = 4;
+
+// The highest-numbered port that isChecked says is checked; 0 when none is.
+int highestCheckedPort(const std::function<bool(int port)>& isChecked);
+// The port the window starts on, and markast-send without --port sends to: the highest checked
+// one, else COM1, as on a first run.
+int startUpPort(const std::function<bool(int port)>& isChecked);
 
 // How the system names a serial device.
 enum class DeviceNaming {

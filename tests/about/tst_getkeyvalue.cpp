@@ -1,6 +1,6 @@
 // Reading one registry value as text.
-#include "about/AboutFakes.h"
 #include "about/GetKeyValue.h"
+#include "support/AboutFakes.h"
 #include "support/TestData.h"
 
 #include <QTest>

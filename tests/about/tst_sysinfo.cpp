@@ -1,6 +1,6 @@
 // Finding and starting the system-information tool.
-#include "about/AboutFakes.h"
 #include "about/SysInfo.h"
+#include "support/AboutFakes.h"
 #include "support/Fakes.h"
 #include "support/TestData.h"
 

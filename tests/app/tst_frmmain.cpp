@@ -1,13 +1,13 @@
-// The main window: its layout, its start-up from the settings, its close, and the dispatch of
-// its commands.
+// The main window: its layout, its start-up from the settings, its close, the dispatch of its
+// commands, and its answer to a file handed over from outside.
 #include "app/PathLabel.h"
 #include "app/ProgressBar.h"
+#include "app/RestTexts.h"
 #include "app/StatusBar.h"
 #include "app/frmMain.h"
 #include "platform/ScreenTwips.h"
 #include "support/Layout.h"
 #include "support/WindowRig.h"
-#include "transfer/TransferView.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -183,8 +183,8 @@ private Q_SLOTS:
         // The file's name sits inside the frame's border, below its caption.
         QVERIFY(main.Frame1->contentsRect().contains(main.Label1->geometry()));
         // Each help text the window shows fits its label whole, in a legible font.
-        for (const QString& help :
-             {main.lblHelp->text(), texts::loadedHelp(), texts::downloadedHelp()}) {
+        for (const QString& help : {main.lblHelp->text(), RestTexts::of(Rest::Loaded).help,
+                                    RestTexts::of(Rest::AfterDownload).help}) {
             main.setHelpText(help);
             QVERIFY2(main.lblHelp->heightForWidth(main.lblHelp->width()) <= main.lblHelp->height(),
                      qPrintable(help));
@@ -447,6 +447,21 @@ private Q_SLOTS:
             QVERIFY(!label->text().contains(QStringLiteral("Status")));
         }
         QCOMPARE(main.sbStatusBar->panelText(2), QStringLiteral("COM 1 : "));
+    }
+
+    // A hand-over during the settle wait is refused, and the download goes on to its end.
+    void aHandOverWhileBusyIsRefused() {
+        frmMain& main = rig->startFake();
+        QString answer;
+        rig->fakes.clock.onPause = [&] {
+            if (answer.isEmpty())
+                answer = main.openFromOutside(rig->writeFile("other.plt", "PU;"));
+        };
+        rig->loadAndSend("PD;");
+        QVERIFY2(answer.contains("being downloaded"), qPrintable(answer));
+        QCOMPARE(main.statusText(), QStringLiteral("Waiting for Command"));
+        QCOMPARE(rig->fakes.serial.sentBytes(), QByteArray("PD;"));
+        QVERIFY(main.openFromOutside(QString()).isEmpty()); // raising is never refused
     }
 };
 

@@ -2,8 +2,8 @@
 // enabled states, the message, and the bytes that reached the far end of the line.
 //
 // Scenarios tested where their subject lives, and not repeated here:
-// - a missing port chosen from the menu: tests/serial/tst_portselection;
-// - an unreadable file (needs an ordinary user's rights): tests/transfer/tst_loader;
+// - a missing port chosen from the menu: tests/app/tst_portselection;
+// - an unreadable file (needs an ordinary user's rights): tests/app/tst_logoloader;
 // - a close request while the bytes are on their way: tests/app/tst_endtoend.
 #include "app/PathLabel.h"
 #include "app/ProgressBar.h"

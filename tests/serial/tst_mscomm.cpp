@@ -1,5 +1,4 @@
 // The serial-port component against real pseudo-terminals.
-#include "serial/ComDevices.h"
 #include "serial/MSComm.h"
 #include "serial/PortConfiguration.h"
 #include "support/Pty.h"
@@ -274,52 +273,6 @@ private Q_SLOTS:
         QVERIFY(!comm.setSettings(QStringLiteral("9600,N,9,1")));
         QVERIFY(!comm.setHandshaking(4));
         QVERIFY(!comm.setOutBufferCount(0)); // needs an open port
-    }
-
-    void portPanelTextHoldsASignPlace() {
-        QCOMPARE(portPanelText(2, QString()), QStringLiteral("COM 2 : "));
-        QCOMPARE(portPanelText(0, QString()), QStringLiteral("COM 0 : "));
-        QCOMPARE(portPanelText(12, QStringLiteral("9600,N,8,1")),
-                 QStringLiteral("COM 12 : 9600,N,8,1"));
-    }
-
-    void comDeviceLookupOrder_data() {
-        QTest::addColumn<int>("port");
-        QTest::addColumn<std::optional<QString>>("environment");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<DeviceNaming>("naming");
-        QTest::addColumn<QString>("device");
-        const std::optional<QString> unset;
-        const auto unix = DeviceNaming::Unix;
-        const auto windows = DeviceNaming::Windows;
-        QTest::newRow("built in") << 1 << unset << "" << unix << "/dev/ttyS0";
-        QTest::newRow("built in, Windows") << 3 << unset << "" << windows << "COM3";
-        QTest::newRow("stored") << 2 << unset << "/dev/serial/by-id/usb-FTDI-if00" << unix
-                                << "/dev/serial/by-id/usb-FTDI-if00";
-        QTest::newRow("stored, Windows") << 2 << unset << "COM7" << windows << "COM7";
-        QTest::newRow("stored in blanks")
-            << 1 << unset << " /dev/ttyUSB0 " << unix << "/dev/ttyUSB0";
-        QTest::newRow("stored Default") << 4 << unset << " Default " << unix << "/dev/ttyS3";
-        QTest::newRow("stored blanks") << 4 << unset << "   " << windows << "COM4";
-        QTest::newRow("environment wins") << 1 << std::optional<QString>("/dev/marker")
-                                          << "/dev/ttyUSB0" << unix << "/dev/marker";
-        // Windows finds COM10 on only by the name in capitals, with or without \\.\.
-        QTest::newRow("com10") << 1 << unset << "com10" << windows << "COM10";
-        QTest::newRow("\\\\.\\COM10") << 1 << unset << "\\\\.\\com10" << windows << "COM10";
-        QTest::newRow("environment com12")
-            << 2 << std::optional<QString>("com12") << "" << windows << "COM12";
-        QTest::newRow("com10 elsewhere") << 1 << unset << "com10" << unix << "com10";
-        QTest::newRow("network, Windows")
-            << 1 << unset << "socket://com1:7000" << windows << "socket://com1:7000";
-    }
-
-    void comDeviceLookupOrder() {
-        QFETCH(int, port);
-        QFETCH(std::optional<QString>, environment);
-        QFETCH(QString, stored);
-        QFETCH(DeviceNaming, naming);
-        QFETCH(QString, device);
-        QCOMPARE(resolveComDevice(port, environment, stored, naming), device);
     }
 };
 

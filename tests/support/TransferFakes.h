@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/TransferView.h"
+#include "logofile/LogoBuffer.h"
 #include "serial/SerialControl.h"
-#include "transfer/LogoBuffer.h"
-#include "transfer/TransferView.h"
 
 #include <QByteArray>
 #include <QSet>

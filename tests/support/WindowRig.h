@@ -1,11 +1,11 @@
 #pragma once
 
-#include "about/AboutFakes.h"
 #include "app/PortSelection.h"
 #include "app/frmMain.h"
 #include "platform/PrintDialog.h"
 #include "platform/Translations.h"
 #include "serial/MSComm.h"
+#include "support/AboutFakes.h"
 #include "support/Fakes.h"
 #ifdef Q_OS_UNIX
 #include "support/Pty.h"

@@ -1,8 +1,9 @@
 // Sending the logo: the bytes, the texts in order, a refused byte, and the settle wait.
+#include "app/LogoSender.h"
+#include "app/RestTexts.h"
 #include "support/Fakes.h"
 #include "support/TestData.h"
 #include "support/TransferFakes.h"
-#include "transfer/LogoSender.h"
 
 #include <QTest>
 
@@ -12,13 +13,18 @@ using namespace markast::test;
 namespace {
 
 const QStringList AfterTheWait = {
-    "phase: idle",       "open enabled", "status: Waiting for Command",      "file: No file loaded",
-    "download disabled", "value: 0",     "help: " + texts::downloadedHelp(),
+    "phase: idle",
+    "open enabled",
+    "status: Waiting for Command",
+    "file: No file loaded",
+    "download disabled",
+    "value: 0",
+    "help: " + RestTexts::of(Rest::AfterDownload).help,
 };
 
 } // namespace
 
-class TestSender : public QObject {
+class TestLogoSender : public QObject {
     Q_OBJECT
 
     FakeSerialControl serial;
@@ -147,5 +153,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSender)
-#include "tst_sender.moc"
+QTEST_GUILESS_MAIN(TestLogoSender)
+#include "tst_logosender.moc"

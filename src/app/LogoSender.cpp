@@ -1,9 +1,10 @@
-#include "transfer/LogoSender.h"
+#include "app/LogoSender.h"
 
+#include "app/RestTexts.h"
+#include "app/TransferView.h"
 #include "platform/Clock.h"
 #include "platform/Translations.h"
 #include "serial/SerialControl.h"
-#include "transfer/TransferView.h"
 
 #include <cfenv>
 #include <cmath>
@@ -76,32 +77,14 @@ SendOutcome downloadLogo(const LogoBuffer& logo, SerialControl& control, Transfe
     }
     view.setPhase(TransferView::Phase::Idle);
 
+    const RestTexts rest = RestTexts::of(Rest::AfterDownload);
     view.enableOpen();
-    view.setStatusText(texts::downloadedStatus());
-    view.setFileText(texts::downloadedFile());
+    view.setStatusText(rest.status);
+    view.setFileText(rest.file.value_or(QString()));
     view.setDownloadEnabled(false);
     view.setProgressValue(0);
-    view.setHelpText(texts::downloadedHelp());
+    view.setHelpText(rest.help);
     return SendOutcome::Completed;
 }
-
-namespace texts {
-
-QString downloadedStatus() {
-    return Transfer::tr("Waiting for Command");
-}
-
-QString downloadedFile() {
-    return Transfer::tr("No file loaded");
-}
-
-QString downloadedHelp() {
-    return Transfer::tr(
-        "Download Complete. To mark the logo create a layout, enter the name of the logo on "
-        "a line of the layout. Set the line content to HPGL Logo. Set the size. You are "
-        "now ready to mark the logo.");
-}
-
-} // namespace texts
 
 } // namespace markast

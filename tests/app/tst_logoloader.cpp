@@ -1,23 +1,19 @@
-// Loading a logo file into the logo buffer. The failures an operator meets at the window
-// are tested in tests/faults.
+// The window's load of a logo file into the logo buffer. The file's own rules are tested in
+// tests/logofile, the failures an operator meets at the window in tests/faults.
+#include "app/LogoLoader.h"
+#include "app/RestTexts.h"
 #include "support/Fakes.h"
 #include "support/TestData.h"
 #include "support/TransferFakes.h"
-#include "transfer/LogoLoader.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <atomic>
-#include <cstdio>
-#include <sys/stat.h>
-#include <thread>
-
 using namespace markast;
 using namespace markast::test;
 
-class TestLoader : public QObject {
+class TestLogoLoader : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -66,7 +62,7 @@ private Q_SLOTS:
                                "status: Logo Loaded, Now Select Download",
                                "refresh",
                                "download enabled",
-                               "help: " + texts::loadedHelp(),
+                               "help: " + RestTexts::of(Rest::Loaded).help,
                            }));
         QCOMPARE(logo.LogoLength, 1);
         QCOMPARE(logo.LogoData, std::vector<std::uint8_t>({0, 0x1b}));
@@ -130,41 +126,6 @@ private Q_SLOTS:
         QCOMPARE(result, 0);
     }
 
-    // A file swapped for a FIFO under the reader, again and again: each read gives the whole
-    // file or refuses it, and none waits for a writer that never comes.
-    void aFileSwappedForAFifoNeverHangs() {
-        const QByteArray bytes("PU0,0;PD100,0;");
-        const QString real = writeFile("real.plt", bytes);
-        const QString fifo = dir.filePath("fifo");
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        const QString path = dir.filePath("swapped.plt");
-        const QString next = dir.filePath("next");
-        QVERIFY(QFile::link(real, path));
-        const int result = inChildProcess(
-            [&] {
-                std::atomic<bool> stop = false;
-                std::thread swapper([&] {
-                    for (int i = 0; !stop; ++i) {
-                        QFile::link(i % 2 ? fifo : real, next);
-                        std::rename(QFile::encodeName(next).constData(),
-                                    QFile::encodeName(path).constData());
-                    }
-                });
-                int wrong = 0;
-                for (int i = 0; i < 20000; ++i) {
-                    LogoFileError error;
-                    const std::optional<LogoBuffer> logo = readLogoFile(path, error);
-                    wrong += logo ? logo->payload() != bytes
-                                  : error.problem != LogoFileProblem::NotAFile;
-                }
-                stop = true;
-                swapper.join();
-                return wrong;
-            },
-            std::chrono::seconds(30));
-        QCOMPARE(result, 0);
-    }
-
     void progressNeverDecreasesNorPassesMaxBeyondSinglePrecision() {
         const qint64 size = (qint64(1) << 24) + 7;
         const QString path = dir.filePath("big.plt");
@@ -183,5 +144,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLoader)
-#include "tst_loader.moc"
+QTEST_GUILESS_MAIN(TestLogoLoader)
+#include "tst_logoloader.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/LogoBuffer.h"
+#include "logofile/LogoBuffer.h"
 
 namespace markast {
 

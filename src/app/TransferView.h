@@ -37,14 +37,4 @@ class Transfer {
     Q_DECLARE_TR_FUNCTIONS(Transfer)
 };
 
-// The texts of the window's resting states after a load and after a download, in the language
-// now in use; the English ones are the marker software's own.
-namespace texts {
-QString loadedStatus();
-QString loadedHelp();
-QString downloadedStatus();
-QString downloadedFile();
-QString downloadedHelp();
-} // namespace texts
-
 } // namespace markast
