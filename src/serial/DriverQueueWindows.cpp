@@ -6,7 +6,7 @@
 
 namespace markast {
 
-std::optional<qint64> driverOutputQueue(QSerialPort& port) {
+std::optional<qint64> driverOutputQueue(const QSerialPort& port) {
     DWORD errors = 0;
     COMSTAT status{};
     if (!ClearCommError(port.handle(), &errors, &status))

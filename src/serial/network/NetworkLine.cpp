@@ -242,13 +242,20 @@ void NetworkLine::advancePace() {
     pace_.advance(lineClock_.elapsed(), pace_.handedCount() - unacknowledged, lineHeld());
 }
 
-std::optional<qint64> NetworkLine::heldBelow() {
-    if (!alive())
+bool NetworkLine::waitBelow(int ms) {
+    const QDeadlineTimer deadline(ms);
+    while (!dropped_ && socket_.state() == QAbstractSocket::ConnectedState &&
+           !deadline.hasExpired())
+        socket_.waitForReadyRead(int(deadline.remainingTime()));
+    hand();
+    return alive();
+}
+
+std::optional<qint64> NetworkLine::heldBelow() const {
+    if (!open_)
         return std::nullopt;
     if (dropped_)
         return 0;
-    socket_.waitForReadyRead(0);
-    hand();
     return pace_.ahead() + (telnet_ && telnet_->farEndSending() ? 1 : 0);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serial/network/Line.h"
+#include "serial/Line.h"
 #include "serial/network/LinePace.h"
 #include "serial/network/NetworkAddress.h"
 #include "serial/network/TelnetComPort.h"
@@ -42,9 +42,10 @@ public:
     bool queue(QByteArrayView bytes) override;
     qint64 queued() const override { return pending_.size(); }
     bool waitForWritten(int ms) override;
+    bool waitBelow(int ms) override;
     // What the line cannot have carried yet, acknowledged or not, and a byte more while an
     // RFC 2217 server says its transmitter is still sending.
-    std::optional<qint64> heldBelow() override;
+    std::optional<qint64> heldBelow() const override;
     bool alive() override;
     void discard() override;
     // A raw connection is reset, which drops what TCP holds; RFC 2217's still delivers it, and
