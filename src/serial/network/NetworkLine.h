@@ -23,8 +23,8 @@ class NetworkLine final : public Line {
 public:
     // The longest a connection attempt may take, name lookup included.
     static constexpr int ConnectTimeoutMs = 5000;
-    // How long an RFC 2217 server may take to negotiate, and then to agree to the COM port
-    // option.
+    // How long an RFC 2217 server may take to negotiate, and then to answer on binary
+    // transmission, the COM port option and the line settings.
     static constexpr int AgreementMs = 2000;
     // The most Markast holds of what the server sends, and of its own unsent answers to it.
     static constexpr qint64 HoldLimit = 64 * 1024;
@@ -81,6 +81,8 @@ private:
     QElapsedTimer lineClock_;
     bool open_ = false;
     bool dropped_ = false; // reset on purpose after a discard
+    bool stopped_ = false; // closed, which an open or a connection under way heeds
+    bool opening_ = false; // agreeing with the server, which closes on its own when stopped
     QString error_;
 };
 
