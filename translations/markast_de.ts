@@ -152,6 +152,18 @@
         <source>the server did not negotiate Telnet within %1 s, so it does not speak RFC 2217; for a raw TCP server, use %2</source>
         <translation>der Server hat binnen %1 s kein Telnet ausgehandelt und spricht also kein RFC 2217; für einen reinen TCP-Server %2 verwenden</translation>
     </message>
+    <message>
+        <source>the connection was given up</source>
+        <translation>die Verbindung wurde aufgegeben</translation>
+    </message>
+    <message>
+        <source>the server answered %1 with %2: the marker would receive every byte garbled</source>
+        <translation>der Server hat %1 mit %2 beantwortet: beim Markiergerät käme jedes Byte verfälscht an</translation>
+    </message>
+    <message>
+        <source>the server refused binary transmission, without which the logo&apos;s bytes do not pass unchanged; for a raw TCP port on the server, use %1</source>
+        <translation>der Server hat die binäre Übertragung abgelehnt, ohne die die Bytes des Logos nicht unverändert ankommen; für einen reinen TCP-Anschluss am Server %1 verwenden</translation>
+    </message>
 </context>
 <context>
     <name>PortSelection</name>
@@ -276,6 +288,10 @@ Wählen Sie unter Einstellungen &gt; COM-Anschlüsse einen anderen Anschluss.</t
     <message>
         <source>Not written: %1: %2</source>
         <translation>Nicht geschrieben: %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,18 @@
         <source>the server did not negotiate Telnet within %1 s, so it does not speak RFC 2217; for a raw TCP server, use %2</source>
         <translation>el servidor no negoció Telnet en %1 s, así que no habla RFC 2217; para un servidor TCP sin más, use %2</translation>
     </message>
+    <message>
+        <source>the connection was given up</source>
+        <translation>se abandonó la conexión</translation>
+    </message>
+    <message>
+        <source>the server answered %1 with %2: the marker would receive every byte garbled</source>
+        <translation>el servidor respondió a %1 con %2: la marcadora recibiría cada byte alterado</translation>
+    </message>
+    <message>
+        <source>the server refused binary transmission, without which the logo&apos;s bytes do not pass unchanged; for a raw TCP port on the server, use %1</source>
+        <translation>el servidor rechazó la transmisión binaria, sin la cual los bytes del logotipo no llegan intactos; para un puerto TCP sin más en el servidor, use %1</translation>
+    </message>
 </context>
 <context>
     <name>PortSelection</name>
@@ -276,6 +288,10 @@ Elija otro puerto en Configuración &gt; Puertos COM.</translation>
     <message>
         <source>Not written: %1: %2</source>
         <translation>No escrito: %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>

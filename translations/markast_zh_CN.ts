@@ -152,6 +152,18 @@
         <source>the server did not negotiate Telnet within %1 s, so it does not speak RFC 2217; for a raw TCP server, use %2</source>
         <translation>服务器在 %1 秒内没有进行 Telnet 协商，因此不支持 RFC 2217；如果是原始 TCP 服务器，请使用 %2</translation>
     </message>
+    <message>
+        <source>the connection was given up</source>
+        <translation>已放弃连接</translation>
+    </message>
+    <message>
+        <source>the server answered %1 with %2: the marker would receive every byte garbled</source>
+        <translation>服务器对 %1 的回复是 %2：打标机收到的每个字节都会出错</translation>
+    </message>
+    <message>
+        <source>the server refused binary transmission, without which the logo&apos;s bytes do not pass unchanged; for a raw TCP port on the server, use %1</source>
+        <translation>服务器拒绝二进制传输，没有它徽标的字节无法原样到达；如果服务器有原始 TCP 端口，请使用 %1</translation>
+    </message>
 </context>
 <context>
     <name>PortSelection</name>
@@ -276,6 +288,10 @@ Choose another port under Settings &gt; Com Ports.</source>
     <message>
         <source>Not written: %1: %2</source>
         <translation>未写入：%1：%2</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>它不是普通文件</translation>
     </message>
 </context>
 <context>

@@ -136,8 +136,9 @@ WindowTwips frmMain::storedTwips() const {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (phase_ == Phase::Sending) {
-        // Bytes are on their way: the window closes as soon as the last one is out.
+    // Bytes are on their way: the window closes as soon as the last one is out. While the port
+    // is still being opened none is, and the close gives the open up.
+    if (phase_ == Phase::Sending && MSComm1.portOpen()) {
         closePending_ = true;
         setStatusText(tr("Closing after the download..."));
         event->ignore();

@@ -2,13 +2,13 @@
 
 #include "hpgl/HpglPainter.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <cmath>
@@ -47,7 +47,9 @@ void paintCentred(QPaintDevice& device, const hpgl::DisplayList& list) {
                   {(device.width() - logo.width()) / 2, (device.height() - logo.height()) / 2});
 }
 
-void writeSvg(const hpgl::DisplayList& list, QFile& file) {
+// The title, from the file's name, is written into the XML as it is: an & in the name would
+// leave a file no reader takes.
+void writeSvg(const hpgl::DisplayList& list, QIODevice& file, const QString& title) {
     const QSizeF mm = trueSizeMm(list);
     const double perMm = UnitsPerInch / MmPerInch;
     const QSize units(qCeil(mm.width() * perMm), qCeil(mm.height() * perMm));
@@ -56,14 +58,14 @@ void writeSvg(const hpgl::DisplayList& list, QFile& file) {
     svg.setResolution(UnitsPerInch);
     svg.setSize(units);
     svg.setViewBox(QRect(QPoint(0, 0), units));
-    svg.setTitle(QFileInfo(file.fileName()).completeBaseName());
+    svg.setTitle(title.toHtmlEscaped());
     paintCentred(svg, list);
 }
 
-void writePdf(const hpgl::DisplayList& list, QFile& file) {
+void writePdf(const hpgl::DisplayList& list, QIODevice& file, const QString& title) {
     QPdfWriter pdf(&file);
     pdf.setCreator(QStringLiteral("Markast"));
-    pdf.setTitle(QFileInfo(file.fileName()).completeBaseName());
+    pdf.setTitle(title);
     pdf.setResolution(UnitsPerInch);
     // A PDF page is a whole number of points: the logo's own size, to the nearest point.
     const QSizeF points = list.extent.size() * hpgl::MillimetresPerUnit / MmPerInch * 72;
@@ -111,10 +113,18 @@ QSizeF trueSizeMm(const hpgl::DisplayList& list) {
     return list.extent.size() * hpgl::MillimetresPerUnit + QSizeF(TrueSizePenMm, TrueSizePenMm);
 }
 
+// Drawn into a file beside path that takes its place only once it is whole, so that a run
+// killed or failed midway leaves what was there. Only an ordinary file is replaced: a FIFO
+// would block the write until someone reads it, and a device is no place for an image.
 bool writeLogo(const hpgl::DisplayList& list, const QString& path, Format format, int size,
                QString& error) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        error = Render::tr("it is not an ordinary file");
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
         error = file.errorString();
         return false;
     }
@@ -124,20 +134,22 @@ bool writeLogo(const hpgl::DisplayList& list, const QString& path, Format format
         imageMade = logoImage(list, size).save(&file, "PNG");
         break;
     case Format::Svg:
-        writeSvg(list, file);
+        writeSvg(list, file, target.completeBaseName());
         break;
     case Format::Pdf:
-        writePdf(list, file);
+        writePdf(list, file, target.completeBaseName());
         break;
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
+    if (!imageMade) {
+        file.cancelWriting();
+        error = Render::tr("the image could not be made");
+        return false;
+    }
+    if (!file.commit()) {
         error = file.errorString();
         return false;
     }
-    if (!imageMade)
-        error = Render::tr("the image could not be made");
-    return imageMade;
+    return true;
 }
 
 bool paintPage(const hpgl::DisplayList& list, QPagedPaintDevice& device, const QString& caption) {

@@ -41,8 +41,9 @@ QSizeF trueSizeMm(const hpgl::DisplayList& list);
 
 // Writes the logo to path: a PNG of size x size pixels, or an SVG or a PDF at true size, the
 // logo in the middle of its page. An SVG's page is trueSizeMm(); a PDF's is the logo's own size
-// to the nearest whole point, as PDF pages go. The file is written in place, as a thumbnailing
-// service that waits on it expects. False, with error set, when it cannot be written.
+// to the nearest whole point, as PDF pages go. The file at path is whole or as it was: the new
+// one takes its place only once written. False, with error set, when it cannot be written,
+// or when something other than an ordinary file is at path.
 bool writeLogo(const hpgl::DisplayList& list, const QString& path, Format format, int size,
                QString& error);
 

@@ -202,7 +202,20 @@ int main(int argc, char* argv[]) {
                                : options->device;
     MSComm comm([&device](int) { return device; });
     comm.setStallTime(options->stallTime);
-    if (!configurePort(comm, port, QString(), SequenceForm::StartUp)) {
+    // A stop gives up a name lookup, a connection or a Telnet agreement at once.
+    comm.setWaitHook([&] {
+        QCoreApplication::processEvents();
+        if (interrupts.happened())
+            (void)comm.setPortOpen(false);
+    });
+    const bool opened = configurePort(comm, port, QString(), SequenceForm::StartUp);
+    QCoreApplication::processEvents();
+    if (interrupts.happened()) {
+        (void)comm.setPortOpen(false);
+        say(Send::tr("Interrupted: 0 of %1 bytes sent").arg(logo->LogoLength));
+        return Interrupted;
+    }
+    if (!opened) {
         say(Send::tr("Not sent: %1 could not be opened: %2. 0 of %3 bytes sent")
                 .arg(device, comm.lastError().reason)
                 .arg(logo->LogoLength));

@@ -12,7 +12,7 @@ namespace markast {
 
 // How many bytes the operating system's driver still holds for the open port, or nothing
 // when the device cannot say (a pseudo-terminal always says 0).
-std::optional<qint64> driverOutputQueue(QSerialPort& port);
+std::optional<qint64> driverOutputQueue(const QSerialPort& port);
 
 // Hands as much of bytes to the driver as it takes now, without waiting: the count taken
 // (0 when it takes none now, or where the platform's driver is only reached through Qt), or -1

@@ -8,7 +8,7 @@
 
 namespace markast {
 
-std::optional<qint64> driverOutputQueue(QSerialPort& port) {
+std::optional<qint64> driverOutputQueue(const QSerialPort& port) {
     int queued = 0;
     if (::ioctl(port.handle(), TIOCOUTQ, &queued) != 0)
         return std::nullopt;

@@ -12,14 +12,14 @@ namespace {
 
 // The bytes of the write Qt has handed to the driver and not seen completed yet: the port
 // counts them on top of QIODevice's own buffer.
-qint64 writeInFlight(QSerialPort& port) {
+qint64 writeInFlight(const QSerialPort& port) {
     return port.bytesToWrite() - port.QIODevice::bytesToWrite();
 }
 
 } // namespace
 
 // The driver's count takes in the write in flight, which the port still counts as its own.
-std::optional<qint64> driverOutputQueue(QSerialPort& port) {
+std::optional<qint64> driverOutputQueue(const QSerialPort& port) {
     DWORD errors = 0;
     COMSTAT status{};
     if (!ClearCommError(port.handle(), &errors, &status))

@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
-#include <QThread>
 
 #include <optional>
 
@@ -158,7 +157,7 @@ bool MSComm::output(std::uint8_t byte) {
 
 // The driver is offered the whole rest at once, as cat would; only when it is full do a few
 // bytes go through Qt's buffer, whose wait for them is the wait for the driver to take
-// bytes again. Qt's buffer is empty whenever the driver is offered bytes, so order is kept.
+// bytes again. The line takes none directly while its buffer holds some, so order is kept.
 bool MSComm::output(QByteArrayView bytes) {
     if (!openForOutput() || !waitUntilPendingAtMost(0))
         return false;
@@ -226,7 +225,8 @@ bool MSComm::waitUntilDriverQueueEmpty() {
     QElapsedTimer sinceProgress;
     sinceProgress.start();
     while (queued > 0) {
-        QThread::msleep(WaitSliceMs);
+        if (!line_->waitBelow(WaitSliceMs))
+            return deviceGone();
         if (!keepWaiting(queued, queueQuery_().value_or(0), sinceProgress))
             return false;
     }

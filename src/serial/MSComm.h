@@ -1,7 +1,7 @@
 #pragma once
 
+#include "serial/Line.h"
 #include "serial/SerialControl.h"
-#include "serial/network/Line.h"
 
 #include <QElapsedTimer>
 
@@ -53,7 +53,7 @@ public:
     qint64 bytesSent() const { return sent_; }
     // Bytes the line has carried, as far as can be told: those sent, less what the driver or
     // the device server still holds.
-    qint64 bytesOnLine() { return sent_ - queueQuery_().value_or(0); }
+    qint64 bytesOnLine() const { return sent_ - queueQuery_().value_or(0); }
     // Where drain() asks how much the driver still holds; the driver itself by default.
     void setQueueQuery(QueueQuery query) { queueQuery_ = std::move(query); }
 

@@ -2,6 +2,8 @@
 
 #include "serial/DriverQueue.h"
 
+#include <QThread>
+
 namespace markast {
 
 namespace {
@@ -61,9 +63,12 @@ void SerialLine::setRequestToSend(bool raised) {
     port_.clearError();
 }
 
+// Bytes in Qt's buffer reach the driver later: any handed to the driver now would overtake them.
 qint64 SerialLine::writeNow(QByteArrayView bytes) {
     if (!readyToWrite())
         return -1;
+    if (port_.bytesToWrite() > 0)
+        return 0;
     const qint64 taken = writeToDriver(port_, bytes);
     if (taken < 0)
         fail();
@@ -85,7 +90,13 @@ bool SerialLine::waitForWritten(int ms) {
     return port_.error() == QSerialPort::NoError || fail();
 }
 
-std::optional<qint64> SerialLine::heldBelow() {
+// The driver sends on its own: there is nothing to move.
+bool SerialLine::waitBelow(int ms) {
+    QThread::msleep(ulong(ms));
+    return true;
+}
+
+std::optional<qint64> SerialLine::heldBelow() const {
     return driverOutputQueue(port_);
 }
 

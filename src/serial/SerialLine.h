@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serial/network/Line.h"
+#include "serial/Line.h"
 
 #include <QSerialPort>
 
@@ -23,7 +23,8 @@ public:
     bool queue(QByteArrayView bytes) override;
     qint64 queued() const override { return reopenBeforeWrite_ ? 0 : port_.bytesToWrite(); }
     bool waitForWritten(int ms) override;
-    std::optional<qint64> heldBelow() override;
+    bool waitBelow(int ms) override;
+    std::optional<qint64> heldBelow() const override;
     bool alive() override { return true; } // a tty tells only when written to
     void discard() override;
     bool discardDropsHeld() const override { return true; }

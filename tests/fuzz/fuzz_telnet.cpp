@@ -22,6 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)telnet.negotiationSeen();
     (void)telnet.farEndSending();
     (void)telnet.unconfirmed();
+    (void)telnet.settled();
+    (void)telnet.differingSetting();
+    (void)telnet.unansweredSettings();
 
     const QByteArray payload("\xff\x00\xff\xff\xfa\x2c\r\n", 8);
     sent.clear();

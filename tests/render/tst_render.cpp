@@ -5,12 +5,16 @@
 #include "render/LogoRender.h"
 #include "support/TestData.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
+#include <csignal>
 #include <sys/stat.h>
 
 using namespace markast;
@@ -72,6 +76,8 @@ private Q_SLOTS:
                                         << "ends in neither .png, .svg nor .pdf";
         QTest::newRow("size 0") << QStringList{"--size", "0", in, out} << Frame << 2
                                 << "--size takes 1 to 8192 pixels, not \"0\"";
+        QTest::newRow("OUT a FIFO") << QStringList{in, dir.filePath("fifo.png")} << Frame << 2
+                                    << "fifo.png: it is not an ordinary file";
         QTest::newRow("OUT cannot be written")
             << QStringList{in, dir.filePath("no/such/folder/out.pdf")} << Frame << 2
             << "Not written: ";
@@ -83,8 +89,10 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, said);
         writeFile(dir.filePath("in.plt"), in);
-        if (!QFile::exists(dir.filePath("fifo")))
-            QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+        for (const QString name : {"fifo", "fifo.png"}) {
+            if (!QFile::exists(dir.filePath(name)))
+                QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(name)).constData(), 0600), 0);
+        }
         const Finished drawn = runProgram(QStringLiteral(MARKAST_RENDER), arguments);
         QCOMPARE(drawn.status, status);
         QVERIFY2(drawn.log.contains(said), qPrintable(drawn.log));
@@ -142,6 +150,55 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 x %2").arg(box.width()).arg(box.height())));
         QVERIFY(box.left() > 0 && box.right() < size - 1);
         QVERIFY(std::abs(box.center().y() - size / 2) <= 1);
+    }
+
+    // OUT is whole or as it was: a run killed while it draws leaves the old thumbnail, not an
+    // empty or half-written file. Killed as soon as it has a file in OUT's folder open.
+    void killedMidDrawLeavesOutAsItWas() {
+        QTemporaryDir folder;
+        const QString out = folder.filePath("out.png");
+        writeFile(out, "the thumbnail before");
+        QByteArray zigzag = "IN;PU0,0;PD";
+        for (int i = 0; i < 20000; ++i)
+            zigzag += QByteArray::number(i % 2 * 8000) + ',' + QByteArray::number(i % 997) + ',';
+        const QString in = writeFile(folder.filePath("zigzag.plt"), zigzag + "0,0;");
+        bool killedMidDraw = false;
+        runProgram(QStringLiteral(MARKAST_RENDER), {"--size", "1024", in, out}, [&](QProcess& run) {
+            const QDir open(QStringLiteral("/proc/%1/fd").arg(run.processId()));
+            while (!killedMidDraw && !run.waitForFinished(1)) {
+                for (const QFileInfo& fd : open.entryInfoList(QDir::AllEntries | QDir::System)) {
+                    if (fd.symLinkTarget().startsWith(folder.path()) &&
+                        !fd.symLinkTarget().endsWith(".plt")) {
+                        ::kill(pid_t(run.processId()), SIGKILL);
+                        killedMidDraw = true;
+                    }
+                }
+            }
+            run.waitForFinished();
+        });
+        QVERIFY(killedMidDraw);
+        QFile after(out);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), QByteArray("the thumbnail before"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2); // and nothing beside it
+    }
+
+    // An SVG's title is its file's name, escaped where XML needs it: a reader takes the file
+    // and reads the name back as it was.
+    void anSvgTitleIsTheNameAsItIs() {
+        const QString out = dir.filePath("Logo A&B <\"1\">.svg");
+        QString error;
+        QVERIFY2(writeLogo(hpgl::readHpgl(Frame), out, Format::Svg, 0, error), qPrintable(error));
+        QFile written(out);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&written);
+        QString title;
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"title")
+                title = xml.readElementText();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(title, QStringLiteral("Logo A&B <\"1\">"));
     }
 
     // SVG and PDF at true size: the frame's 50 x 25 mm, within 0.2 mm.

@@ -1,7 +1,10 @@
 #include "support/ScriptedServer.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QRegularExpression>
+
+#include <optional>
 
 #include <arpa/inet.h>
 #include <cerrno>
@@ -64,10 +67,21 @@ void ScriptedServer::run() {
 
 void ScriptedServer::serve(int client) {
     QByteArray out = script_.greeting;
+    const qsizetype start = received().size();
+    std::vector<Reply> replies = script_.replies;
+    std::vector<std::optional<QDeadlineTimer>> due(replies.size());
     std::vector<char> buffer(65536);
     while (!stop_) {
         if (script_.closeAfter >= 0 && received().size() >= script_.closeAfter)
             return;
+        for (std::size_t i = 0; i < replies.size(); ++i) {
+            if (!due[i] && received().indexOf(replies[i].when, start) >= 0)
+                due[i] = QDeadlineTimer(replies[i].afterMs);
+            if (due[i] && due[i]->hasExpired() && !replies[i].say.isNull()) {
+                out += replies[i].say;
+                replies[i].say = QByteArray();
+            }
+        }
         if (out.isEmpty())
             out = script_.repeated;
         const short wanted = short((script_.reads ? POLLIN : 0) | (out.isEmpty() ? 0 : POLLOUT));

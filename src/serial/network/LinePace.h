@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serial/network/Line.h"
+#include "serial/Line.h"
 
 #include <QtGlobal>
 

@@ -1,9 +1,11 @@
 #include "serial/network/NetworkLine.h"
 
+#include "serial/network/NameLookup.h"
 #include "serial/network/SocketQueue.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QHostAddress>
 #include <QTimer>
 
 namespace markast {
@@ -75,6 +77,7 @@ bool NetworkLine::open(const QString& device, const LineSettings& settings,
         return failWith(Network::tr("not a network address: %1").arg(reason));
     pending_.clear();
     dropped_ = false;
+    stopped_ = false;
     whileWaiting_ = whileWaiting;
     pace_.setBytesPerSecond(lineBytesPerSecond(settings));
     // Ready before the connection, for the server's first words.
@@ -86,8 +89,11 @@ bool NetworkLine::open(const QString& device, const LineSettings& settings,
     if (!connectWithin(whileWaiting))
         return false;
     open_ = true;
-    if (address_->protocol == NetworkAddress::Protocol::Rfc2217 &&
-        !negotiate(settings, whileWaiting)) {
+    opening_ = true;
+    const bool agreed = address_->protocol != NetworkAddress::Protocol::Rfc2217 ||
+                        negotiate(settings, whileWaiting);
+    opening_ = false;
+    if (!agreed) {
         dropConnection(); // nothing of ours went out, and nothing may
         open_ = false;
         return false;
@@ -98,16 +104,34 @@ bool NetworkLine::open(const QString& device, const LineSettings& settings,
     return false;
 }
 
+// The name lookup counts towards the connection's time, and a close from whileWaiting gives
+// either up at once.
 bool NetworkLine::connectWithin(const std::function<void()>& whileWaiting) {
     const QDeadlineTimer deadline(ConnectTimeoutMs);
-    socket_.connectToHost(address_->host, address_->port);
-    while (socket_.state() != QAbstractSocket::ConnectedState &&
-           socket_.state() != QAbstractSocket::UnconnectedState && !deadline.hasExpired()) {
+    const auto waitAMoment = [&] {
         runEventsFor(SliceMs);
         if (whileWaiting)
             whileWaiting();
+        return !stopped_ && !deadline.hasExpired();
+    };
+    QHostAddress host;
+    if (!host.setAddress(address_->host)) {
+        const NameLookup lookup(address_->host);
+        while (!lookup.result() && waitAMoment()) {
+        }
+        if (stopped_)
+            return failWith(Network::tr("the connection was given up"));
+        if (!lookup.result())
+            return failWith(socketFailure(QAbstractSocket::SocketTimeoutError));
+        if (lookup.result()->addresses().isEmpty())
+            return failWith(socketFailure(QAbstractSocket::HostNotFoundError));
+        host = lookup.result()->addresses().constFirst();
     }
-    if (socket_.state() == QAbstractSocket::ConnectedState) {
+    socket_.connectToHost(host, address_->port);
+    while (socket_.state() != QAbstractSocket::ConnectedState &&
+           socket_.state() != QAbstractSocket::UnconnectedState && waitAMoment()) {
+    }
+    if (socket_.state() == QAbstractSocket::ConnectedState && !stopped_) {
         socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
         pace_.restart();
         lineClock_.start();
@@ -119,7 +143,7 @@ bool NetworkLine::connectWithin(const std::function<void()>& whileWaiting) {
             ? QAbstractSocket::SocketTimeoutError
             : socket_.error();
     socket_.abort();
-    return failWith(socketFailure(error));
+    return failWith(stopped_ ? Network::tr("the connection was given up") : socketFailure(error));
 }
 
 // A Telnet server opens the negotiation. One that says nothing is taken for a raw TCP server,
@@ -127,6 +151,8 @@ bool NetworkLine::connectWithin(const std::function<void()>& whileWaiting) {
 bool NetworkLine::negotiate(const LineSettings& settings,
                             const std::function<void()>& whileWaiting) {
     if (!waitUntil([this] { return telnet_->negotiationSeen(); }, AgreementMs, whileWaiting)) {
+        if (stopped_)
+            return failWith(Network::tr("the connection was given up"));
         if (!alive())
             return false; // closed by the server, which says so
         NetworkAddress raw = *address_;
@@ -138,18 +164,30 @@ bool NetworkLine::negotiate(const LineSettings& settings,
     }
     telnet_->start();
     telnet_->requestLineSettings(requestFor(settings));
-    // The settings go out once the server agrees to the option; the data waits that long,
-    // but no longer than a moment, so that it follows them.
-    if (!waitUntil([this] { return telnet_->comPortAgreed(); }, AgreementMs, whileWaiting))
+    // No data byte goes before the server's answers, for a line under other settings than
+    // those asked for would garble every one; a server that does not answer is not waited for
+    // longer than a moment, and then has its own way.
+    waitUntil([this] { return telnet_->settled(); }, AgreementMs, whileWaiting);
+    if (stopped_)
+        return failWith(Network::tr("the connection was given up"));
+    if (!alive())
+        return false;
+    const QString server = address_->text();
+    if (!telnet_->binaryAnswered())
+        qCWarning(lcNetwork, "%s did not answer on binary transmission", qUtf8Printable(server));
+    if (!telnet_->comPortAgreed())
         qCWarning(lcNetwork, "%s did not agree to COM-PORT-OPTION: its own line settings apply",
-                  qUtf8Printable(address_->text()));
+                  qUtf8Printable(server));
+    else if (const QStringList unanswered = telnet_->unansweredSettings(); !unanswered.isEmpty())
+        qCWarning(lcNetwork, "%s did not answer %s: its own line settings may apply",
+                  qUtf8Printable(server), qUtf8Printable(unanswered.join(QLatin1String(", "))));
     return true;
 }
 
 bool NetworkLine::waitUntil(const std::function<bool()>& done, int ms,
                             const std::function<void()>& whileWaiting) {
     const QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired() && alive()) {
+    while (!done() && !deadline.hasExpired() && !stopped_ && alive()) {
         socket_.flush();
         socket_.waitForReadyRead(SliceMs);
         if (whileWaiting)
@@ -159,7 +197,8 @@ bool NetworkLine::waitUntil(const std::function<bool()>& done, int ms,
 }
 
 void NetworkLine::close() {
-    if (!open_)
+    stopped_ = true; // an open or a connection under way gives up, and cleans up after itself
+    if (!open_ || opening_)
         return;
     open_ = false;
     if (dropped_)
@@ -242,13 +281,20 @@ void NetworkLine::advancePace() {
     pace_.advance(lineClock_.elapsed(), pace_.handedCount() - unacknowledged, lineHeld());
 }
 
-std::optional<qint64> NetworkLine::heldBelow() {
-    if (!alive())
+bool NetworkLine::waitBelow(int ms) {
+    const QDeadlineTimer deadline(ms);
+    while (!dropped_ && socket_.state() == QAbstractSocket::ConnectedState &&
+           !deadline.hasExpired())
+        socket_.waitForReadyRead(int(deadline.remainingTime()));
+    hand();
+    return alive();
+}
+
+std::optional<qint64> NetworkLine::heldBelow() const {
+    if (!open_)
         return std::nullopt;
     if (dropped_)
         return 0;
-    socket_.waitForReadyRead(0);
-    hand();
     return pace_.ahead() + (telnet_ && telnet_->farEndSending() ? 1 : 0);
 }
 
@@ -262,6 +308,18 @@ bool NetworkLine::alive() {
     if (telnet_ && !telnet_->protocolError().isEmpty())
         return failWith(Network::tr("the server's Telnet could not be read (%1)")
                             .arg(telnet_->protocolError()));
+    if (const auto differing = telnet_ ? telnet_->differingSetting() : std::nullopt)
+        return failWith(Network::tr("the server answered %1 with %2: the marker would receive "
+                                    "every byte garbled")
+                            .arg(differing->asked, differing->set));
+    if (telnet_ && telnet_->binaryRefused()) {
+        NetworkAddress raw = *address_;
+        raw.protocol = NetworkAddress::Protocol::Socket;
+        return failWith(Network::tr("the server refused binary transmission, without which the "
+                                    "logo's bytes do not pass unchanged; for a raw TCP port on "
+                                    "the server, use %1")
+                            .arg(raw.text()));
+    }
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serial/network/Line.h"
+#include "serial/Line.h"
 #include "serial/network/LinePace.h"
 #include "serial/network/NetworkAddress.h"
 #include "serial/network/TelnetComPort.h"
@@ -23,8 +23,8 @@ class NetworkLine final : public Line {
 public:
     // The longest a connection attempt may take, name lookup included.
     static constexpr int ConnectTimeoutMs = 5000;
-    // How long an RFC 2217 server may take to negotiate, and then to agree to the COM port
-    // option.
+    // How long an RFC 2217 server may take to negotiate, and then to answer on binary
+    // transmission, the COM port option and the line settings.
     static constexpr int AgreementMs = 2000;
     // The most Markast holds of what the server sends, and of its own unsent answers to it.
     static constexpr qint64 HoldLimit = 64 * 1024;
@@ -42,9 +42,10 @@ public:
     bool queue(QByteArrayView bytes) override;
     qint64 queued() const override { return pending_.size(); }
     bool waitForWritten(int ms) override;
+    bool waitBelow(int ms) override;
     // What the line cannot have carried yet, acknowledged or not, and a byte more while an
     // RFC 2217 server says its transmitter is still sending.
-    std::optional<qint64> heldBelow() override;
+    std::optional<qint64> heldBelow() const override;
     bool alive() override;
     void discard() override;
     // A raw connection is reset, which drops what TCP holds; RFC 2217's still delivers it, and
@@ -80,6 +81,8 @@ private:
     QElapsedTimer lineClock_;
     bool open_ = false;
     bool dropped_ = false; // reset on purpose after a discard
+    bool stopped_ = false; // closed, which an open or a connection under way heeds
+    bool opening_ = false; // agreeing with the server, which closes on its own when stopped
     QString error_;
 };
 

@@ -1,5 +1,7 @@
 #include "serial/network/TelnetComPort.h"
 
+#include <QtEndian>
+
 #include <libtelnet.h>
 
 namespace markast {
@@ -41,6 +43,75 @@ QByteArray byte(quint8 value) {
     return QByteArray(1, char(value));
 }
 
+const char* commandName(quint8 code) {
+    switch (code) {
+    case SetBaudRate:
+        return "SET-BAUDRATE";
+    case SetDataSize:
+        return "SET-DATASIZE";
+    case SetParity:
+        return "SET-PARITY";
+    case SetStopSize:
+        return "SET-STOPSIZE";
+    case SetControl:
+        return "SET-CONTROL";
+    case SetLineStateMask:
+        return "SET-LINESTATE-MASK";
+    case SetModemStateMask:
+        return "SET-MODEMSTATE-MASK";
+    case PurgeData:
+        return "PURGE-DATA";
+    default:
+        return "COM-PORT command";
+    }
+}
+
+// What a one-byte value means where RFC 2217 gives it a meaning we use.
+const char* meaningOf(quint8 code, quint8 value) {
+    static const std::map<std::pair<quint8, quint8>, const char*> meanings = {
+        {{SetParity, 1}, "NONE"},
+        {{SetParity, 2}, "ODD"},
+        {{SetParity, 3}, "EVEN"},
+        {{SetParity, 4}, "MARK"},
+        {{SetParity, 5}, "SPACE"},
+        {{SetStopSize, 3}, "1.5"},
+        {{SetControl, 1}, "no flow control"},
+        {{SetControl, 2}, "XON/XOFF"},
+        {{SetControl, ControlHardwareFlow}, "RTS/CTS"},
+        {{SetControl, ControlDtrOn}, "DTR on"},
+        {{SetControl, 9}, "DTR off"},
+        {{SetLineStateMask, TransmitterEmpty}, "transmit shift register empty"},
+        {{SetModemStateMask, ClearToSend}, "CTS"},
+        {{PurgeData, PurgeTransmit}, "transmit buffer"}};
+    const auto meaning = meanings.find({code, value});
+    return meaning == meanings.end() ? nullptr : meaning->second;
+}
+
+// A command's value as the log and the messages give it: "9600", "1 (NONE)".
+QString valueText(quint8 code, QByteArrayView value) {
+    if (code == SetBaudRate && value.size() == 4)
+        return QString::number(qFromBigEndian<quint32>(value.data()));
+    if (value.size() != 1)
+        return QString::fromLatin1(value.toByteArray().toHex(' '));
+    const auto number = quint8(value[0]);
+    const char* meaning = meaningOf(code, number);
+    return meaning ? QStringLiteral("%1 (%2)").arg(number).arg(QLatin1String(meaning))
+                   : QString::number(number);
+}
+
+QString commandText(quint8 code, QByteArrayView value) {
+    return QLatin1String(commandName(code)) + QLatin1Char(' ') + valueText(code, value);
+}
+
+// The line settings, whose answer says how the marker's line runs: the four of the
+// character and outbound flow control (SET-CONTROL 1 to 3).
+bool isLineSetting(quint8 code, QByteArrayView value) {
+    if (code >= SetBaudRate && code <= SetStopSize)
+        return true;
+    return code == SetControl && value.size() == 1 && quint8(value[0]) >= 1 &&
+           quint8(value[0]) <= ControlHardwareFlow;
+}
+
 } // namespace
 
 TelnetComPort::TelnetComPort(Sink toServer) : toServer_(std::move(toServer)) {
@@ -60,7 +131,9 @@ void TelnetComPort::start() {
 
 void TelnetComPort::requestLineSettings(const LineRequest& request) {
     request_ = request;
-    if (agreed_)
+    if (agreed_ && dataSent_)
+        qCWarning(lcNetwork, "line settings asked for after the data had begun are not sent");
+    else if (agreed_)
         sendLineSettings();
 }
 
@@ -68,24 +141,23 @@ void TelnetComPort::sendLineSettings() {
     settingsSent_ = true;
     const LineRequest& r = *request_;
     QByteArray baud(4, Qt::Uninitialized);
-    for (int i = 0; i < 4; ++i)
-        baud[i] = char(r.baudRate >> (8 * (3 - i)));
-    command(SetBaudRate, baud, QStringLiteral("SET-BAUDRATE %1").arg(r.baudRate));
-    command(SetDataSize, byte(r.dataSize), QStringLiteral("SET-DATASIZE %1").arg(r.dataSize));
-    command(SetParity, byte(r.parity), QStringLiteral("SET-PARITY %1").arg(r.parity));
-    command(SetStopSize, byte(r.stopSize), QStringLiteral("SET-STOPSIZE %1").arg(r.stopSize));
+    qToBigEndian(r.baudRate, baud.data());
+    command(SetBaudRate, baud);
+    command(SetDataSize, byte(r.dataSize));
+    command(SetParity, byte(r.parity));
+    command(SetStopSize, byte(r.stopSize));
     if (r.hardwareFlow)
-        command(SetControl, byte(ControlHardwareFlow), QStringLiteral("SET-CONTROL 3 (RTS/CTS)"));
-    command(SetControl, byte(ControlDtrOn), QStringLiteral("SET-CONTROL 8 (DTR on)"));
-    command(SetLineStateMask, byte(TransmitterEmpty),
-            QStringLiteral("SET-LINESTATE-MASK 64 (transmit shift register empty)"));
+        command(SetControl, byte(ControlHardwareFlow));
+    command(SetControl, byte(ControlDtrOn));
+    command(SetLineStateMask, byte(TransmitterEmpty));
     if (r.hardwareFlow)
-        command(SetModemStateMask, byte(ClearToSend),
-                QStringLiteral("SET-MODEMSTATE-MASK 16 (CTS)"));
+        command(SetModemStateMask, byte(ClearToSend));
 }
 
-void TelnetComPort::command(quint8 code, QByteArrayView value, const QString& asked) {
-    asked_[{code, value.toByteArray()}] = {asked, false};
+void TelnetComPort::command(quint8 code, QByteArrayView value) {
+    asked_[{code, value.toByteArray()}] = false;
+    if (isLineSetting(code, value))
+        lineSettings_[code] = {value.toByteArray(), std::nullopt};
     const QByteArray payload = byte(code) + value.toByteArray();
     telnet_subnegotiation(telnet_, ComPortOption, payload.constData(), std::size_t(payload.size()));
 }
@@ -94,17 +166,19 @@ void TelnetComPort::sendData(QByteArrayView data) {
     if (data.isEmpty())
         return;
     transmitterEmpty_ = false;
+    dataSent_ = true;
     telnet_send(telnet_, data.data(), std::size_t(data.size()));
 }
 
 void TelnetComPort::purgeTransmitBuffer() {
     if (agreed_)
-        command(PurgeData, byte(PurgeTransmit), QStringLiteral("PURGE-DATA 2 (transmit buffer)"));
+        command(PurgeData, byte(PurgeTransmit));
 }
 
 void TelnetComPort::receive(QByteArrayView bytes) {
     if (bytes.isEmpty() || !protocolError_.isEmpty())
         return;
+    noteNegotiation(bytes);
     receiving_ = true;
     telnet_recv(telnet_, bytes.data(), std::size_t(bytes.size()));
     receiving_ = false;
@@ -117,16 +191,75 @@ bool TelnetComPort::lineHeld() const {
 
 bool TelnetComPort::purging() const {
     const auto purge = asked_.find({PurgeData, byte(PurgeTransmit)});
-    return purge != asked_.end() && !purge->second.confirmed;
+    return purge != asked_.end() && !purge->second;
+}
+
+bool TelnetComPort::settled() const {
+    if (!binaryAnswered() || !comPortTaken_)
+        return false;
+    return !*comPortTaken_ || (settingsSent_ && unansweredSettings().isEmpty());
+}
+
+std::optional<TelnetComPort::Difference> TelnetComPort::differingSetting() const {
+    for (const auto& [code, setting] : lineSettings_) {
+        const auto& [asked, answered] = setting;
+        if (answered && *answered != asked)
+            return Difference{commandText(code, asked), valueText(code, *answered)};
+    }
+    return std::nullopt;
+}
+
+QStringList TelnetComPort::unansweredSettings() const {
+    QStringList names;
+    for (const auto& [code, setting] : lineSettings_) {
+        if (!setting.second)
+            names.append(commandText(code, setting.first));
+    }
+    return names;
 }
 
 QStringList TelnetComPort::askedFor(bool confirmed) const {
     QStringList names;
-    for (const auto& [key, request] : asked_) {
-        if (request.confirmed == confirmed)
-            names.append(request.name);
+    for (const auto& [key, wasConfirmed] : asked_) {
+        if (wasConfirmed == confirmed)
+            names.append(commandText(key.first, key.second));
     }
     return names;
+}
+
+void TelnetComPort::noteNegotiation(QByteArrayView bytes) {
+    for (const char c : bytes) {
+        const auto b = quint8(c);
+        switch (scan_) {
+        case Scan::Data:
+            if (b == TELNET_IAC)
+                scan_ = Scan::Command;
+            break;
+        case Scan::Command:
+            verb_ = b;
+            scan_ = b >= TELNET_WILL && b <= TELNET_DONT ? Scan::Option
+                    : b == TELNET_SB                     ? Scan::Sub
+                                                         : Scan::Data;
+            break;
+        case Scan::Option: {
+            scan_ = Scan::Data;
+            const bool yes = verb_ == TELNET_WILL || verb_ == TELNET_DO;
+            const bool ourSide = verb_ == TELNET_DO || verb_ == TELNET_DONT;
+            if (b == TELNET_TELOPT_BINARY)
+                (ourSide ? binaryOurs_ : binaryTheirs_) = yes;
+            else if (b == ComPortOption && ourSide)
+                comPortTaken_ = yes;
+            break;
+        }
+        case Scan::Sub:
+            if (b == TELNET_IAC)
+                scan_ = Scan::SubCommand;
+            break;
+        case Scan::SubCommand:
+            scan_ = b == TELNET_SE ? Scan::Data : Scan::Sub;
+            break;
+        }
+    }
 }
 
 void TelnetComPort::onEvent(telnet_t*, telnet_event_t* event, void* self) {
@@ -149,9 +282,13 @@ void TelnetComPort::handle(const telnet_event_t& event) {
         negotiationSeen_ = true;
         // The settings go once a connection: a server that withdraws and grants the option
         // again and again gets no more than its own words back.
+        // Settings sent after data would change the marker's line in the middle of a logo.
         if (event.neg.telopt == ComPortOption && !agreed_) {
             agreed_ = true;
-            if (request_ && !settingsSent_)
+            if (request_ && !settingsSent_ && dataSent_)
+                qCWarning(lcNetwork, "the server agreed to COM-PORT-OPTION only after the data "
+                                     "had begun: its own line settings apply");
+            else if (request_ && !settingsSent_)
                 sendLineSettings();
         }
         break;
@@ -198,7 +335,10 @@ void TelnetComPort::serverCommand(QByteArrayView payload) {
     }
     const auto asked = asked_.find({code, value.toByteArray()});
     if (asked != asked_.end())
-        asked->second.confirmed = true;
+        asked->second = true;
+    const auto setting = lineSettings_.find(code);
+    if (setting != lineSettings_.end() && isLineSetting(code, value))
+        setting->second.second = value.toByteArray();
 }
 
 } // namespace markast

@@ -84,6 +84,57 @@ private Q_SLOTS:
         QCOMPARE(sent, serverCommand("\x0c\x02"));
     }
 
+    // What data waits for: the server's word on binary mode, on the COM port option and on
+    // each line setting, DTR and the report masks aside. Each row's words come after the
+    // server granted binary mode both ways, unless it says otherwise.
+    void answers_data() {
+        QTest::addColumn<QByteArray>("words");
+        QTest::addColumn<bool>("settled");
+        QTest::addColumn<QString>("differing"); // "asked | set"
+        QTest::addColumn<QString>("unanswered");
+        QTest::addColumn<bool>("binaryRefused");
+        const QByteArray echoes = serverCommand(QByteArray("\x65\x00\x00\x25\x80", 5)) +
+                                  serverCommand("\x66\x08") + serverCommand("\x67\x01") +
+                                  serverCommand("\x68\x01");
+        const QByteArray flowEcho = serverCommand("\x69\x03");
+        QTest::newRow("every line setting confirmed")
+            << AgreeToComPort + echoes + flowEcho << true << ""
+            << "" << false;
+        QTest::newRow("flow control set off")
+            << AgreeToComPort + echoes + serverCommand("\x69\x01") << true
+            << "SET-CONTROL 3 (RTS/CTS) | 1 (no flow control)"
+            << "" << false;
+        QTest::newRow("one setting unanswered")
+            << AgreeToComPort + echoes.first(echoes.size() - 7) + flowEcho << false << ""
+            << "SET-STOPSIZE 1" << false;
+        QTest::newRow("no word on the COM port option") << QByteArray() << false << ""
+                                                        << "" << false;
+        QTest::newRow("the COM port option refused") << QByteArray("\xff\xfe\x2c") << true << ""
+                                                     << "" << false;
+        QTest::newRow("binary mode refused our way")
+            << QByteArray("\xff\xfe\x00", 3) + AgreeToComPort + echoes + flowEcho << true << ""
+            << "" << true;
+        QTest::newRow("binary mode refused its way")
+            << QByteArray("\xff\xfc\x00", 3) + AgreeToComPort + echoes + flowEcho << true << ""
+            << "" << true;
+    }
+
+    void answers() {
+        QFETCH(QByteArray, words);
+        QFETCH(bool, settled);
+        QFETCH(QString, differing);
+        QFETCH(QString, unanswered);
+        QFETCH(bool, binaryRefused);
+        telnet->start();
+        telnet->requestLineSettings({});
+        telnet->receive(QByteArray("\xff\xfd\x00\xff\xfb\x00", 6) + words);
+        QCOMPARE(telnet->settled(), settled);
+        const auto difference = telnet->differingSetting();
+        QCOMPARE(difference ? difference->asked + " | " + difference->set : QString(), differing);
+        QCOMPARE(telnet->unansweredSettings().join(", "), unanswered);
+        QCOMPARE(telnet->binaryRefused(), binaryRefused);
+    }
+
     // A raw TCP server says nothing, or bytes that are no Telnet negotiation.
     void aTelnetServerSpeaksFirst() {
         telnet->receive("marker says hello\r\n");

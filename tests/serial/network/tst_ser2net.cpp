@@ -1,12 +1,11 @@
 // A marker behind a real serial device server: Debian's ser2net, reached through both address
 // forms, from markast-send and from the window.
+#include "support/ScriptedServer.h"
 #include "support/Ser2net.h"
 #include "support/TestData.h"
 #include "support/WindowRig.h"
 
 #include <QElapsedTimer>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 
@@ -24,19 +23,6 @@ double lineSeconds(qsizetype count) {
     return double(count) / 960;
 }
 constexpr double LeadAllowance = 2.5;
-
-// A listener that never accepts and whose backlog is full: a connection to it is never
-// answered, as to an address the network swallows.
-struct BlackHole {
-    QTcpServer listener;
-    QTcpSocket fillers[64]; // more than the backlog Qt asks for
-    BlackHole() {
-        listener.listen(QHostAddress::LocalHost);
-        listener.pauseAccepting();
-        for (QTcpSocket& filler : fillers)
-            filler.connectToHost(QHostAddress::LocalHost, listener.serverPort());
-    }
-};
 
 } // namespace
 
