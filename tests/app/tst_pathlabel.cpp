@@ -21,10 +21,12 @@ private Q_SLOTS:
     void oddNamesShowAsTheyAre_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("shown");
+#ifdef Q_OS_UNIX // Windows allows neither in a file's name
         QTest::newRow("a newline") << "decoy.plt\nevil.plt"
                                    << "decoy.plt\u240aevil.plt";
         QTest::newRow("markup") << "<b>ACME.plt"
                                 << "<b>ACME.plt";
+#endif
         QTest::newRow("an ampersand") << "A&B.plt"
                                       << "A&B.plt";
     }
