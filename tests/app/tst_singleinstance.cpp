@@ -96,8 +96,10 @@ private Q_SLOTS:
         QCOMPARE(handedOverFile(line), std::nullopt);
     }
 
+#ifdef Q_OS_UNIX
     // A flood without a line end and a crowd that never speaks are dropped, and a real hand-over
-    // still gets through.
+    // still gets through. (On Windows a client beyond the pipe's free instances waits inside
+    // connectToServer, so one thread cannot make a crowd.)
     void floodsAndCrowdsAreDropped() {
         SingleInstance instance;
         QCOMPARE(listenOnce(instance), QString());
@@ -125,7 +127,6 @@ private Q_SLOTS:
         QCOMPARE(handed, QStringList{"/logos/a.plt"});
     }
 
-#ifdef Q_OS_UNIX
     // Qt falls back to a folder in the temporary folder, and refuses it when another user made
     // it first; a relative folder is no folder at all. Then no socket is made anywhere, and each
     // Markast is a window of its own.
