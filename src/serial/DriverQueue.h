@@ -19,6 +19,15 @@ std::optional<qint64> driverOutputQueue(const QSerialPort& port);
 // when the device went away.
 qint64 writeToDriver(QSerialPort& port, QByteArrayView bytes);
 
+// Opens the port for writing; on Windows read-write where the system lets a write-only
+// handle do none of the port's controls, as Wine does.
+bool openForWriting(QSerialPort& port);
+
+// Whether the port's last error leaves it able to write: on Windows an I/O operation aborted
+// on a port whose driver still answers. Wine cancels Qt's wait for incoming data on a device
+// without modem lines, and a discard aborts the write in flight; neither is a dead port.
+bool errorLeavesPortUsable(QSerialPort& port);
+
 // Drops what Qt and the driver still hold for the port. True when the port must be opened
 // again before its next write.
 bool discardOutput(QSerialPort& port);

@@ -23,6 +23,14 @@ qint64 writeToDriver(QSerialPort& port, QByteArrayView bytes) {
     return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR ? 0 : -1;
 }
 
+bool openForWriting(QSerialPort& port) {
+    return port.open(QIODevice::WriteOnly);
+}
+
+bool errorLeavesPortUsable(QSerialPort&) {
+    return false;
+}
+
 bool discardOutput(QSerialPort& port) {
     port.clear(QSerialPort::Output);
     return false;

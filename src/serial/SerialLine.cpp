@@ -30,7 +30,7 @@ bool SerialLine::open(const QString& device, const LineSettings& settings,
                       const std::function<void()>&) {
     reopenBeforeWrite_ = false;
     port_.setPortName(device);
-    if (!(port_.open(QIODevice::WriteOnly) || fail()) || !applySettings(settings)) {
+    if (!(openForWriting(port_) || fail()) || !applySettings(settings)) {
         close();
         return false;
     }
@@ -85,7 +85,7 @@ bool SerialLine::queue(QByteArrayView bytes) {
 // for it; a wait that merely timed out is no failure.
 bool SerialLine::waitForWritten(int ms) {
     port_.waitForBytesWritten(ms);
-    if (port_.error() == QSerialPort::TimeoutError)
+    if (port_.error() == QSerialPort::TimeoutError || errorLeavesPortUsable(port_))
         port_.clearError();
     return port_.error() == QSerialPort::NoError || fail();
 }

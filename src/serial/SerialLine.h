@@ -7,8 +7,7 @@
 namespace markast {
 
 // A serial device through Qt Serial Port, opened write-only, since nothing is ever read from
-// the marker. On Windows Qt then starts no wait for incoming data either, so Wine, which
-// cancels that wait on a device without modem lines (a pseudo-terminal), cannot fail the line.
+// the marker (read-write only where the system allows no less, as Wine on Windows).
 class SerialLine final : public Line {
 public:
     ~SerialLine() override;

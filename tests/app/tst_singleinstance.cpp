@@ -98,8 +98,8 @@ private Q_SLOTS:
 
 #ifdef Q_OS_UNIX
     // A flood without a line end and a crowd that never speaks are dropped, and a real hand-over
-    // still gets through. (On Windows a client waits for a free pipe instance inside
-    // connectToServer itself, so a crowd waits in its own connects: Unix only.)
+    // still gets through. (On Windows a client beyond the pipe's free instances waits inside
+    // connectToServer, so one thread cannot make a crowd.)
     void floodsAndCrowdsAreDropped() {
         SingleInstance instance;
         QCOMPARE(listenOnce(instance), QString());
