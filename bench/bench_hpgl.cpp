@@ -4,7 +4,7 @@
 // list and drawn on a 1000 x 800 sheet, with the memory the process has held at most. Medians of
 // a few runs. Run: build/bench/bench_hpgl
 #include "Median.h"
-#include "hpgl/HpglPainter.h"
+#include "hpgl/DisplayListPainter.h"
 #include "hpgl/HpglReader.h"
 
 #include <QElapsedTimer>

@@ -2,11 +2,11 @@
 
 #include "hpgl/HpglGeometry.h"
 #include "hpgl/HpglScanner.h"
+#include "hpgl/PointBudget.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <numbers>
 #include <optional>
 
@@ -29,7 +29,7 @@ public:
     explicit Reader(QByteArrayView bytes) : in_(bytes) {}
 
     DisplayList read() {
-        while (measured_ <= DisplayList::MeasuredPointLimit) {
+        while (!budget_.spent()) {
             const std::optional<Mnemonic> mnemonic = in_.nextMnemonic();
             if (!mnemonic)
                 break;
@@ -38,9 +38,7 @@ public:
         if (!in_.atEnd())
             list_.completeness = DisplayList::Completeness::ReadInPart;
         list_.readBytes = in_.position();
-        list_.keptPoints = kept_;
-        list_.extent = marked_.box();
-        list_.extentWithMoves = withMoves_.box();
+        budget_.finish();
         return std::move(list_);
     }
 
@@ -94,22 +92,11 @@ private:
     void markHere();
     void endStroke() { open_ = false; }
     void addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic);
-    // Every point of the drawing comes through these, which measure it and keep it while the
-    // kept points stay within their limit: a new stroke, and more points for the open one.
-    bool keep(Stroke stroke);
-    void extend(const QList<QPointF>& points);
-    void measure(const QList<QPointF>& points, bool marks);
-
-    static constexpr std::size_t NotKept = std::numeric_limits<std::size_t>::max();
 
     Scanner in_;
     DisplayList list_;
-    std::size_t current_ = NotKept; // the pen-down stroke being drawn, while open_
-    bool open_ = false;
-    qsizetype kept_ = 0;
-    qsizetype measured_ = 0;
-    Extent marked_;
-    Extent withMoves_;
+    PointBudget budget_{list_};
+    bool open_ = false; // a pen-down stroke is being drawn
 
     QPointF pos_{0, 0};
     QPointF p1_ = DefaultP1;
@@ -265,7 +252,7 @@ void Reader::arc(Mnemonic mnemonic) {
         return;
     }
     markHere();
-    extend(points.mid(1));
+    budget_.extend(points.mid(1));
     pos_ = points.back();
 }
 
@@ -311,16 +298,14 @@ void Reader::polygon(Mnemonic mnemonic) {
     endStroke();
     // Once nothing more is kept, a buffer drawn again and again costs its box and its count.
     if (list_.completeness != DisplayList::Completeness::Whole) {
-        if (const std::optional<QRectF> box = polygonBuffer_.linesExtent().boxIfAny()) {
-            marked_.include(*box);
-            withMoves_.include(*box);
-        }
+        if (const std::optional<QRectF> box = polygonBuffer_.linesExtent().boxIfAny())
+            budget_.include(*box);
         list_.marksLeftOut += polygonBuffer_.lines();
         return;
     }
     for (const QList<QPointF>& part : polygonBuffer_.parts()) {
         if (part.size() >= 2)
-            keep({part, pen_, true, mnemonic.first == 'F'});
+            budget_.keep({part, pen_, true, mnemonic.first == 'F'});
     }
 }
 
@@ -391,9 +376,7 @@ void Reader::label(Mnemonic) {
         return;
     endStroke();
     list_.labels.push_back({pos_, text, charHeight_, width, pen_});
-    const QRectF box(pos_, QSizeF(width, charHeight_));
-    marked_.include(box);
-    withMoves_.include(box);
+    budget_.include(QRectF(pos_, QSizeF(width, charHeight_)));
     ++list_.approximate[QStringLiteral("LB")];
     pos_ += QPointF(width, 0);
 }
@@ -421,10 +404,10 @@ void Reader::moveTo(const QPointF& target) {
     if (polygonMode_) {
         polygonBuffer_.add(target, penUp_);
     } else if (penUp_) {
-        keep({{pos_, target}, pen_, false, false});
+        budget_.keep({{pos_, target}, pen_, false, false});
     } else {
         markHere();
-        extend({target});
+        budget_.extend({target});
     }
     pos_ = target;
 }
@@ -433,41 +416,8 @@ void Reader::moveTo(const QPointF& target) {
 void Reader::markHere() {
     if (open_)
         return;
-    current_ = keep({{pos_}, pen_, true, false}) ? list_.strokes.size() - 1 : NotKept;
+    budget_.open({{pos_}, pen_, true, false});
     open_ = true;
-}
-
-bool Reader::keep(Stroke stroke) {
-    measure(stroke.points, stroke.marks);
-    if (kept_ + stroke.points.size() > DisplayList::KeptPointLimit)
-        list_.completeness = DisplayList::Completeness::DrawnInPart;
-    if (list_.completeness != DisplayList::Completeness::Whole) {
-        list_.marksLeftOut += stroke.marks;
-        return false;
-    }
-    kept_ += stroke.points.size();
-    list_.strokes.push_back(std::move(stroke));
-    return true;
-}
-
-void Reader::extend(const QList<QPointF>& points) {
-    measure(points, true);
-    if (current_ == NotKept)
-        return;
-    if (kept_ + points.size() > DisplayList::KeptPointLimit) {
-        list_.completeness = DisplayList::Completeness::DrawnInPart;
-        current_ = NotKept;
-        return;
-    }
-    kept_ += points.size();
-    list_.strokes[current_].points.append(points);
-}
-
-void Reader::measure(const QList<QPointF>& points, bool marks) {
-    measured_ += points.size();
-    if (marks)
-        marked_.include(points);
-    withMoves_.include(points);
 }
 
 void Reader::addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic) {
@@ -477,15 +427,10 @@ void Reader::addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic) {
     if (polygonMode_)
         polygonBuffer_.addShape(std::move(points));
     else
-        keep({std::move(points), pen_, true, filled});
+        budget_.keep({std::move(points), pen_, true, filled});
 }
 
 } // namespace
-
-qsizetype DisplayList::markCount() const {
-    return marksLeftOut + std::count_if(strokes.begin(), strokes.end(),
-                                        [](const Stroke& stroke) { return stroke.marks; });
-}
 
 DisplayList readHpgl(QByteArrayView bytes) {
     return Reader(bytes).read();

@@ -1,6 +1,6 @@
 #include "render/LogoRender.h"
 
-#include "hpgl/HpglPainter.h"
+#include "hpgl/DisplayListPainter.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // Any bytes as a logo: the reader gives a display list, never a crash or a hang, with every
 // point finite and within the plotter's reach, and the preview's texts can be made of it.
-#include "hpgl/HpglPainter.h"
 #include "hpgl/HpglReader.h"
+#include "hpgl/PreviewTexts.h"
 
 #include <cmath>
 #include <cstdlib>

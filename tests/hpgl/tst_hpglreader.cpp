@@ -1,6 +1,6 @@
 // Reading HP-GL: the size of what the pen marks, the strokes, and what was not drawn.
-#include "hpgl/HpglPainter.h"
 #include "hpgl/HpglReader.h"
+#include "hpgl/PreviewTexts.h"
 #include "support/TestData.h"
 
 #include <QProcess>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hpgl/HpglReader.h"
+#include "hpgl/DisplayList.h"
 
 #include <QDeadlineTimer>
 #include <QTransform>
@@ -44,11 +44,5 @@ private:
     std::size_t nextStroke_ = 0;
     std::size_t nextLabel_ = 0;
 };
-
-// "Size: 42.3 × 12.1 mm (1,692 × 484 plotter units) · 318 strokes", of what the pen marks.
-QString sizeText(const DisplayList& list);
-// What was too complex to draw, not drawn, or drawn only approximately; "Everything in the file
-// was drawn"; or, for a file with no drawing in it, its byte count.
-QString notesText(const DisplayList& list, qsizetype byteCount);
 
 } // namespace markast::hpgl
