@@ -19,15 +19,8 @@ struct Stroke {
     int pen = 1;
     bool marks = true;   // pen down; false for a move with the pen up
     bool filled = false; // the inside is filled too (RA, RR, WG, FP)
-};
-
-// A label (LB), drawn approximately: as text of the current character size.
-struct Label {
-    QPointF at; // the lower left corner of its first character, in plotter units
-    QString text;
-    double height = 0; // plotter units
-    double width = 0;  // of the whole label, plotter units
-    int pen = 1;
+    double width = 0;    // of the pen, in plotter units; 0 where the file did not set it
+    double shade = 100;  // of a fill, in percent of full ink
 };
 
 // What a logo draws, as the marker would mark it. Reading keeps within limits of work and
@@ -35,17 +28,19 @@ struct Label {
 // part, though measured and counted whole; one that would take too long to measure is read
 // only in part.
 struct DisplayList {
-    // The most points kept for drawing, and the most measured.
+    // The most points kept for drawing, and the most measured; and the most strokes kept, as
+    // each costs memory of its own: a label of many small letters is many short strokes.
     static constexpr qsizetype KeptPointLimit = 5'000'000;
     static constexpr qsizetype MeasuredPointLimit = 10'000'000;
+    static constexpr qsizetype KeptStrokeLimit = 1'000'000;
     enum class Completeness {
         Whole,
         DrawnInPart, // strokes past the kept points are measured and counted, not drawn
         ReadInPart,  // the bytes after readBytes were not read at all
     };
 
-    std::vector<Stroke> strokes; // in drawing order, pen-up moves among them
-    std::vector<Label> labels;
+    // In drawing order, pen-up moves among them; lettering is strokes of the stroke font.
+    std::vector<Stroke> strokes;
     // The bounding box of everything the pen marks, in plotter units; null when nothing is.
     QRectF extent;
     // The bounding box of the pen-up moves as well.
@@ -61,7 +56,7 @@ struct DisplayList {
 
     // How many pen-down lines, edges, arcs and fills it has.
     qsizetype markCount() const;
-    bool hasDrawing() const { return markCount() > 0 || !labels.empty(); }
+    bool hasDrawing() const { return markCount() > 0; }
 };
 
 } // namespace markast::hpgl

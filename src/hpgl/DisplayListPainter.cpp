@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace markast::hpgl {
 
 namespace {
@@ -45,7 +47,16 @@ DisplayListPainter::DisplayListPainter(const DisplayList& list, const QTransform
     : list_(list), showMoves_(false),
       smooth_(!style.quickWhenLarge ||
               (list.strokes.size() < SmoothUpTo && list.keptPoints < SmoothPointsUpTo)),
-      penWidth_(smooth_ ? style.penWidth : 0), toArea_(toDevice) {}
+      trueWidths_(style.trueWidths), penWidth_(smooth_ ? style.penWidth : 0), toArea_(toDevice),
+      scale_(std::sqrt(std::abs(toDevice.determinant()))) {}
+
+// The width the file gave the pen, at the device's scale; where the drawing is fitted to be
+// looked at, no thinner than the legible width.
+double DisplayListPainter::widthOf(const Stroke& stroke) const {
+    if (stroke.width <= 0 || penWidth_ == 0)
+        return penWidth_;
+    return trueWidths_ ? stroke.width * scale_ : std::max(penWidth_, stroke.width * scale_);
+}
 
 bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
     painter.setRenderHint(QPainter::Antialiasing, smooth_);
@@ -56,11 +67,6 @@ bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
         if (!again)
             paintStroke(painter, stroke);
         if (nextStroke_ % ItemsBetweenLooks == 0 && deadline.hasExpired())
-            return false;
-    }
-    while (nextLabel_ < list_.labels.size()) {
-        paintLabel(painter, list_.labels[nextLabel_++]);
-        if (nextLabel_ % ItemsBetweenLooks == 0 && deadline.hasExpired())
             return false;
     }
     return true;
@@ -90,9 +96,11 @@ void DisplayListPainter::paintStroke(QPainter& painter, const Stroke& stroke) co
         painter.drawPolyline(line);
         return;
     }
-    painter.setPen(QPen(Qt::black, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(Qt::black, widthOf(stroke), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     if (stroke.filled) {
-        painter.setBrush(Qt::black);
+        // Shading (FT 10) as a grey of its share of ink.
+        painter.setBrush(
+            QColor::fromRgbF(0, 0, 0, float(std::clamp(stroke.shade, 0.0, 100.0) / 100)));
         painter.drawPolygon(line);
         painter.setBrush(Qt::NoBrush);
     } else if (line.size() == 1) {
@@ -100,15 +108,6 @@ void DisplayListPainter::paintStroke(QPainter& painter, const Stroke& stroke) co
     } else {
         painter.drawPolyline(line);
     }
-}
-
-void DisplayListPainter::paintLabel(QPainter& painter, const Label& label) const {
-    const QRectF box = toArea_.mapRect(QRectF(label.at, QSizeF(label.width, label.height)));
-    QFont font = painter.font();
-    font.setPixelSize(std::max(1, int(box.height())));
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignBottom | Qt::TextDontClip, label.text);
 }
 
 } // namespace markast::hpgl

@@ -9,17 +9,20 @@ class QPainter;
 
 namespace markast::hpgl {
 
-// How the marks are drawn: the pen's width in the device's units, and whether a large drawing
-// may be drawn plain and thin, to be seen sooner.
+// How the marks are drawn: the pen's width in the device's units where the file sets none,
+// whether a large drawing may be drawn plain and thin, to be seen sooner, and whether the widths
+// the file sets are drawn true to scale, or, where the drawing is fitted to be looked at, no
+// thinner than penWidth.
 struct PaintStyle {
     double penWidth = 1.5;
     bool quickWhenLarge = true;
+    bool trueWidths = false;
 };
 
 // Draws a display list into an area, scaled to fit with its aspect kept, or through a map of
 // its own, the HP-GL origin at the bottom left and y growing upwards. Pen-down marks are solid
-// lines (fills filled), and pen-up moves, where shown, thin dashed ones. A large list is drawn
-// a part at a time, so that a window can stay responsive in between.
+// lines (fills filled, or shaded grey), and pen-up moves, where shown, thin dashed ones. A large
+// list is drawn a part at a time, so that a window can stay responsive in between.
 class DisplayListPainter {
 public:
     DisplayListPainter(const DisplayList& list, const QRectF& area, bool showMoves,
@@ -34,15 +37,16 @@ public:
 private:
     QPolygonF onSheet(const Stroke& stroke) const;
     void paintStroke(QPainter& painter, const Stroke& stroke) const;
-    void paintLabel(QPainter& painter, const Label& label) const;
+    double widthOf(const Stroke& stroke) const;
 
     const DisplayList& list_;
     bool showMoves_;
     bool smooth_;
+    bool trueWidths_;
     double penWidth_;
     QTransform toArea_;
+    double scale_; // device units to the plotter unit
     std::size_t nextStroke_ = 0;
-    std::size_t nextLabel_ = 0;
 };
 
 } // namespace markast::hpgl

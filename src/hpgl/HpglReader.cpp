@@ -1,7 +1,10 @@
 #include "hpgl/HpglReader.h"
 
+#include "hpgl/DrawingStyle.h"
 #include "hpgl/HpglGeometry.h"
 #include "hpgl/HpglScanner.h"
+#include "hpgl/Lettering.h"
+#include "hpgl/LineTypes.h"
 #include "hpgl/PointBudget.h"
 
 #include <algorithm>
@@ -15,10 +18,10 @@ namespace markast::hpgl {
 namespace {
 
 constexpr char EndOfText = '\x03';
-// Default character size (SI), in centimetres, and plotter units to the centimetre.
-constexpr double CharWidthCm = 0.187;
-constexpr double CharHeightCm = 0.269;
-constexpr double UnitsPerCm = 400;
+// The most dashes of one line, and hatching lines of one area: a finer pattern is drawn as a
+// solid line or area, approximately.
+constexpr qsizetype DashLimit = 100'000;
+constexpr qsizetype HatchLimit = 20'000;
 // The default P1 and P2, where IP has not placed them.
 constexpr QPointF DefaultP1{0, 0};
 constexpr QPointF DefaultP2{10000, 7500};
@@ -64,9 +67,13 @@ private:
     void polygonMode(Mnemonic);
     void polygon(Mnemonic mnemonic);
     void encodedPolyline(Mnemonic mnemonic);
-    void characterSize(Mnemonic);
     void labelTerminator(Mnemonic);
     void label(Mnemonic);
+    void characterPlot(Mnemonic);
+    void tick(Mnemonic mnemonic);
+    void anchorCorner(Mnemonic);
+    // SI, SR, DI, DR, SL, ES, LO, CS, CA, SS, SA, TL, LT, UL, FT, PW, WU, PT.
+    void drawingStyle(Mnemonic mnemonic);
     void comment(Mnemonic) { in_.skipComment(); }
     // Understood, and nothing to draw: pens, widths, line types, pages, fonts, speed.
     void nothingToDraw(Mnemonic) { in_.parameters(); }
@@ -92,6 +99,20 @@ private:
     void markHere();
     void endStroke() { open_ = false; }
     void addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic);
+    // A pen-down stroke of the current pen.
+    Stroke marking(QList<QPointF> points, bool filled = false) const {
+        return {std::move(points), pen_, true, filled, style_.width(pen_, p1_, p2_)};
+    }
+    // A pen-down line of its own, in the line type's dashes.
+    void drawLine(const QList<QPointF>& line);
+    void fill(const std::vector<QList<QPointF>>& outlines, bool nonZero);
+    void updateLineType() { dasher_ = style_.dasher(p1_, p2_); }
+    // Where a carriage return in a label goes back to: the pen's place before the labels that
+    // follow each other without another move.
+    void startLabel() {
+        if (pos_ != afterLabel_)
+            returnPoint_ = pos_;
+    }
 
     Scanner in_;
     DisplayList list_;
@@ -109,8 +130,11 @@ private:
     bool polygonMode_ = false;
     PolygonBuffer polygonBuffer_;
     char labelEnd_ = EndOfText;
-    double charWidth_ = CharWidthCm * UnitsPerCm;
-    double charHeight_ = CharHeightCm * UnitsPerCm;
+    bool labelEndDrawn_ = false; // DT's mode 0
+    QPointF returnPoint_;
+    std::optional<QPointF> afterLabel_; // the pen's place after the last label or CP
+    DrawingStyle style_;
+    std::optional<Dasher> dasher_;
 };
 
 // The instruction each mnemonic runs, by its letters; all others are not drawn.
@@ -141,11 +165,17 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
         for (const char* letters : {"EP", "FP"})
             set(letters, &Reader::polygon);
         set("PE", &Reader::encodedPolyline);
-        set("SI", &Reader::characterSize);
         set("DT", &Reader::labelTerminator);
         set("LB", &Reader::label);
+        set("CP", &Reader::characterPlot);
+        for (const char* letters : {"XT", "YT"})
+            set(letters, &Reader::tick);
+        set("AC", &Reader::anchorCorner);
+        for (const char* letters : {"SI", "SR", "DI", "DR", "SL", "ES", "LO", "CS", "CA", "SS",
+                                    "SA", "TL", "LT", "UL", "FT", "PW", "WU", "PT"})
+            set(letters, &Reader::drawingStyle);
         set("CO", &Reader::comment);
-        for (const char* letters : {"BP", "PS", "WU", "PW", "LA", "TR", "PG", "LT", "VS", "UL"})
+        for (const char* letters : {"BP", "PS", "LA", "TR", "PG", "VS"})
             set(letters, &Reader::nothingToDraw);
         return runs;
     }();
@@ -165,8 +195,8 @@ void Reader::initialize(Mnemonic mnemonic) {
     relative_ = false;
     polygonMode_ = false;
     labelEnd_ = EndOfText;
-    charWidth_ = CharWidthCm * UnitsPerCm;
-    charHeight_ = CharHeightCm * UnitsPerCm;
+    labelEndDrawn_ = false;
+    style_.reset();
     if (mnemonic.first == 'I') {
         p1_ = DefaultP1;
         p2_ = DefaultP2;
@@ -174,6 +204,7 @@ void Reader::initialize(Mnemonic mnemonic) {
         pos_ = {0, 0};
     }
     updateUserToPlotter();
+    updateLineType();
 }
 
 void Reader::inputPoints(Mnemonic) {
@@ -189,6 +220,7 @@ void Reader::inputPoints(Mnemonic) {
         p2_ = values.size() >= 4 ? QPointF(values[2], values[3]) : p2_ + shift;
     }
     updateUserToPlotter();
+    updateLineType();
 }
 
 void Reader::scale(Mnemonic) {
@@ -200,6 +232,8 @@ void Reader::scale(Mnemonic) {
 void Reader::penUp(Mnemonic mnemonic) {
     penUp_ = true;
     endStroke();
+    if (dasher_)
+        dasher_->restart();
     moves(in_.parameters(), mnemonic);
 }
 
@@ -251,8 +285,12 @@ void Reader::arc(Mnemonic mnemonic) {
         moveTo(points.back());
         return;
     }
-    markHere();
-    budget_.extend(points.mid(1));
+    if (dasher_) {
+        drawLine(points);
+    } else {
+        markHere();
+        budget_.extend(points.mid(1));
+    }
     pos_ = points.back();
 }
 
@@ -294,7 +332,8 @@ void Reader::polygonMode(Mnemonic) {
 // EP edges each part of the buffer as its points go, as a plotter that drew the moves at once
 // would: a part is closed only where the pen came back. FP fills them, closed.
 void Reader::polygon(Mnemonic mnemonic) {
-    in_.parameters();
+    const std::vector<double>& values = in_.parameters();
+    const bool nonZero = mnemonic.first == 'F' && !values.empty() && values[0] == 1;
     endStroke();
     // Once nothing more is kept, a buffer drawn again and again costs its box and its count.
     if (list_.completeness != DisplayList::Completeness::Whole) {
@@ -303,9 +342,11 @@ void Reader::polygon(Mnemonic mnemonic) {
         list_.marksLeftOut += polygonBuffer_.lines();
         return;
     }
+    if (mnemonic.first == 'F')
+        return fill(polygonBuffer_.parts(), nonZero);
     for (const QList<QPointF>& part : polygonBuffer_.parts()) {
         if (part.size() >= 2)
-            budget_.keep({part, pen_, true, mnemonic.first == 'F'});
+            drawLine(part);
     }
 }
 
@@ -352,33 +393,124 @@ void Reader::encodedPolyline(Mnemonic mnemonic) {
     in_.skipPast(';');
 }
 
-void Reader::characterSize(Mnemonic) {
-    const std::vector<double>& values = in_.parameters();
-    const bool given = values.size() >= 2 && !in_.hadBadNumber();
-    charWidth_ = (given ? values[0] : CharWidthCm) * UnitsPerCm;
-    charHeight_ = (given ? values[1] : CharHeightCm) * UnitsPerCm;
-}
-
-// The next character ends labels from now on, ",1" may follow; "DT;" is the default.
+// The next character ends labels from now on; ",0" after it draws that character too.
+// "DT;" is the default.
 void Reader::labelTerminator(Mnemonic) {
     labelEnd_ = in_.atEnd() || in_.peek() == ';' ? EndOfText : in_.take();
-    in_.parameters();
+    const std::vector<double>& values = in_.parameters();
+    labelEndDrawn_ = labelEnd_ != EndOfText && !values.empty() && values[0] == 0;
 }
 
+// LB: lettering in the stroke font, each glyph line a stroke of the pen, each character
+// counted, so that no label costs more than the points it may draw.
 void Reader::label(Mnemonic) {
-    QString text;
-    for (const char c : in_.textUpTo(labelEnd_)) {
-        if (quint8(c) >= 0x20) // line feeds and other control characters are not drawn
-            text.append(QLatin1Char(c));
-    }
-    const double width = text.size() * charWidth_ * 1.5;
-    if (text.isEmpty() || isFar(pos_ + QPointF(width, charHeight_)))
+    const QByteArrayView text = in_.textUpTo(labelEnd_);
+    endStroke();
+    startLabel();
+    LabelWriter writer(style_.label(p1_, p2_), pos_, returnPoint_);
+    const LabelWriter::Draw draw = [this](QList<QPointF> line) {
+        if (!anyFar(line))
+            budget_.keep(marking(std::move(line)));
+        return !budget_.spent();
+    };
+    if (writer.write(text, draw) && labelEndDrawn_)
+        writer.write(QByteArrayView(&labelEnd_, 1), draw);
+    budget_.charge(writer.characters());
+    if (writer.approximate())
+        ++list_.approximate[QStringLiteral("LB")];
+    if (!isFar(writer.pen()))
+        pos_ = writer.pen();
+    afterLabel_ = pos_;
+}
+
+// CP moves the pen, up, by characters and lines as the lettering sets them; CP alone starts a
+// new line.
+void Reader::characterPlot(Mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    if (in_.hadBadNumber())
         return;
     endStroke();
-    list_.labels.push_back({pos_, text, charHeight_, width, pen_});
-    budget_.include(QRectF(pos_, QSizeF(width, charHeight_)));
-    ++list_.approximate[QStringLiteral("LB")];
-    pos_ += QPointF(width, 0);
+    startLabel();
+    LabelWriter writer(style_.label(p1_, p2_), pos_, returnPoint_);
+    if (values.empty())
+        writer.newLine();
+    else
+        writer.move(values[0], values.size() > 1 ? values[1] : 0);
+    if (!isFar(writer.pen())) {
+        budget_.keep({{pos_, writer.pen()}, pen_, false, false});
+        pos_ = writer.pen();
+    }
+    afterLabel_ = pos_;
+}
+
+// XT and YT: a tick up and down (or right and left) of the pen, as long as TL makes it of the
+// distance from P1 to P2; the pen comes back.
+void Reader::tick(Mnemonic mnemonic) {
+    in_.parameters();
+    endStroke();
+    const QPointF span = p2_ - p1_;
+    const QPointF unit = mnemonic.first == 'X' ? QPointF(0, span.y()) : QPointF(span.x(), 0);
+    QList<QPointF> tick{pos_ + unit * style_.tickUp(), pos_ - unit * style_.tickDown()};
+    if (!anyFar(tick))
+        budget_.keep(marking(std::move(tick)));
+}
+
+// AC: the corner hatching starts from; AC alone puts it back at the origin.
+void Reader::anchorCorner(Mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    if (in_.hadBadNumber())
+        return;
+    const QPointF anchor = values.size() >= 2 ? place(values[0], values[1], false) : QPointF();
+    if (!isFar(anchor))
+        style_.anchor(anchor);
+}
+
+void Reader::drawingStyle(Mnemonic mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    if (in_.hadBadNumber())
+        return;
+    switch (mnemonic.first << 8 | mnemonic.second) {
+    case 'S' << 8 | 'I':
+    case 'S' << 8 | 'R':
+        return style_.characterSize(values, mnemonic.second == 'R');
+    case 'D' << 8 | 'I':
+    case 'D' << 8 | 'R':
+        return style_.direction(values, mnemonic.second == 'R');
+    case 'S' << 8 | 'L':
+        return style_.slant(values);
+    case 'E' << 8 | 'S':
+        return style_.extraSpace(values);
+    case 'L' << 8 | 'O':
+        return style_.labelOrigin(values);
+    case 'C' << 8 | 'S':
+    case 'C' << 8 | 'A':
+        return style_.characterSet(values, mnemonic.second == 'A');
+    case 'S' << 8 | 'S':
+    case 'S' << 8 | 'A':
+        return style_.selectSet(mnemonic.second == 'A');
+    case 'T' << 8 | 'L':
+        return style_.tickLength(values);
+    case 'L' << 8 | 'T':
+        endStroke();
+        style_.lineType(values);
+        return updateLineType();
+    case 'U' << 8 | 'L':
+        style_.userLineType(values);
+        return updateLineType();
+    case 'F' << 8 | 'T':
+        return style_.fillType(values, userToPlotter_);
+    case 'P' << 8 | 'W':
+        endStroke();
+        return style_.penWidth(values);
+    case 'W' << 8 | 'U':
+        endStroke();
+        return style_.widthUnits(values);
+    case 'P' << 8 | 'T':
+        endStroke();
+        return style_.penThickness(values, pen_);
+    default:
+        return;
+    }
 }
 
 void Reader::unknown(Mnemonic mnemonic) {
@@ -392,8 +524,10 @@ void Reader::unknown(Mnemonic mnemonic) {
 void Reader::moves(const std::vector<double>& values, Mnemonic mnemonic) {
     if (in_.hadBadNumber())
         return notDrawn(mnemonic);
-    if (!penUp_ && !polygonMode_)
-        markHere(); // a pen put down marks, even where it does not move
+    // A pen put down marks, even where it does not move; a line type's marks are its own.
+    const bool patterned = dasher_ || style_.dotsOnly();
+    if (!penUp_ && !polygonMode_ && (!patterned || values.size() < 2))
+        markHere();
     for (std::size_t i = 0; i + 1 < values.size(); i += 2)
         moveTo(place(values[i], values[i + 1], relative_));
 }
@@ -405,6 +539,10 @@ void Reader::moveTo(const QPointF& target) {
         polygonBuffer_.add(target, penUp_);
     } else if (penUp_) {
         budget_.keep({{pos_, target}, pen_, false, false});
+    } else if (style_.dotsOnly()) {
+        budget_.keep(marking({target})); // LT0: a dot at each point
+    } else if (dasher_) {
+        drawLine({pos_, target});
     } else {
         markHere();
         budget_.extend({target});
@@ -416,7 +554,7 @@ void Reader::moveTo(const QPointF& target) {
 void Reader::markHere() {
     if (open_)
         return;
-    budget_.open({{pos_}, pen_, true, false});
+    budget_.open(marking({pos_}));
     open_ = true;
 }
 
@@ -426,8 +564,50 @@ void Reader::addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic) {
     endStroke();
     if (polygonMode_)
         polygonBuffer_.addShape(std::move(points));
+    else if (filled)
+        fill({points}, false);
     else
-        budget_.keep({std::move(points), pen_, true, filled});
+        drawLine(points);
+}
+
+void Reader::drawLine(const QList<QPointF>& line) {
+    endStroke();
+    if (!dasher_) {
+        budget_.keep(marking(line));
+        return;
+    }
+    std::vector<QList<QPointF>> dashes;
+    if (!dasher_->dash(line, dashes, DashLimit)) {
+        ++list_.approximate[QStringLiteral("LT")];
+        budget_.keep(marking(line));
+        return;
+    }
+    for (QList<QPointF>& dash : dashes)
+        budget_.keep(marking(std::move(dash)));
+}
+
+// FT's fill: solid, hatched along lines, or shaded.
+void Reader::fill(const std::vector<QList<QPointF>>& outlines, bool nonZero) {
+    const Fill how = style_.fill(p1_, p2_);
+    if (how.approximate)
+        ++list_.approximate[QStringLiteral("FT")];
+    if (how.kind == Fill::Kind::Hatching || how.kind == Fill::Kind::CrossHatching) {
+        std::vector<QList<QPointF>> lines;
+        if (hatch(outlines, how.spacing, how.angle, how.kind == Fill::Kind::CrossHatching, nonZero,
+                  how.anchor, lines, HatchLimit)) {
+            for (QList<QPointF>& line : lines)
+                budget_.keep(marking(std::move(line)));
+            return;
+        }
+        ++list_.approximate[QStringLiteral("FT")];
+    }
+    for (const QList<QPointF>& outline : outlines) {
+        if (outline.size() < 2)
+            continue;
+        Stroke area = marking(outline, true);
+        area.shade = how.kind == Fill::Kind::Shading ? how.shade : 100;
+        budget_.keep(std::move(area));
+    }
 }
 
 } // namespace

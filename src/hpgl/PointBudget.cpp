@@ -4,7 +4,8 @@ namespace markast::hpgl {
 
 bool PointBudget::keep(Stroke stroke) {
     measure(stroke.points, stroke.marks);
-    if (kept_ + stroke.points.size() > DisplayList::KeptPointLimit)
+    if (kept_ + stroke.points.size() > DisplayList::KeptPointLimit ||
+        qsizetype(list_.strokes.size()) >= DisplayList::KeptStrokeLimit)
         list_.completeness = DisplayList::Completeness::DrawnInPart;
     if (list_.completeness != DisplayList::Completeness::Whole) {
         list_.marksLeftOut += stroke.marks;

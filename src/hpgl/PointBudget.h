@@ -22,6 +22,8 @@ public:
     void measure(const QList<QPointF>& points, bool marks);
     // A box the pen marks, measured without points.
     void include(const QRectF& box);
+    // Work that adds no point, such as a label's characters, counted as points measured.
+    void charge(qsizetype points) { measured_ += points; }
 
     // True once more points were measured than a reading may take.
     bool spent() const { return measured_ > DisplayList::MeasuredPointLimit; }

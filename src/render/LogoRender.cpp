@@ -34,7 +34,7 @@ QTransform trueSize(const QRectF& extent, double perMm, const QPointF& topLeft) 
 void paintTrueSize(QPainter& painter, const hpgl::DisplayList& list, double perMm,
                    const QPointF& topLeft) {
     hpgl::DisplayListPainter(list, trueSize(list.extent, perMm, topLeft),
-                             {TrueSizePenMm * perMm, false})
+                             {TrueSizePenMm * perMm, false, true})
         .paintAll(painter);
 }
 

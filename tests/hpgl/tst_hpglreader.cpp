@@ -56,11 +56,26 @@ private Q_SLOTS:
         QTest::newRow("encoded polyline") << QByteArray("IN;PE<=\xbf\xbfG\xc2"
                                                         "c\xc0;")
                                           << QSizeF(100, 50) << 1 << all;
-        QTest::newRow("label") << QByteArray("IN;SI0.2,0.3;PU0,0;LBABC\x03;") << QSizeF(360, 120)
-                               << 0 << "Drawn approximately: LB \u00d71";
+        // The ink of A to C in the stroke font: three cells of 1.5 widths, less the spaces
+        // around the letters.
+        QTest::newRow("label") << QByteArray("IN;SI0.2,0.3;PU0,0;LBABC\x03;") << QSizeF(320, 120)
+                               << 7 << all;
+        QTest::newRow("tick marks")
+            << QByteArray("IN;TL2,1;PU500,500;XT;YT;") << QSizeF(300, 225) << 2 << all;
+        QTest::newRow("line type, 1 mm")
+            << QByteArray("IN;LT2,1,1;PU0,0;PD400,0;") << QSizeF(380, 0) << 10 << all;
+        QTest::newRow("user line type")
+            << QByteArray("IN;UL2,25,75;LT2,1,1;PU0,0;PD400,0;") << QSizeF(370, 0) << 10 << all;
+        QTest::newRow("line type on a circle")
+            << QByteArray("IN;LT2,1,1;PU0,0;CI100;") << QSizeF(199.8, 199.5) << 16 << all;
+        QTest::newRow("hatching") << QByteArray("IN;FT3,100,0;PU0,0;RA1000,500;")
+                                  << QSizeF(1000, 400) << 5 << all;
+        QTest::newRow("cross-hatching of a polygon")
+            << QByteArray("IN;FT4,100,0;PU0,0;PM0;PD1000,0,1000,500,0,500;PM2;FP;")
+            << QSizeF(1000, 500) << 15 << all;
         QTest::newRow("instructions not drawn")
-            << QByteArray("IN;PU0,0;PD10,10;XT;RO90;XT;") << QSizeF(10, 10) << 1
-            << "Not drawn: RO \u00d71, XT \u00d72";
+            << QByteArray("IN;PU0,0;PD10,10;ZZ;RO90;ZZ;") << QSizeF(10, 10) << 1
+            << "Not drawn: RO \u00d71, ZZ \u00d72";
         QTest::newRow("device escapes")
             << QByteArray("\x1b.(\x1b.I81;;17:IN;PU0,0;PD7,7;\x1b.)") << QSizeF(7, 7) << 1 << all;
         QTest::newRow("every byte value") << allByteValues() << QSizeF(0, 0) << 0 << "256 bytes";
@@ -110,6 +125,11 @@ private Q_SLOTS:
             << polygon + QByteArray("EP;").repeated(72'000)
             << int(DisplayList::Completeness::DrawnInPart) << qsizetype(72'000) << QSizeF(99, 60)
             << "Too complex to preview in full: 833 of its 72,000 strokes are drawn";
+        QTest::newRow("15.6 MB of one-letter labels")
+            << "IN;" + QByteArray("LBx\x03").repeated(3'900'000)
+            // two lines a letter, until ten million points are measured at five a letter
+            << int(DisplayList::Completeness::ReadInPart) << qsizetype(4'000'001)
+            << QSizeF(224'400'051, 72) << "Too complex to preview in full: only its first";
         QTest::newRow("huge circles, finely cut, without end")
             << "IN;PU0,0;" + QByteArray("CI1000000,.5;").repeated(100'000)
             << int(DisplayList::Completeness::ReadInPart) << qsizetype(13'870)
@@ -133,6 +153,69 @@ private Q_SLOTS:
         QCOMPARE(list.extent.size().toSize(), size.toSize());
         QVERIFY2(notesText(list, hpgl.size()).startsWith(notes),
                  qPrintable(notesText(list, hpgl.size())));
+    }
+
+    // The capital I is one line, top to foot, in the middle of its cell: where the label's
+    // first line stands shows its size, direction and slant.
+    void letteringStandsAsTheFileSays_data() {
+        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<QPointF>("top");
+        QTest::addColumn<QPointF>("foot");
+        QTest::newRow("SI") << QByteArray("SI0.25,0.5;") << QPointF(1050, 1200)
+                            << QPointF(1050, 1000);
+        QTest::newRow("SR, of P2 - P1")
+            << QByteArray("IP0,0,2000,4000;SR5,5;") << QPointF(1050, 1200) << QPointF(1050, 1000);
+        QTest::newRow("DI") << QByteArray("SI0.25,0.5;DI0,1;") << QPointF(800, 1050)
+                            << QPointF(1000, 1050);
+        QTest::newRow("DR, of P2 - P1") << QByteArray("SI0.25,0.5;IP0,0,1000,2000;DR1,1;")
+                                        << QPointF(843.47, 1134.16) << QPointF(1022.36, 1044.72);
+        QTest::newRow("SL") << QByteArray("SI0.25,0.5;SL1;") << QPointF(1250, 1200)
+                            << QPointF(1050, 1000);
+        QTest::newRow("LO 6, centre top")
+            << QByteArray("SI0.25,0.5;LO6;") << QPointF(1000, 1000) << QPointF(1000, 800);
+    }
+
+    void letteringStandsAsTheFileSays() {
+        QFETCH(QByteArray, style);
+        QFETCH(QPointF, top);
+        QFETCH(QPointF, foot);
+        const DisplayList list = readHpgl("IN;" + style + "PU1000,1000;LBI\x03");
+        QCOMPARE(list.strokes.size(), std::size_t(2)); // the move and the I
+        const QList<QPointF>& line = list.strokes.back().points;
+        QVERIFY2((line.front() - top).manhattanLength() < 0.02 &&
+                     (line.back() - foot).manhattanLength() < 0.02,
+                 qPrintable(QStringLiteral("%1,%2 %3,%4")
+                                .arg(line.front().x())
+                                .arg(line.front().y())
+                                .arg(line.back().x())
+                                .arg(line.back().y())));
+    }
+
+    // PW in millimetres (WU0) or in percent of P1 to P2 (WU1), for all pens or one; PT in
+    // millimetres for the pen in hand; none where the file sets none.
+    void penWidths_data() {
+        QTest::addColumn<QByteArray>("hpgl");
+        QTest::addColumn<QList<double>>("widths"); // of each pen-down stroke
+        QTest::newRow("unset") << QByteArray("PD100,0;") << QList<double>{0};
+        QTest::newRow("PW, every pen")
+            << QByteArray("PW0.5;PD100,0;SP2;PD200,0;") << QList<double>{20, 20};
+        QTest::newRow("PW, one pen")
+            << QByteArray("PW0.5;PW1,2;PD100,0;SP2;PD200,0;") << QList<double>{20, 40};
+        QTest::newRow("WU1, of P1 to P2") << QByteArray("WU1;PW1;PD100,0;") << QList<double>{125};
+        QTest::newRow("PT") << QByteArray("PT0.8;PD100,0;") << QList<double>{32};
+        QTest::newRow("lettering too") << QByteArray("PW0.25;LB-\x03") << QList<double>{10};
+    }
+
+    void penWidths() {
+        QFETCH(QByteArray, hpgl);
+        QFETCH(QList<double>, widths);
+        const DisplayList list = readHpgl("IN;SP1;PU0,0;" + hpgl);
+        QList<double> drawn;
+        for (const Stroke& stroke : list.strokes) {
+            if (stroke.marks)
+                drawn.append(stroke.width);
+        }
+        QCOMPARE(drawn, widths);
     }
 
     // graph puts its plotting box, 0.6 of an 8-inch square by default, at the data's limits.

@@ -1,7 +1,6 @@
 // markast-render and the drawing it shares with the preview: what it says and returns for each
 // kind of input, PNG thumbnails that keep the logo's aspect, and SVG and PDF at true size.
 #include "hpgl/HpglReader.h"
-#include "render/ArgumentFiles.h"
 #include "render/LogoRender.h"
 #include "support/TestData.h"
 
@@ -88,35 +87,6 @@ private Q_SLOTS:
         const Finished drawn = runProgram(QStringLiteral(MARKAST_RENDER), arguments);
         QCOMPARE(drawn.status, status);
         QVERIFY2(drawn.log.contains(said), qPrintable(drawn.log));
-    }
-
-    // A file manager thumbnails a file while it is being saved: what is drawn is what decided
-    // whether a font is needed, never the file as it is by then. A null "looked at" is no file.
-    void theLogoDrawnIsTheOneLookedAt_data() {
-        QTest::addColumn<QByteArray>("lookedAt");
-        QTest::addColumn<QByteArray>("byThen");
-        QTest::addColumn<bool>("mayDrawText");
-        QTest::newRow("a label comes") << Frame << Frame + "LBACME\x03;" << false;
-        QTest::newRow("a label goes") << Frame + "lbACME\x03;" << Frame << true;
-        QTest::newRow("the file comes") << QByteArray() << Frame + "LBACME\x03;" << false;
-    }
-
-    void theLogoDrawnIsTheOneLookedAt() {
-        QFETCH(QByteArray, lookedAt);
-        QFETCH(QByteArray, byThen);
-        QFETCH(bool, mayDrawText);
-        const QString in = dir.filePath("saved.plt");
-        QFile::remove(in);
-        if (!lookedAt.isNull())
-            writeFile(in, lookedAt);
-        ArgumentFiles files({"--size", "128", in, dir.filePath("out.png")});
-        writeFile(in, byThen);
-        QCOMPARE(files.mayDrawText(), mayDrawText);
-        LogoFileError error;
-        const std::optional<LogoBuffer> logo = files.take(in, error);
-        QCOMPARE(logo ? logo->payload().toByteArray() : QByteArray(), lookedAt);
-        QCOMPARE(error.problem,
-                 lookedAt.isNull() ? LogoFileProblem::Missing : LogoFileProblem::None);
     }
 
     // Fitted into the square with its aspect kept: a frame twice as wide as high fills the width
