@@ -11,6 +11,11 @@ namespace {
 constexpr std::size_t ItemsBetweenLooks = 256;
 constexpr std::size_t SmoothUpTo = 20000;
 constexpr qsizetype SmoothPointsUpTo = 200'000;
+// The most ink all marks together may cost, in device pixels covered, as so many times the
+// device's own area: past that the sheet is long black wherever the marks go, and a file of
+// large fills drawn over and over would otherwise take minutes.
+constexpr double CoveragesAllowed = 24;
+constexpr double CostAllowedAtLeast = 4e6;
 
 QTransform fitting(const QRectF& extent, const QRectF& area) {
     // A logo of one point or one line still gets a scale.
@@ -49,7 +54,12 @@ DisplayListPainter::DisplayListPainter(const DisplayList& list, const QTransform
 
 bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
     painter.setRenderHint(QPainter::Antialiasing, smooth_);
-    while (nextStroke_ < list_.strokes.size()) {
+    if (const QPaintDevice* device = painter.device(); device && sheet_.isEmpty()) {
+        sheet_ = QRectF(0, 0, device->width(), device->height());
+        costLeft_ =
+            std::max(CostAllowedAtLeast, CoveragesAllowed * sheet_.width() * sheet_.height());
+    }
+    while (nextStroke_ < list_.strokes.size() && costLeft_ > 0) {
         const Stroke& stroke = list_.strokes[nextStroke_++];
         // The same stroke again, a circle drawn over itself, changes nothing on the sheet.
         const bool again = nextStroke_ > 1 && sameLine(stroke, list_.strokes[nextStroke_ - 2]);
@@ -58,7 +68,7 @@ bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
         if (nextStroke_ % ItemsBetweenLooks == 0 && deadline.hasExpired())
             return false;
     }
-    while (nextLabel_ < list_.labels.size()) {
+    while (nextLabel_ < list_.labels.size() && costLeft_ > 0) {
         paintLabel(painter, list_.labels[nextLabel_++]);
         if (nextLabel_ % ItemsBetweenLooks == 0 && deadline.hasExpired())
             return false;
@@ -76,36 +86,62 @@ QPolygonF DisplayListPainter::onSheet(const Stroke& stroke) const {
             std::abs(mapped.y() - line.back().y()) >= 0.5)
             line.append(mapped);
     }
-    if (stroke.points.size() > 1 && line.size() == 1)
-        line.append(toArea_.map(stroke.points.back())); // a line shorter than a pixel stays one
     return line;
 }
 
-void DisplayListPainter::paintStroke(QPainter& painter, const Stroke& stroke) const {
+// What drawing a line costs: the pixels its pen covers on the sheet, or for a fill the pixels
+// of its box.
+double DisplayListPainter::cost(const QPolygonF& line, bool filled) const {
+    double length = 0;
+    for (qsizetype i = 1; i < line.size(); ++i)
+        length += QLineF(line[i - 1], line[i]).length();
+    const QRectF box = line.boundingRect().intersected(sheet_);
+    return (length + 1) * std::max(penWidth_, 1.0) + (filled ? box.width() * box.height() : 0);
+}
+
+void DisplayListPainter::paintStroke(QPainter& painter, const Stroke& stroke) {
     if (!stroke.marks && !showMoves_)
         return;
     const QPolygonF line = onSheet(stroke);
+    costLeft_ -= cost(line, stroke.filled && stroke.marks);
     if (!stroke.marks) {
         painter.setPen(QPen(QColor(70, 110, 200), 0, Qt::DashLine));
         painter.drawPolyline(line);
         return;
     }
+    if (line.size() == 1)
+        return paintDot(painter, line.front());
     painter.setPen(QPen(Qt::black, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     if (stroke.filled) {
         painter.setBrush(Qt::black);
         painter.drawPolygon(line);
         painter.setBrush(Qt::NoBrush);
-    } else if (line.size() == 1) {
-        painter.drawPoint(line.front()); // a dot the pen made without moving
     } else {
         painter.drawPolyline(line);
     }
 }
 
-void DisplayListPainter::paintLabel(QPainter& painter, const Label& label) const {
+// A mark whose points all fall on one spot, a dot the pen made without moving, is a round dot
+// of the pen's width; a thin pen makes one of a pixel.
+void DisplayListPainter::paintDot(QPainter& painter, const QPointF& centre) const {
+    if (penWidth_ <= 1) {
+        painter.setPen(QPen(Qt::black, 0));
+        painter.drawPoint(centre);
+        return;
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(centre, penWidth_ / 2, penWidth_ / 2);
+    painter.setBrush(Qt::NoBrush);
+}
+
+void DisplayListPainter::paintLabel(QPainter& painter, const Label& label) {
     const QRectF box = toArea_.mapRect(QRectF(label.at, QSizeF(label.width, label.height)));
+    costLeft_ -= box.intersected(sheet_).width() * box.intersected(sheet_).height() + 1;
     QFont font = painter.font();
-    font.setPixelSize(std::max(1, int(box.height())));
+    // Within what an int holds, and no larger than the sheet: a label of a size that does not
+    // fit would show nothing but its corner.
+    font.setPixelSize(int(std::clamp(box.height(), 1.0, std::max(sheet_.height(), 1.0))));
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(box, Qt::AlignLeft | Qt::AlignBottom | Qt::TextDontClip, label.text);

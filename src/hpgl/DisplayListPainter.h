@@ -18,8 +18,9 @@ struct PaintStyle {
 
 // Draws a display list into an area, scaled to fit with its aspect kept, or through a map of
 // its own, the HP-GL origin at the bottom left and y growing upwards. Pen-down marks are solid
-// lines (fills filled), and pen-up moves, where shown, thin dashed ones. A large list is drawn
-// a part at a time, so that a window can stay responsive in between.
+// lines (fills filled), a mark that does not move a round dot, and pen-up moves, where shown,
+// thin dashed ones. A large list is drawn a part at a time, so that a window can stay
+// responsive in between, and drawing ends once the marks have covered the device many times.
 class DisplayListPainter {
 public:
     DisplayListPainter(const DisplayList& list, const QRectF& area, bool showMoves,
@@ -33,8 +34,10 @@ public:
 
 private:
     QPolygonF onSheet(const Stroke& stroke) const;
-    void paintStroke(QPainter& painter, const Stroke& stroke) const;
-    void paintLabel(QPainter& painter, const Label& label) const;
+    double cost(const QPolygonF& line, bool filled) const;
+    void paintStroke(QPainter& painter, const Stroke& stroke);
+    void paintDot(QPainter& painter, const QPointF& centre) const;
+    void paintLabel(QPainter& painter, const Label& label);
 
     const DisplayList& list_;
     bool showMoves_;
@@ -43,6 +46,8 @@ private:
     QTransform toArea_;
     std::size_t nextStroke_ = 0;
     std::size_t nextLabel_ = 0;
+    QRectF sheet_;         // the device's area
+    double costLeft_ = 0; // in pixels covered; set from the device at the first paint
 };
 
 } // namespace markast::hpgl

@@ -31,6 +31,9 @@ private Q_SLOTS:
         QTest::newRow("pen-up moves do not count")
             << QByteArray("IN;PU-500,-500;PU0,0;PD10,10;PU900,900;") << QSizeF(10, 10) << 1 << all;
         QTest::newRow("a dot") << QByteArray("IN;PU5,5;PD;PU;") << QSizeF(0, 0) << 1 << all;
+        QTest::newRow("dots count in the size and the strokes")
+            << QByteArray("IN;PA100,100;PD;PA100,100;PU;PA300,200;PD300,200;PU;")
+            << QSizeF(200, 100) << 2 << all;
         QTest::newRow("IP and SC") << QByteArray("IN;IP0,0,8128,8128;SC0,10000,0,10000;"
                                                  "PU2000,2000;PD8000,8000;")
                                    << QSizeF(4876.8, 4876.8) << 1 << all;
