@@ -46,7 +46,7 @@ private:
     QTransform toArea_;
     std::size_t nextStroke_ = 0;
     std::size_t nextLabel_ = 0;
-    QRectF sheet_;         // the device's area
+    QRectF sheet_;        // the device's area
     double costLeft_ = 0; // in pixels covered; set from the device at the first paint
 };
 

@@ -144,7 +144,8 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
         set("SI", &Reader::characterSize);
         set("DT", &Reader::labelTerminator);
         set("LB", &Reader::label);
-        set("CO", &Reader::comment);
+        for (const char* letters : {"CO", "MG"})
+            set(letters, &Reader::comment);
         for (const char* letters : {"BP", "PS", "WU", "PW", "LA", "TR", "PG", "LT", "VS", "UL"})
             set(letters, &Reader::nothingToDraw);
         return runs;
@@ -381,12 +382,10 @@ void Reader::label(Mnemonic) {
     pos_ += QPointF(width, 0);
 }
 
+// An unknown instruction takes its numbers and no more: what follows may be the drawing.
 void Reader::unknown(Mnemonic mnemonic) {
     notDrawn(mnemonic);
-    if (!in_.atEnd() && in_.peek() == '"')
-        in_.skipComment();
-    else
-        in_.parameters();
+    in_.parameters();
 }
 
 void Reader::moves(const std::vector<double>& values, Mnemonic mnemonic) {

@@ -15,7 +15,8 @@ struct Mnemonic {
 
 // Reads HP-GL's lexical parts from the bytes of a file: mnemonics in any letter case,
 // numeric parameters split by commas or blanks and ended by ";", a newline or the next
-// mnemonic, label texts, and PE's base-64 numbers. Device escape sequences are skipped.
+// mnemonic, label texts, and PE's base-64 numbers. Device escape sequences, a printer job's
+// PCL escapes and its PJL lines are skipped.
 class Scanner {
 public:
     explicit Scanner(QByteArrayView bytes) : in_(bytes) {}
@@ -39,7 +40,7 @@ public:
 
     // Text up to terminator, which is dropped.
     QByteArrayView textUpTo(char terminator);
-    // A quoted comment, where one comes next, and the parameters after it.
+    // A quoted text (CO, MG), where one comes next, and the parameters after it.
     void skipComment();
     // Everything up to and including the next c.
     void skipPast(char c);

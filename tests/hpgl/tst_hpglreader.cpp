@@ -66,6 +66,9 @@ private Q_SLOTS:
             << "Not drawn: RO \u00d71, XT \u00d72";
         QTest::newRow("device escapes")
             << QByteArray("\x1b.(\x1b.I81;;17:IN;PU0,0;PD7,7;\x1b.)") << QSizeF(7, 7) << 1 << all;
+        QTest::newRow("an unknown instruction before a stray quote")
+            << QByteArray("IN;ZZ\"PU0,0;PD10,10;") << QSizeF(10, 10) << 1
+            << "Not drawn: ZZ \u00d71";
         QTest::newRow("every byte value") << allByteValues() << QSizeF(0, 0) << 0 << "256 bytes";
         QTest::newRow("a 10-million-digit number")
             << "IN;PU0,0;PD" + QByteArray(10'000'000, '7') + ",5;PD10,10;" << QSizeF(10, 10) << 1
