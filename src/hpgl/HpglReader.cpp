@@ -63,7 +63,7 @@ private:
     void wedge(Mnemonic mnemonic);
     void polygonMode(Mnemonic);
     void polygon(Mnemonic mnemonic);
-    void encodedPolyline(Mnemonic mnemonic);
+    void encodedPolyline(Mnemonic);
     void characterSize(Mnemonic);
     void labelTerminator(Mnemonic);
     void label(Mnemonic);
@@ -311,19 +311,23 @@ void Reader::polygon(Mnemonic mnemonic) {
 }
 
 // PE: flags and coordinates in base 64 (or base 32 after '7'), relative unless '=' comes
-// first, pen down unless '<' does, up to ';'.
-void Reader::encodedPolyline(Mnemonic mnemonic) {
+// first, pen down unless '<' does, up to ';' or to the next instruction: whatever is no flag or
+// no whole pair of numbers ends it.
+void Reader::encodedPolyline(Mnemonic) {
     bool sevenBit = false;
     bool penUpNext = false;
     bool absoluteNext = false;
     int fractionBits = 0;
     while (!in_.atEnd() && in_.peek() != ';') {
         const char flag = in_.peek();
+        const qsizetype start = in_.position();
         if (flag == ':' || flag == '>') {
             in_.take();
-            const std::optional<double> value = in_.encodedNumber(sevenBit, fractionBits);
-            if (!value)
+            const std::optional<double> value = in_.encodedNumber(sevenBit, 0);
+            if (!value) {
+                in_.backTo(start);
                 break;
+            }
             if (flag == ':') {
                 endStroke();
                 pen_ = int(std::clamp(*value, -1.0, 1024.0));
@@ -339,8 +343,10 @@ void Reader::encodedPolyline(Mnemonic mnemonic) {
             const std::optional<double> x = in_.encodedNumber(sevenBit, fractionBits);
             const std::optional<double> y =
                 x ? in_.encodedNumber(sevenBit, fractionBits) : std::nullopt;
-            if (!y)
+            if (!y) {
+                in_.backTo(start);
                 break;
+            }
             penUp_ = penUpNext;
             if (penUp_)
                 endStroke();
@@ -348,9 +354,8 @@ void Reader::encodedPolyline(Mnemonic mnemonic) {
             penUpNext = absoluteNext = false;
         }
     }
-    if (!in_.atEnd() && in_.peek() != ';')
-        notDrawn(mnemonic); // the rest up to ';' is not understood
-    in_.skipPast(';');
+    if (!in_.atEnd() && in_.peek() == ';')
+        in_.take();
 }
 
 void Reader::characterSize(Mnemonic) {

@@ -27,6 +27,8 @@ public:
     // The next byte, which must exist.
     char peek() const { return in_[at_]; }
     char take() { return in_[at_++]; }
+    // Reads on from an earlier position again.
+    void backTo(qsizetype position) { at_ = position; }
 
     // Skips separators, terminators, escape sequences and whatever is no instruction, up to
     // the next mnemonic, which it reads; nothing at the end of the bytes.

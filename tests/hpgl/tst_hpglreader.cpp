@@ -169,6 +169,44 @@ private Q_SLOTS:
         QCOMPARE(notesText(list, 0), QStringLiteral("Everything in the file was drawn"));
     }
 
+    // PE's numbers: base 64 from '?' with the last digit from 0xbf, or base 32 after '7' with
+    // the last from '_'; the lowest bit is the sign. 100 is "G\xc2", 0 "\xbf", -50 "d\xc0".
+    void encodedPolylines_data() {
+        QTest::addColumn<QByteArray>("hpgl");
+        QTest::addColumn<QList<QList<QPointF>>>("marks");
+        QTest::addColumn<int>("pen");
+        using Line = QList<QPointF>;
+        QTest::newRow("relative, closed by a semicolon")
+            << QByteArray("IN;PU0,0;PEG\xc2\xbf\xbfG\xc2;")
+            << QList<Line>{{{0, 0}, {100, 0}, {100, 100}}} << 1;
+        QTest::newRow("closed by the next instruction")
+            << QByteArray("IN;SP2;PU0,0;PEG\xc2\xbfPU;SP1;PA0,500;PD0,600;")
+            << QList<Line>{{{0, 0}, {100, 0}}, {{0, 500}, {0, 600}}} << 1;
+        QTest::newRow("seven bits")
+            << QByteArray("IN;PU0,0;PE7Ge_;") << QList<Line>{{{0, 0}, {100, 0}}} << 1;
+        QTest::newRow("fractional bits, not of the pen")
+            << QByteArray("IN;PU0,0;PE>\xc1:\xc3G\xc2\xbf;") << QList<Line>{{{0, 0}, {50, 0}}} << 2;
+        QTest::newRow("absolute with the pen up") << QByteArray("IN;PU0,0;PE<=G\xc2G\xc2G\xc2\xbf;")
+                                                  << QList<Line>{{{100, 100}, {200, 100}}} << 1;
+        QTest::newRow("negative") << QByteArray("IN;PU0,0;PEd\xc0\xbf;")
+                                  << QList<Line>{{{0, 0}, {-50, 0}}} << 1;
+    }
+
+    void encodedPolylines() {
+        QFETCH(QByteArray, hpgl);
+        QFETCH(QList<QList<QPointF>>, marks);
+        QFETCH(int, pen);
+        const DisplayList list = readHpgl(hpgl);
+        QList<QList<QPointF>> drawn;
+        for (const Stroke& stroke : list.strokes) {
+            if (stroke.marks)
+                drawn.append(stroke.points);
+        }
+        QCOMPARE(drawn, marks);
+        QCOMPARE(list.strokes.back().pen, pen);
+        QCOMPARE(notesText(list, hpgl.size()), QStringLiteral("Everything in the file was drawn"));
+    }
+
     // plotutils draws every line as a polygon's edge; closing it would add a line.
     void anEdgedPolygonEndsWhereThePenEnded() {
         const DisplayList list = readHpgl("IN;PU0,0;PM0;PD50,0,50,50;PU;PM2;EP;");
