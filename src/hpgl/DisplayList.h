@@ -19,6 +19,7 @@ struct Stroke {
     int pen = 1;
     bool marks = true;   // pen down; false for a move with the pen up
     bool filled = false; // the inside is filled too (RA, RR, WG, FP)
+    QRectF clip;         // drawn only within this window (IW); null for no window
 };
 
 // A label (LB), drawn approximately: as text of the current character size.

@@ -54,6 +54,7 @@ DisplayListPainter::DisplayListPainter(const DisplayList& list, const QTransform
 
 bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
     painter.setRenderHint(QPainter::Antialiasing, smooth_);
+    clip_ = QRectF(); // a new painter clips nothing
     if (const QPaintDevice* device = painter.device(); device && sheet_.isEmpty()) {
         sheet_ = QRectF(0, 0, device->width(), device->height());
         costLeft_ =
@@ -67,6 +68,10 @@ bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
             paintStroke(painter, stroke);
         if (nextStroke_ % ItemsBetweenLooks == 0 && deadline.hasExpired())
             return false;
+    }
+    if (!clip_.isNull()) {
+        painter.setClipping(false);
+        clip_ = QRectF();
     }
     while (nextLabel_ < list_.labels.size() && costLeft_ > 0) {
         paintLabel(painter, list_.labels[nextLabel_++]);
@@ -104,6 +109,13 @@ void DisplayListPainter::paintStroke(QPainter& painter, const Stroke& stroke) {
         return;
     const QPolygonF line = onSheet(stroke);
     costLeft_ -= cost(line, stroke.filled && stroke.marks);
+    if (stroke.clip != clip_) {
+        clip_ = stroke.clip;
+        if (clip_.isNull())
+            painter.setClipping(false);
+        else
+            painter.setClipRect(toArea_.mapRect(clip_));
+    }
     if (!stroke.marks) {
         painter.setPen(QPen(QColor(70, 110, 200), 0, Qt::DashLine));
         painter.drawPolyline(line);

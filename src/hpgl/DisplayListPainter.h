@@ -46,6 +46,7 @@ private:
     QTransform toArea_;
     std::size_t nextStroke_ = 0;
     std::size_t nextLabel_ = 0;
+    QRectF clip_;         // the painter's, in plotter units
     QRectF sheet_;        // the device's area
     double costLeft_ = 0; // in pixels covered; set from the device at the first paint
 };

@@ -19,9 +19,12 @@ constexpr char EndOfText = '\x03';
 constexpr double CharWidthCm = 0.187;
 constexpr double CharHeightCm = 0.269;
 constexpr double UnitsPerCm = 400;
-// The default P1 and P2, where IP has not placed them.
-constexpr QPointF DefaultP1{0, 0};
-constexpr QPointF DefaultP2{10000, 7500};
+// The hard-clip limits where PS has not set them, in plotter units, before any rotation; the
+// default P1 and P2 lie at their corners.
+constexpr QSizeF DefaultPage{10000, 7500};
+constexpr double LargestPage = 1e8;
+// What a label's character costs the reading, in points.
+constexpr qsizetype PointsPerCharacter = 16;
 
 // The plotter's state as the instructions change it, and the display list they build.
 class Reader {
@@ -52,6 +55,10 @@ private:
     void initialize(Mnemonic mnemonic);
     void inputPoints(Mnemonic);
     void scale(Mnemonic);
+    void inputRelative(Mnemonic);
+    void inputWindow(Mnemonic);
+    void rotate(Mnemonic);
+    void pageSize(Mnemonic);
     void penUp(Mnemonic mnemonic);
     void penDown(Mnemonic mnemonic);
     void plotAbsolute(Mnemonic mnemonic);
@@ -68,7 +75,8 @@ private:
     void labelTerminator(Mnemonic);
     void label(Mnemonic);
     void comment(Mnemonic) { in_.skipComment(); }
-    // Understood, and nothing to draw: pens, widths, line types, pages, fonts, speed.
+    // Understood, and nothing to draw: what a marker cannot show (pens' colours, widths, speed,
+    // paper, cutters, quality) and what only asks the device or sets up its output.
     void nothingToDraw(Mnemonic) { in_.parameters(); }
     void unknown(Mnemonic mnemonic);
 
@@ -79,6 +87,21 @@ private:
         ++list_.notDrawn[QString::fromLatin1(letters, 2)];
     }
     void updateUserToPlotter() { userToPlotter_ = userToPlotter(scaling_, p1_, p2_); }
+    // The hard-clip limits as the rotated coordinates see them.
+    QSizeF frame() const { return rotation_ % 180 == 0 ? page_ : page_.transposed(); }
+    void resetScalingPoints() {
+        p1_ = {0, 0};
+        p2_ = QPointF(frame().width(), frame().height());
+        updateUserToPlotter();
+    }
+    void updateSheet();
+    // Plotter units as the file gives them, rotated by RO, to plotter units on the sheet.
+    QPointF sheet(const QPointF& point) const { return toSheet_.map(point); }
+    QList<QPointF> sheet(QList<QPointF> points) const {
+        for (QPointF& point : points)
+            point = toSheet_.map(point);
+        return points;
+    }
     // A parameter pair as a place in plotter units: absolute or relative to the pen.
     QPointF place(double x, double y, bool relative) const {
         const QTransform& map = userToPlotter_;
@@ -98,9 +121,14 @@ private:
     PointBudget budget_{list_};
     bool open_ = false; // a pen-down stroke is being drawn
 
+    // All places in plotter units of the rotated coordinates, as the file gives them.
     QPointF pos_{0, 0};
-    QPointF p1_ = DefaultP1;
-    QPointF p2_ = DefaultP2;
+    QPointF p1_{0, 0};
+    QPointF p2_{DefaultPage.width(), DefaultPage.height()};
+    QSizeF page_ = DefaultPage;
+    int rotation_ = 0; // degrees, counterclockwise
+    std::optional<QRectF> window_;
+    QTransform toSheet_;
     Scaling scaling_;
     QTransform userToPlotter_;
     bool penUp_ = true;
@@ -125,6 +153,10 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
             set(letters, &Reader::initialize);
         set("IP", &Reader::inputPoints);
         set("SC", &Reader::scale);
+        set("IR", &Reader::inputRelative);
+        set("IW", &Reader::inputWindow);
+        set("RO", &Reader::rotate);
+        set("PS", &Reader::pageSize);
         set("PU", &Reader::penUp);
         set("PD", &Reader::penDown);
         set("PA", &Reader::plotAbsolute);
@@ -146,7 +178,11 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
         set("LB", &Reader::label);
         for (const char* letters : {"CO", "MG"})
             set(letters, &Reader::comment);
-        for (const char* letters : {"BP", "PS", "WU", "PW", "LA", "TR", "PG", "LT", "VS", "UL"})
+        for (const char* letters :
+             {"BP", "WU", "PW", "LA", "TR", "PG", "LT", "VS", "UL", "AC", "AS", "CR",
+              "CT", "DC", "DP", "EC", "FR", "FS", "GM", "IM", "KY", "LM", "MC", "NP",
+              "NR", "OA", "OC", "OD", "OE", "OF", "OG", "OH", "OI", "OK", "OL", "OO",
+              "OP", "OS", "OT", "OW", "PC", "PT", "QL", "ST", "VA", "VN"})
             set(letters, &Reader::nothingToDraw);
         return runs;
     }();
@@ -169,8 +205,10 @@ void Reader::initialize(Mnemonic mnemonic) {
     charWidth_ = CharWidthCm * UnitsPerCm;
     charHeight_ = CharHeightCm * UnitsPerCm;
     if (mnemonic.first == 'I') {
-        p1_ = DefaultP1;
-        p2_ = DefaultP2;
+        rotation_ = 0;
+        window_.reset();
+        updateSheet();
+        resetScalingPoints();
         penUp_ = true;
         pos_ = {0, 0};
     }
@@ -182,8 +220,7 @@ void Reader::inputPoints(Mnemonic) {
     if (in_.hadBadNumber())
         return;
     if (values.empty()) {
-        p1_ = DefaultP1;
-        p2_ = DefaultP2;
+        resetScalingPoints();
     } else if (values.size() >= 2) {
         const QPointF shift = QPointF(values[0], values[1]) - p1_;
         p1_ += shift;
@@ -196,6 +233,83 @@ void Reader::scale(Mnemonic) {
     const std::vector<double>& values = in_.parameters();
     scaling_ = in_.hadBadNumber() ? Scaling{} : scalingFrom(values);
     updateUserToPlotter();
+}
+
+// IR: P1 and P2 at percentages of the hard-clip limits.
+void Reader::inputRelative(Mnemonic) {
+    std::vector<double> values = in_.parameters();
+    if (in_.hadBadNumber())
+        return;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = std::clamp(values[i], 0.0, 100.0) / 100 *
+                    (i % 2 == 0 ? frame().width() : frame().height());
+    if (values.size() < 2) {
+        resetScalingPoints();
+        return;
+    }
+    const QPointF shift = QPointF(values[0], values[1]) - p1_;
+    p1_ += shift;
+    p2_ = values.size() >= 4 ? QPointF(values[2], values[3]) : p2_ + shift;
+    updateUserToPlotter();
+}
+
+// IW: marks are drawn only within a window, given in user units where scaling is on; IW
+// alone draws everywhere again.
+void Reader::inputWindow(Mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    if (values.size() < 4 || in_.hadBadNumber()) {
+        window_.reset();
+    } else {
+        const QPointF from = place(values[0], values[1], false);
+        const QPointF to = place(values[2], values[3], false);
+        window_ =
+            isFar(from) || isFar(to) ? std::nullopt : std::optional(QRectF(from, to).normalized());
+    }
+    updateSheet();
+}
+
+// RO: the coordinates turn counterclockwise about the sheet by 90, 180 or 270 degrees, their
+// origin at the hard-clip limits' new lower left corner. The pen stays where it is on the
+// sheet; P1, P2 and the window keep their numbers, and so move.
+void Reader::rotate(Mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    const double angle = values.empty() || in_.hadBadNumber() ? 0 : values[0];
+    const int rotation = angle == 90 || angle == 180 || angle == 270 ? int(angle) : 0;
+    const QPointF onSheet = sheet(pos_);
+    rotation_ = rotation;
+    updateSheet();
+    pos_ = toSheet_.inverted().map(onSheet);
+}
+
+// PS: the hard-clip limits, length along x and width along y; P1 and P2 go to their corners.
+void Reader::pageSize(Mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    if (!values.empty() && !in_.hadBadNumber()) {
+        page_.setWidth(std::clamp(values[0], 1.0, LargestPage));
+        if (values.size() > 1)
+            page_.setHeight(std::clamp(values[1], 1.0, LargestPage));
+    }
+    updateSheet();
+    resetScalingPoints();
+}
+
+void Reader::updateSheet() {
+    const double width = page_.width();
+    const double height = page_.height();
+    switch (rotation_) {
+    case 90:
+        toSheet_ = QTransform(0, 1, -1, 0, width, 0);
+        break;
+    case 180:
+        toSheet_ = QTransform(-1, 0, 0, -1, width, height);
+        break;
+    case 270:
+        toSheet_ = QTransform(0, -1, 1, 0, 0, height);
+        break;
+    default:
+        toSheet_ = QTransform();
+    }
+    budget_.setClip(window_ ? toSheet_.mapRect(*window_) : QRectF());
 }
 
 void Reader::penUp(Mnemonic mnemonic) {
@@ -253,7 +367,7 @@ void Reader::arc(Mnemonic mnemonic) {
         return;
     }
     markHere();
-    budget_.extend(points.mid(1));
+    budget_.extend(sheet(points.mid(1)));
     pos_ = points.back();
 }
 
@@ -284,9 +398,9 @@ void Reader::polygonMode(Mnemonic) {
     if (mode == 0) {
         endStroke();
         polygonMode_ = true;
-        polygonBuffer_.open(pos_);
+        polygonBuffer_.open(sheet(pos_));
     } else if (polygonMode_ && mode == 1) {
-        polygonBuffer_.startPart(pos_);
+        polygonBuffer_.startPart(sheet(pos_));
     } else if (mode == 2) {
         polygonMode_ = false;
     }
@@ -306,7 +420,7 @@ void Reader::polygon(Mnemonic mnemonic) {
     }
     for (const QList<QPointF>& part : polygonBuffer_.parts()) {
         if (part.size() >= 2)
-            budget_.keep({part, pen_, true, mnemonic.first == 'F'});
+            budget_.keep({part, pen_, true, mnemonic.first == 'F', {}});
     }
 }
 
@@ -381,8 +495,10 @@ void Reader::label(Mnemonic) {
     if (text.isEmpty() || isFar(pos_ + QPointF(width, charHeight_)))
         return;
     endStroke();
-    list_.labels.push_back({pos_, text, charHeight_, width, pen_});
-    budget_.include(QRectF(pos_, QSizeF(width, charHeight_)));
+    const QRectF box = toSheet_.mapRect(QRectF(pos_, QSizeF(width, charHeight_)));
+    if (budget_.reserve(text.size() * PointsPerCharacter))
+        list_.labels.push_back({box.topLeft(), text, box.height(), box.width(), pen_});
+    budget_.include(box);
     ++list_.approximate[QStringLiteral("LB")];
     pos_ += QPointF(width, 0);
 }
@@ -406,12 +522,13 @@ void Reader::moveTo(const QPointF& target) {
     if (isFar(target))
         return;
     if (polygonMode_) {
-        polygonBuffer_.add(target, penUp_);
+        budget_.count(1);
+        polygonBuffer_.add(sheet(target), penUp_);
     } else if (penUp_) {
-        budget_.keep({{pos_, target}, pen_, false, false});
+        budget_.keep({{sheet(pos_), sheet(target)}, pen_, false, false, {}});
     } else {
         markHere();
-        budget_.extend({target});
+        budget_.extend({sheet(target)});
     }
     pos_ = target;
 }
@@ -420,7 +537,7 @@ void Reader::moveTo(const QPointF& target) {
 void Reader::markHere() {
     if (open_)
         return;
-    budget_.open({{pos_}, pen_, true, false});
+    budget_.open({{sheet(pos_)}, pen_, true, false, {}});
     open_ = true;
 }
 
@@ -428,10 +545,12 @@ void Reader::addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic) {
     if (anyFar(points))
         return notDrawn(mnemonic);
     endStroke();
-    if (polygonMode_)
-        polygonBuffer_.addShape(std::move(points));
-    else
-        budget_.keep({std::move(points), pen_, true, filled});
+    if (polygonMode_) {
+        budget_.count(points.size());
+        polygonBuffer_.addShape(sheet(std::move(points)));
+    } else {
+        budget_.keep({sheet(std::move(points)), pen_, true, filled, {}});
+    }
 }
 
 } // namespace

@@ -44,6 +44,12 @@ private Q_SLOTS:
             QVERIFY2(!inked(image, out.x(), out.y()), qPrintable(QString::number(out.x())));
     }
 
+    void theWindowClipsTheMarks() {
+        const QImage image = drawn("IN;IW0,0,500,1000;PU0,500;PD1000,500;", {4, false});
+        QVERIFY(inked(image, 20, 50));
+        QVERIFY(!inked(image, 80, 50));
+    }
+
     // A drawing of many dots is drawn thin to be quick: each dot is still a pixel.
     void dotsOfALargeDrawingStayVisible() {
         QByteArray hpgl = "IN;";

@@ -62,8 +62,12 @@ private Q_SLOTS:
         QTest::newRow("label") << QByteArray("IN;SI0.2,0.3;PU0,0;LBABC\x03;") << QSizeF(360, 120)
                                << 0 << "Drawn approximately: LB \u00d71";
         QTest::newRow("instructions not drawn")
-            << QByteArray("IN;PU0,0;PD10,10;XT;RO90;XT;") << QSizeF(10, 10) << 1
-            << "Not drawn: RO \u00d71, XT \u00d72";
+            << QByteArray("IN;PU0,0;PD10,10;QQ;ZZ9;QQ;") << QSizeF(10, 10) << 1
+            << "Not drawn: QQ \u00d72, ZZ \u00d71";
+        QTest::newRow("instructions that change nothing in the drawing")
+            << QByteArray("IN;MC1;EC;PC1,0,0,0;NP8;QL50;AC;OP;LM0;CT1;PT.3;MG\"PD9,9\";"
+                          "PU0,0;PD10,10;")
+            << QSizeF(10, 10) << 1 << all;
         QTest::newRow("device escapes")
             << QByteArray("\x1b.(\x1b.I81;;17:IN;PU0,0;PD7,7;\x1b.)") << QSizeF(7, 7) << 1 << all;
         QTest::newRow("an unknown instruction before a stray quote")
@@ -204,6 +208,54 @@ private Q_SLOTS:
         }
         QCOMPARE(drawn, marks);
         QCOMPARE(list.strokes.back().pen, pen);
+        QCOMPARE(notesText(list, hpgl.size()), QStringLiteral("Everything in the file was drawn"));
+    }
+
+    // The sheet's hard-clip limits are 10000 by 7500 plotter units unless PS sets them; RO turns
+    // the coordinates about them.
+    void coordinateSystem_data() {
+        QTest::addColumn<QByteArray>("hpgl");
+        QTest::addColumn<QList<QPointF>>("line"); // the first mark, on the sheet
+        QTest::addColumn<QSizeF>("size");
+        using Line = QList<QPointF>;
+        QTest::newRow("RO90") << QByteArray("IN;RO90;PU0,0;PD100,0;")
+                              << Line{{10000, 0}, {10000, 100}} << QSizeF(0, 100);
+        QTest::newRow("RO180") << QByteArray("IN;RO180;PU0,0;PD100,0;")
+                               << Line{{10000, 7500}, {9900, 7500}} << QSizeF(100, 0);
+        QTest::newRow("RO270") << QByteArray("IN;RO270;PU0,0;PD100,0;")
+                               << Line{{0, 7500}, {0, 7400}} << QSizeF(0, 100);
+        QTest::newRow("IP after RO90 spans the turned limits")
+            << QByteArray("IN;RO90;IP;SC0,1,0,1;PU0,0;PD1,1;") << Line{{10000, 0}, {0, 7500}}
+            << QSizeF(10000, 7500);
+        QTest::newRow("the pen stays put on the sheet")
+            << QByteArray("IN;PU100,200;RO90;PD;PR10,0;") << Line{{100, 200}, {100, 210}}
+            << QSizeF(0, 10);
+        QTest::newRow("P1 and P2 keep their numbers")
+            << QByteArray("IN;SC0,1,0,1;RO90;PU0,0;PD1,1;") << Line{{10000, 0}, {2500, 10000}}
+            << QSizeF(7500, 10000);
+        QTest::newRow("IR") << QByteArray("IN;IR10,20,30,40;SC0,1,0,1;PU0,0;PD1,1;")
+                            << Line{{1000, 1500}, {3000, 3000}} << QSizeF(2000, 1500);
+        QTest::newRow("IR after RO270") << QByteArray("IN;RO270;IR0,0,100,100;SC0,1,0,1;PU1,0;PD;")
+                                        << Line{{0, 0}} << QSizeF(0, 0);
+        QTest::newRow("PS") << QByteArray("IN;PS2000,1000;RO90;PU0,0;PD100,0;")
+                            << Line{{2000, 0}, {2000, 100}} << QSizeF(0, 100);
+        QTest::newRow("IW in user units")
+            << QByteArray("IN;SC0,100,0,75;IW0,0,1,1;SC;PU0,0;PD200,200;")
+            << Line{{0, 0}, {200, 200}} << QSizeF(100, 100);
+        QTest::newRow("IW turns with RO") << QByteArray("IN;IW0,0,100,50;RO90;PU0,0;PD0,100;")
+                                          << Line{{10000, 0}, {9900, 0}} << QSizeF(50, 0);
+    }
+
+    void coordinateSystem() {
+        QFETCH(QByteArray, hpgl);
+        QFETCH(QList<QPointF>, line);
+        QFETCH(QSizeF, size);
+        const DisplayList list = readHpgl(hpgl);
+        const auto mark = std::find_if(list.strokes.begin(), list.strokes.end(),
+                                       [](const Stroke& stroke) { return stroke.marks; });
+        QVERIFY(mark != list.strokes.end());
+        QCOMPARE(mark->points, line);
+        QCOMPARE(list.extent.size(), size);
         QCOMPARE(notesText(list, hpgl.size()), QStringLiteral("Everything in the file was drawn"));
     }
 
