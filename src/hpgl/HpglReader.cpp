@@ -66,6 +66,7 @@ private:
     void selectPen(Mnemonic);
     void circle(Mnemonic mnemonic);
     void arc(Mnemonic mnemonic);
+    void bezier(Mnemonic mnemonic);
     void rectangle(Mnemonic mnemonic);
     void wedge(Mnemonic mnemonic);
     void polygonMode(Mnemonic);
@@ -107,11 +108,15 @@ private:
         const QTransform& map = userToPlotter_;
         return relative ? pos_ + QPointF(map.m11() * x, map.m22() * y) : map.map(QPointF(x, y));
     }
-    // A radius in user units, along each axis in plotter units.
-    double radiusX(double radius) const { return radius * std::abs(userToPlotter_.m11()); }
-    double radiusY(double radius) const { return radius * std::abs(userToPlotter_.m22()); }
+    // A radius in user units, along each axis in plotter units: negative along an axis that
+    // scaling turns round, so that angles go the way the user's axes do.
+    double radiusX(double radius) const { return radius * userToPlotter_.m11(); }
+    double radiusY(double radius) const { return radius * userToPlotter_.m22(); }
+    // True when scaling turns one axis round, and so angles the other way.
+    bool mirrored() const { return userToPlotter_.m11() * userToPlotter_.m22() < 0; }
     void moves(const std::vector<double>& values, Mnemonic mnemonic);
     void moveTo(const QPointF& target);
+    void along(const QList<QPointF>& points);
     void markHere();
     void endStroke() { open_ = false; }
     void addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic);
@@ -165,6 +170,8 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
         set("CI", &Reader::circle);
         for (const char* letters : {"AA", "AR"})
             set(letters, &Reader::arc);
+        for (const char* letters : {"BZ", "BR"})
+            set(letters, &Reader::bezier);
         for (const char* letters : {"EA", "ER", "RA", "RR"})
             set(letters, &Reader::rectangle);
         for (const char* letters : {"EW", "WG"})
@@ -359,15 +366,46 @@ void Reader::arc(Mnemonic mnemonic) {
     const double radius = std::hypot(from.x(), from.y());
     const double start = std::atan2(from.y(), from.x()) * 180 / std::numbers::pi;
     QList<QPointF> points =
-        arcPoints(centre, radius, radius, start, values[2], values.size() > 3 ? values[3] : 5);
+        arcPoints(centre, radius, radius, start, mirrored() ? -values[2] : values[2],
+                  values.size() > 3 ? values[3] : 5);
     if (anyFar(points))
         return notDrawn(mnemonic);
-    if (penUp_ || polygonMode_) {
-        moveTo(points.back());
-        return;
+    along(points);
+}
+
+// BZ and BR: cubic Béziers from the pen through two control points to an end, absolute or
+// relative to where each one starts.
+void Reader::bezier(Mnemonic mnemonic) {
+    const std::vector<double> values = in_.parameters();
+    if (in_.hadBadNumber())
+        return notDrawn(mnemonic);
+    const bool relative = mnemonic.second == 'R';
+    for (std::size_t i = 0; i + 5 < values.size(); i += 6) {
+        const QPointF start = pos_;
+        const auto at = [&](std::size_t j) {
+            const QPointF point = place(values[j], values[j + 1], relative);
+            return relative ? point - pos_ + start : point;
+        };
+        QList<QPointF> points = bezierPoints(start, at(i), at(i + 2), at(i + 4));
+        if (anyFar(points))
+            return notDrawn(mnemonic);
+        along(points);
     }
-    markHere();
-    budget_.extend(sheet(points.mid(1)));
+}
+
+// The pen goes along points, from its place: marking them, adding them to the polygon buffer,
+// or with the pen up only to the last.
+void Reader::along(const QList<QPointF>& points) {
+    if (penUp_) {
+        moveTo(points.back());
+    } else if (polygonMode_) {
+        budget_.count(points.size());
+        for (const QPointF& point : points.mid(1))
+            polygonBuffer_.add(sheet(point), false);
+    } else {
+        markHere();
+        budget_.extend(sheet(points.mid(1)));
+    }
     pos_ = points.back();
 }
 

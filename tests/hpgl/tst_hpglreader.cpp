@@ -56,6 +56,19 @@ private Q_SLOTS:
         QTest::newRow("polygon never edged")
             << QByteArray("IN;PU0,0;PM0;PD50,0,50,50;PM2;") << QSizeF(0, 0) << 0
             << "30 bytes, with no HPGL drawing";
+        QTest::newRow("an arc in polygon mode stays an arc")
+            << QByteArray("IN;PU100,0;PM0;PD;AA0,0,180;PU;PM2;EP;") << QSizeF(200, 100) << 1 << all;
+        QTest::newRow("a relative arc in a filled polygon")
+            << QByteArray("IN;PU100,0;PM0;PD;AR-100,0,180;PM2;FP;") << QSizeF(200, 100) << 1 << all;
+        QTest::newRow("Béziers")
+            << QByteArray("IN;PU0,0;PD;BZ0,100,100,100,100,0,100,-100,200,-100,200,0;")
+            << QSizeF(200, 150) << 1 << all;
+        QTest::newRow("a relative Bézier in polygon mode")
+            << QByteArray("IN;PU10,10;PM0;PD;BR0,100,100,100,100,0;PM2;EP;") << QSizeF(100, 75) << 1
+            << all;
+        QTest::newRow("an arc turns the way the user's axes do")
+            << QByteArray("IN;IP0,0,1000,-1000;SC0,1000,0,1000;PU100,0;PD;AA0,0,90;PD0,150;")
+            << QSizeF(100, 150) << 1 << all;
         QTest::newRow("encoded polyline") << QByteArray("IN;PE<=\xbf\xbfG\xc2"
                                                         "c\xc0;")
                                           << QSizeF(100, 50) << 1 << all;
