@@ -21,6 +21,7 @@ struct Stroke {
     bool filled = false; // the inside is filled too (RA, RR, WG, FP)
     double width = 0;    // of the pen, in plotter units; 0 where the file did not set it
     double shade = 100;  // of a fill, in percent of full ink
+    QRectF clip;         // drawn only within this window (IW); null for no window
 };
 
 // What a logo draws, as the marker would mark it. Reading keeps within limits of work and
@@ -32,7 +33,7 @@ struct DisplayList {
     // each costs memory of its own: a label of many small letters is many short strokes.
     static constexpr qsizetype KeptPointLimit = 5'000'000;
     static constexpr qsizetype MeasuredPointLimit = 10'000'000;
-    static constexpr qsizetype KeptStrokeLimit = 1'000'000;
+    static constexpr qsizetype KeptStrokeLimit = 500'000;
     enum class Completeness {
         Whole,
         DrawnInPart, // strokes past the kept points are measured and counted, not drawn

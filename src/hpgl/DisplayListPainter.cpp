@@ -13,6 +13,11 @@ namespace {
 constexpr std::size_t ItemsBetweenLooks = 256;
 constexpr std::size_t SmoothUpTo = 20000;
 constexpr qsizetype SmoothPointsUpTo = 200'000;
+// The most ink all marks together may cost, in device pixels covered, as so many times the
+// device's own area: past that the sheet is long black wherever the marks go, and a file of
+// large fills drawn over and over would otherwise take minutes.
+constexpr double CoveragesAllowed = 24;
+constexpr double CostAllowedAtLeast = 4e6;
 
 QTransform fitting(const QRectF& extent, const QRectF& area) {
     // A logo of one point or one line still gets a scale.
@@ -60,7 +65,13 @@ double DisplayListPainter::widthOf(const Stroke& stroke) const {
 
 bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
     painter.setRenderHint(QPainter::Antialiasing, smooth_);
-    while (nextStroke_ < list_.strokes.size()) {
+    clip_ = QRectF(); // a new painter clips nothing
+    if (const QPaintDevice* device = painter.device(); device && sheet_.isEmpty()) {
+        sheet_ = QRectF(0, 0, device->width(), device->height());
+        costLeft_ =
+            std::max(CostAllowedAtLeast, CoveragesAllowed * sheet_.width() * sheet_.height());
+    }
+    while (nextStroke_ < list_.strokes.size() && costLeft_ > 0) {
         const Stroke& stroke = list_.strokes[nextStroke_++];
         // The same stroke again, a circle drawn over itself, changes nothing on the sheet.
         const bool again = nextStroke_ > 1 && sameLine(stroke, list_.strokes[nextStroke_ - 2]);
@@ -68,6 +79,10 @@ bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
             paintStroke(painter, stroke);
         if (nextStroke_ % ItemsBetweenLooks == 0 && deadline.hasExpired())
             return false;
+    }
+    if (!clip_.isNull()) {
+        painter.setClipping(false);
+        clip_ = QRectF();
     }
     return true;
 }
@@ -82,32 +97,63 @@ QPolygonF DisplayListPainter::onSheet(const Stroke& stroke) const {
             std::abs(mapped.y() - line.back().y()) >= 0.5)
             line.append(mapped);
     }
-    if (stroke.points.size() > 1 && line.size() == 1)
-        line.append(toArea_.map(stroke.points.back())); // a line shorter than a pixel stays one
     return line;
 }
 
-void DisplayListPainter::paintStroke(QPainter& painter, const Stroke& stroke) const {
+// What drawing a line costs: the pixels its pen covers on the sheet, or for a fill the pixels
+// of its box.
+double DisplayListPainter::cost(const QPolygonF& line, bool filled, double width) const {
+    double length = 0;
+    for (qsizetype i = 1; i < line.size(); ++i)
+        length += QLineF(line[i - 1], line[i]).length();
+    const QRectF box = line.boundingRect().intersected(sheet_);
+    return (length + 1) * std::max(width, 1.0) + (filled ? box.width() * box.height() : 0);
+}
+
+void DisplayListPainter::paintStroke(QPainter& painter, const Stroke& stroke) {
     if (!stroke.marks && !showMoves_)
         return;
     const QPolygonF line = onSheet(stroke);
+    const double width = stroke.marks ? widthOf(stroke) : 0;
+    costLeft_ -= cost(line, stroke.filled && stroke.marks, width);
+    if (stroke.clip != clip_) {
+        clip_ = stroke.clip;
+        if (clip_.isNull())
+            painter.setClipping(false);
+        else
+            painter.setClipRect(toArea_.mapRect(clip_));
+    }
     if (!stroke.marks) {
         painter.setPen(QPen(QColor(70, 110, 200), 0, Qt::DashLine));
         painter.drawPolyline(line);
         return;
     }
-    painter.setPen(QPen(Qt::black, widthOf(stroke), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (line.size() == 1)
+        return paintDot(painter, line.front(), width);
+    painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     if (stroke.filled) {
         // Shading (FT 10) as a grey of its share of ink.
         painter.setBrush(
             QColor::fromRgbF(0, 0, 0, float(std::clamp(stroke.shade, 0.0, 100.0) / 100)));
         painter.drawPolygon(line);
         painter.setBrush(Qt::NoBrush);
-    } else if (line.size() == 1) {
-        painter.drawPoint(line.front()); // a dot the pen made without moving
     } else {
         painter.drawPolyline(line);
     }
+}
+
+// A mark whose points all fall on one spot, a dot the pen made without moving, is a round dot
+// of the pen's width; a thin pen makes one of a pixel.
+void DisplayListPainter::paintDot(QPainter& painter, const QPointF& centre, double width) const {
+    if (width <= 1) {
+        painter.setPen(QPen(Qt::black, 0));
+        painter.drawPoint(centre);
+        return;
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(centre, width / 2, width / 2);
+    painter.setBrush(Qt::NoBrush);
 }
 
 } // namespace markast::hpgl

@@ -21,8 +21,10 @@ struct PaintStyle {
 
 // Draws a display list into an area, scaled to fit with its aspect kept, or through a map of
 // its own, the HP-GL origin at the bottom left and y growing upwards. Pen-down marks are solid
-// lines (fills filled, or shaded grey), and pen-up moves, where shown, thin dashed ones. A large
-// list is drawn a part at a time, so that a window can stay responsive in between.
+// lines (fills filled, or shaded grey), a mark that does not move a round dot, and pen-up
+// moves, where shown, thin dashed ones. A large list is drawn a part at a time, so that a window
+// can stay responsive in between, and drawing ends once the marks have covered the device many
+// times.
 class DisplayListPainter {
 public:
     DisplayListPainter(const DisplayList& list, const QRectF& area, bool showMoves,
@@ -36,7 +38,9 @@ public:
 
 private:
     QPolygonF onSheet(const Stroke& stroke) const;
-    void paintStroke(QPainter& painter, const Stroke& stroke) const;
+    double cost(const QPolygonF& line, bool filled, double width) const;
+    void paintStroke(QPainter& painter, const Stroke& stroke);
+    void paintDot(QPainter& painter, const QPointF& centre, double width) const;
     double widthOf(const Stroke& stroke) const;
 
     const DisplayList& list_;
@@ -47,6 +51,9 @@ private:
     QTransform toArea_;
     double scale_; // device units to the plotter unit
     std::size_t nextStroke_ = 0;
+    QRectF clip_;         // the painter's, in plotter units
+    QRectF sheet_;        // the device's area
+    double costLeft_ = 0; // in pixels covered; set from the device at the first paint
 };
 
 } // namespace markast::hpgl

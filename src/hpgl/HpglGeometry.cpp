@@ -15,6 +15,7 @@ constexpr double Farthest = 1e9;
 // finer one: a marker's step is a whole plotter unit. So a small circle takes a few chords
 // however fine a chord angle the file asks for.
 constexpr double ChordTolerance = 0.1;
+constexpr double MostBezierPieces = 720;
 } // namespace
 
 bool isFar(const QPointF& point) {
@@ -91,6 +92,27 @@ QList<QPointF> arcPoints(const QPointF& centre, double rx, double ry, double sta
     for (int step = 0; step <= steps; ++step) {
         const double angle = (start + sweep * step / steps) * std::numbers::pi / 180;
         points.append(centre + QPointF(rx * std::cos(angle), ry * std::sin(angle)));
+    }
+    return points;
+}
+
+// Enough straight pieces that none strays further than the tolerance from the curve, from the
+// curve's largest second difference; at most MostBezierPieces.
+QList<QPointF> bezierPoints(const QPointF& from, const QPointF& control1, const QPointF& control2,
+                            const QPointF& to) {
+    const QPointF bend1 = from - 2 * control1 + control2;
+    const QPointF bend2 = control1 - 2 * control2 + to;
+    const double bend =
+        std::max(std::hypot(bend1.x(), bend1.y()), std::hypot(bend2.x(), bend2.y()));
+    const double pieces = std::ceil(std::sqrt(0.75 * bend / ChordTolerance));
+    const int steps = int(std::clamp(std::isfinite(pieces) ? pieces : 1.0, 1.0, MostBezierPieces));
+    QList<QPointF> points;
+    points.reserve(steps + 1);
+    for (int step = 0; step <= steps; ++step) {
+        const double t = double(step) / steps;
+        const double u = 1 - t;
+        points.append(u * u * u * from + 3 * u * u * t * control1 + 3 * u * t * t * control2 +
+                      t * t * t * to);
     }
     return points;
 }

@@ -35,6 +35,10 @@ QTransform userToPlotter(const Scaling& scaling, const QPointF& p1, const QPoint
 QList<QPointF> arcPoints(const QPointF& centre, double rx, double ry, double start, double sweep,
                          double chord);
 
+// Points along a cubic Bézier curve, as many as keep within a tenth of a plotter unit of it.
+QList<QPointF> bezierPoints(const QPointF& from, const QPointF& control1, const QPointF& control2,
+                            const QPointF& to);
+
 // The outline of a rectangle with corners from and to, back to from.
 QList<QPointF> rectanglePoints(const QPointF& from, const QPointF& to);
 

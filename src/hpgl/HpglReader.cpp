@@ -22,9 +22,10 @@ constexpr char EndOfText = '\x03';
 // solid line or area, approximately.
 constexpr qsizetype DashLimit = 100'000;
 constexpr qsizetype HatchLimit = 20'000;
-// The default P1 and P2, where IP has not placed them.
-constexpr QPointF DefaultP1{0, 0};
-constexpr QPointF DefaultP2{10000, 7500};
+// The hard-clip limits where PS has not set them, in plotter units, before any rotation; the
+// default P1 and P2 lie at their corners.
+constexpr QSizeF DefaultPage{10000, 7500};
+constexpr double LargestPage = 1e8;
 
 // The plotter's state as the instructions change it, and the display list they build.
 class Reader {
@@ -55,6 +56,10 @@ private:
     void initialize(Mnemonic mnemonic);
     void inputPoints(Mnemonic);
     void scale(Mnemonic);
+    void inputRelative(Mnemonic);
+    void inputWindow(Mnemonic);
+    void rotate(Mnemonic);
+    void pageSize(Mnemonic);
     void penUp(Mnemonic mnemonic);
     void penDown(Mnemonic mnemonic);
     void plotAbsolute(Mnemonic mnemonic);
@@ -62,11 +67,12 @@ private:
     void selectPen(Mnemonic);
     void circle(Mnemonic mnemonic);
     void arc(Mnemonic mnemonic);
+    void bezier(Mnemonic mnemonic);
     void rectangle(Mnemonic mnemonic);
     void wedge(Mnemonic mnemonic);
     void polygonMode(Mnemonic);
     void polygon(Mnemonic mnemonic);
-    void encodedPolyline(Mnemonic mnemonic);
+    void encodedPolyline(Mnemonic);
     void labelTerminator(Mnemonic);
     void label(Mnemonic);
     void characterPlot(Mnemonic);
@@ -75,7 +81,8 @@ private:
     // SI, SR, DI, DR, SL, ES, LO, CS, CA, SS, SA, TL, LT, UL, FT, PW, WU, PT.
     void drawingStyle(Mnemonic mnemonic);
     void comment(Mnemonic) { in_.skipComment(); }
-    // Understood, and nothing to draw: pens, widths, line types, pages, fonts, speed.
+    // Understood, and nothing to draw: what a marker cannot show (pens' colours, widths, speed,
+    // paper, cutters, quality) and what only asks the device or sets up its output.
     void nothingToDraw(Mnemonic) { in_.parameters(); }
     void unknown(Mnemonic mnemonic);
 
@@ -86,22 +93,54 @@ private:
         ++list_.notDrawn[QString::fromLatin1(letters, 2)];
     }
     void updateUserToPlotter() { userToPlotter_ = userToPlotter(scaling_, p1_, p2_); }
+    // The hard-clip limits as the rotated coordinates see them.
+    QSizeF frame() const { return rotation_ % 180 == 0 ? page_ : page_.transposed(); }
+    void resetScalingPoints() {
+        p1_ = {0, 0};
+        p2_ = QPointF(frame().width(), frame().height());
+        updateUserToPlotter();
+    }
+    void updateSheet();
+    // Plotter units as the file gives them, rotated by RO, to plotter units on the sheet.
+    QPointF sheet(const QPointF& point) const { return toSheet_.map(point); }
+    QList<QPointF> sheet(QList<QPointF> points) const {
+        for (QPointF& point : points)
+            point = toSheet_.map(point);
+        return points;
+    }
     // A parameter pair as a place in plotter units: absolute or relative to the pen.
     QPointF place(double x, double y, bool relative) const {
         const QTransform& map = userToPlotter_;
         return relative ? pos_ + QPointF(map.m11() * x, map.m22() * y) : map.map(QPointF(x, y));
     }
-    // A radius in user units, along each axis in plotter units.
-    double radiusX(double radius) const { return radius * std::abs(userToPlotter_.m11()); }
-    double radiusY(double radius) const { return radius * std::abs(userToPlotter_.m22()); }
+    // A radius in user units, along each axis in plotter units: negative along an axis that
+    // scaling turns round, so that angles go the way the user's axes do.
+    double radiusX(double radius) const { return radius * userToPlotter_.m11(); }
+    double radiusY(double radius) const { return radius * userToPlotter_.m22(); }
+    // True when scaling turns one axis round, and so angles the other way.
+    bool mirrored() const { return userToPlotter_.m11() * userToPlotter_.m22() < 0; }
     void moves(const std::vector<double>& values, Mnemonic mnemonic);
     void moveTo(const QPointF& target);
+    void along(const QList<QPointF>& points);
     void markHere();
     void endStroke() { open_ = false; }
     void addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic);
     // A pen-down stroke of the current pen.
     Stroke marking(QList<QPointF> points, bool filled = false) const {
-        return {std::move(points), pen_, true, filled, style_.width(pen_, p1_, p2_)};
+        Stroke stroke;
+        stroke.points = std::move(points);
+        stroke.pen = pen_;
+        stroke.filled = filled;
+        stroke.width = style_.width(pen_, p1_, p2_);
+        return stroke;
+    }
+    // A move of the pen, up, from its place to target.
+    Stroke moving(const QPointF& target) const {
+        Stroke stroke;
+        stroke.points = {sheet(pos_), sheet(target)};
+        stroke.pen = pen_;
+        stroke.marks = false;
+        return stroke;
     }
     // A pen-down line of its own, in the line type's dashes.
     void drawLine(const QList<QPointF>& line);
@@ -119,9 +158,14 @@ private:
     PointBudget budget_{list_};
     bool open_ = false; // a pen-down stroke is being drawn
 
+    // All places in plotter units of the rotated coordinates, as the file gives them.
     QPointF pos_{0, 0};
-    QPointF p1_ = DefaultP1;
-    QPointF p2_ = DefaultP2;
+    QPointF p1_{0, 0};
+    QPointF p2_{DefaultPage.width(), DefaultPage.height()};
+    QSizeF page_ = DefaultPage;
+    int rotation_ = 0; // degrees, counterclockwise
+    std::optional<QRectF> window_;
+    QTransform toSheet_;
     Scaling scaling_;
     QTransform userToPlotter_;
     bool penUp_ = true;
@@ -149,6 +193,10 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
             set(letters, &Reader::initialize);
         set("IP", &Reader::inputPoints);
         set("SC", &Reader::scale);
+        set("IR", &Reader::inputRelative);
+        set("IW", &Reader::inputWindow);
+        set("RO", &Reader::rotate);
+        set("PS", &Reader::pageSize);
         set("PU", &Reader::penUp);
         set("PD", &Reader::penDown);
         set("PA", &Reader::plotAbsolute);
@@ -157,6 +205,8 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
         set("CI", &Reader::circle);
         for (const char* letters : {"AA", "AR"})
             set(letters, &Reader::arc);
+        for (const char* letters : {"BZ", "BR"})
+            set(letters, &Reader::bezier);
         for (const char* letters : {"EA", "ER", "RA", "RR"})
             set(letters, &Reader::rectangle);
         for (const char* letters : {"EW", "WG"})
@@ -174,8 +224,12 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
         for (const char* letters : {"SI", "SR", "DI", "DR", "SL", "ES", "LO", "CS", "CA", "SS",
                                     "SA", "TL", "LT", "UL", "FT", "PW", "WU", "PT"})
             set(letters, &Reader::drawingStyle);
-        set("CO", &Reader::comment);
-        for (const char* letters : {"BP", "PS", "LA", "TR", "PG", "VS"})
+        for (const char* letters : {"CO", "MG"})
+            set(letters, &Reader::comment);
+        for (const char* letters :
+             {"BP", "LA", "TR", "PG", "VS", "AS", "CR", "CT", "DC", "DP", "EC", "FR", "FS", "GM",
+              "IM", "KY", "LM", "MC", "NP", "NR", "OA", "OC", "OD", "OE", "OF", "OG", "OH", "OI",
+              "OK", "OL", "OO", "OP", "OS", "OT", "OW", "PC", "QL", "ST", "VA", "VN"})
             set(letters, &Reader::nothingToDraw);
         return runs;
     }();
@@ -198,8 +252,10 @@ void Reader::initialize(Mnemonic mnemonic) {
     labelEndDrawn_ = false;
     style_.reset();
     if (mnemonic.first == 'I') {
-        p1_ = DefaultP1;
-        p2_ = DefaultP2;
+        rotation_ = 0;
+        window_.reset();
+        updateSheet();
+        resetScalingPoints();
         penUp_ = true;
         pos_ = {0, 0};
     }
@@ -212,8 +268,7 @@ void Reader::inputPoints(Mnemonic) {
     if (in_.hadBadNumber())
         return;
     if (values.empty()) {
-        p1_ = DefaultP1;
-        p2_ = DefaultP2;
+        resetScalingPoints();
     } else if (values.size() >= 2) {
         const QPointF shift = QPointF(values[0], values[1]) - p1_;
         p1_ += shift;
@@ -227,6 +282,83 @@ void Reader::scale(Mnemonic) {
     const std::vector<double>& values = in_.parameters();
     scaling_ = in_.hadBadNumber() ? Scaling{} : scalingFrom(values);
     updateUserToPlotter();
+}
+
+// IR: P1 and P2 at percentages of the hard-clip limits.
+void Reader::inputRelative(Mnemonic) {
+    std::vector<double> values = in_.parameters();
+    if (in_.hadBadNumber())
+        return;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = std::clamp(values[i], 0.0, 100.0) / 100 *
+                    (i % 2 == 0 ? frame().width() : frame().height());
+    if (values.size() < 2) {
+        resetScalingPoints();
+        return;
+    }
+    const QPointF shift = QPointF(values[0], values[1]) - p1_;
+    p1_ += shift;
+    p2_ = values.size() >= 4 ? QPointF(values[2], values[3]) : p2_ + shift;
+    updateUserToPlotter();
+}
+
+// IW: marks are drawn only within a window, given in user units where scaling is on; IW
+// alone draws everywhere again.
+void Reader::inputWindow(Mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    if (values.size() < 4 || in_.hadBadNumber()) {
+        window_.reset();
+    } else {
+        const QPointF from = place(values[0], values[1], false);
+        const QPointF to = place(values[2], values[3], false);
+        window_ =
+            isFar(from) || isFar(to) ? std::nullopt : std::optional(QRectF(from, to).normalized());
+    }
+    updateSheet();
+}
+
+// RO: the coordinates turn counterclockwise about the sheet by 90, 180 or 270 degrees, their
+// origin at the hard-clip limits' new lower left corner. The pen stays where it is on the
+// sheet; P1, P2 and the window keep their numbers, and so move.
+void Reader::rotate(Mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    const double angle = values.empty() || in_.hadBadNumber() ? 0 : values[0];
+    const int rotation = angle == 90 || angle == 180 || angle == 270 ? int(angle) : 0;
+    const QPointF onSheet = sheet(pos_);
+    rotation_ = rotation;
+    updateSheet();
+    pos_ = toSheet_.inverted().map(onSheet);
+}
+
+// PS: the hard-clip limits, length along x and width along y; P1 and P2 go to their corners.
+void Reader::pageSize(Mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    if (!values.empty() && !in_.hadBadNumber()) {
+        page_.setWidth(std::clamp(values[0], 1.0, LargestPage));
+        if (values.size() > 1)
+            page_.setHeight(std::clamp(values[1], 1.0, LargestPage));
+    }
+    updateSheet();
+    resetScalingPoints();
+}
+
+void Reader::updateSheet() {
+    const double width = page_.width();
+    const double height = page_.height();
+    switch (rotation_) {
+    case 90:
+        toSheet_ = QTransform(0, 1, -1, 0, width, 0);
+        break;
+    case 180:
+        toSheet_ = QTransform(-1, 0, 0, -1, width, height);
+        break;
+    case 270:
+        toSheet_ = QTransform(0, -1, 1, 0, 0, height);
+        break;
+    default:
+        toSheet_ = QTransform();
+    }
+    budget_.setClip(window_ ? toSheet_.mapRect(*window_) : QRectF());
 }
 
 void Reader::penUp(Mnemonic mnemonic) {
@@ -278,18 +410,47 @@ void Reader::arc(Mnemonic mnemonic) {
     const double radius = std::hypot(from.x(), from.y());
     const double start = std::atan2(from.y(), from.x()) * 180 / std::numbers::pi;
     QList<QPointF> points =
-        arcPoints(centre, radius, radius, start, values[2], values.size() > 3 ? values[3] : 5);
+        arcPoints(centre, radius, radius, start, mirrored() ? -values[2] : values[2],
+                  values.size() > 3 ? values[3] : 5);
     if (anyFar(points))
         return notDrawn(mnemonic);
-    if (penUp_ || polygonMode_) {
-        moveTo(points.back());
-        return;
+    along(points);
+}
+
+// BZ and BR: cubic Béziers from the pen through two control points to an end, absolute or
+// relative to where each one starts.
+void Reader::bezier(Mnemonic mnemonic) {
+    const std::vector<double> values = in_.parameters();
+    if (in_.hadBadNumber())
+        return notDrawn(mnemonic);
+    const bool relative = mnemonic.second == 'R';
+    for (std::size_t i = 0; i + 5 < values.size(); i += 6) {
+        const QPointF start = pos_;
+        const auto at = [&](std::size_t j) {
+            const QPointF point = place(values[j], values[j + 1], relative);
+            return relative ? point - pos_ + start : point;
+        };
+        QList<QPointF> points = bezierPoints(start, at(i), at(i + 2), at(i + 4));
+        if (anyFar(points))
+            return notDrawn(mnemonic);
+        along(points);
     }
-    if (dasher_) {
-        drawLine(points);
+}
+
+// The pen goes along points, from its place: marking them, adding them to the polygon buffer,
+// or with the pen up only to the last.
+void Reader::along(const QList<QPointF>& points) {
+    if (penUp_) {
+        moveTo(points.back());
+    } else if (polygonMode_) {
+        budget_.count(points.size());
+        for (const QPointF& point : points.mid(1))
+            polygonBuffer_.add(sheet(point), false);
+    } else if (dasher_) {
+        drawLine(sheet(points));
     } else {
         markHere();
-        budget_.extend(points.mid(1));
+        budget_.extend(sheet(points.mid(1)));
     }
     pos_ = points.back();
 }
@@ -321,9 +482,9 @@ void Reader::polygonMode(Mnemonic) {
     if (mode == 0) {
         endStroke();
         polygonMode_ = true;
-        polygonBuffer_.open(pos_);
+        polygonBuffer_.open(sheet(pos_));
     } else if (polygonMode_ && mode == 1) {
-        polygonBuffer_.startPart(pos_);
+        polygonBuffer_.startPart(sheet(pos_));
     } else if (mode == 2) {
         polygonMode_ = false;
     }
@@ -351,19 +512,23 @@ void Reader::polygon(Mnemonic mnemonic) {
 }
 
 // PE: flags and coordinates in base 64 (or base 32 after '7'), relative unless '=' comes
-// first, pen down unless '<' does, up to ';'.
-void Reader::encodedPolyline(Mnemonic mnemonic) {
+// first, pen down unless '<' does, up to ';' or to the next instruction: whatever is no flag or
+// no whole pair of numbers ends it.
+void Reader::encodedPolyline(Mnemonic) {
     bool sevenBit = false;
     bool penUpNext = false;
     bool absoluteNext = false;
     int fractionBits = 0;
     while (!in_.atEnd() && in_.peek() != ';') {
         const char flag = in_.peek();
+        const qsizetype start = in_.position();
         if (flag == ':' || flag == '>') {
             in_.take();
-            const std::optional<double> value = in_.encodedNumber(sevenBit, fractionBits);
-            if (!value)
+            const std::optional<double> value = in_.encodedNumber(sevenBit, 0);
+            if (!value) {
+                in_.backTo(start);
                 break;
+            }
             if (flag == ':') {
                 endStroke();
                 pen_ = int(std::clamp(*value, -1.0, 1024.0));
@@ -379,8 +544,10 @@ void Reader::encodedPolyline(Mnemonic mnemonic) {
             const std::optional<double> x = in_.encodedNumber(sevenBit, fractionBits);
             const std::optional<double> y =
                 x ? in_.encodedNumber(sevenBit, fractionBits) : std::nullopt;
-            if (!y)
+            if (!y) {
+                in_.backTo(start);
                 break;
+            }
             penUp_ = penUpNext;
             if (penUp_)
                 endStroke();
@@ -388,9 +555,8 @@ void Reader::encodedPolyline(Mnemonic mnemonic) {
             penUpNext = absoluteNext = false;
         }
     }
-    if (!in_.atEnd() && in_.peek() != ';')
-        notDrawn(mnemonic); // the rest up to ';' is not understood
-    in_.skipPast(';');
+    if (!in_.atEnd() && in_.peek() == ';')
+        in_.take();
 }
 
 // The next character ends labels from now on; ",0" after it draws that character too.
@@ -410,12 +576,12 @@ void Reader::label(Mnemonic) {
     LabelWriter writer(style_.label(p1_, p2_), pos_, returnPoint_);
     const LabelWriter::Draw draw = [this](QList<QPointF> line) {
         if (!anyFar(line))
-            budget_.keep(marking(std::move(line)));
+            budget_.keep(marking(sheet(std::move(line))));
         return !budget_.spent();
     };
     if (writer.write(text, draw) && labelEndDrawn_)
         writer.write(QByteArrayView(&labelEnd_, 1), draw);
-    budget_.charge(writer.characters());
+    budget_.count(writer.characters());
     if (writer.approximate())
         ++list_.approximate[QStringLiteral("LB")];
     if (!isFar(writer.pen()))
@@ -437,7 +603,7 @@ void Reader::characterPlot(Mnemonic) {
     else
         writer.move(values[0], values.size() > 1 ? values[1] : 0);
     if (!isFar(writer.pen())) {
-        budget_.keep({{pos_, writer.pen()}, pen_, false, false});
+        budget_.keep(moving(writer.pen()));
         pos_ = writer.pen();
     }
     afterLabel_ = pos_;
@@ -452,7 +618,7 @@ void Reader::tick(Mnemonic mnemonic) {
     const QPointF unit = mnemonic.first == 'X' ? QPointF(0, span.y()) : QPointF(span.x(), 0);
     QList<QPointF> tick{pos_ + unit * style_.tickUp(), pos_ - unit * style_.tickDown()};
     if (!anyFar(tick))
-        budget_.keep(marking(std::move(tick)));
+        budget_.keep(marking(sheet(std::move(tick))));
 }
 
 // AC: the corner hatching starts from; AC alone puts it back at the origin.
@@ -462,7 +628,7 @@ void Reader::anchorCorner(Mnemonic) {
         return;
     const QPointF anchor = values.size() >= 2 ? place(values[0], values[1], false) : QPointF();
     if (!isFar(anchor))
-        style_.anchor(anchor);
+        style_.anchor(sheet(anchor));
 }
 
 void Reader::drawingStyle(Mnemonic mnemonic) {
@@ -513,12 +679,10 @@ void Reader::drawingStyle(Mnemonic mnemonic) {
     }
 }
 
+// An unknown instruction takes its numbers and no more: what follows may be the drawing.
 void Reader::unknown(Mnemonic mnemonic) {
     notDrawn(mnemonic);
-    if (!in_.atEnd() && in_.peek() == '"')
-        in_.skipComment();
-    else
-        in_.parameters();
+    in_.parameters();
 }
 
 void Reader::moves(const std::vector<double>& values, Mnemonic mnemonic) {
@@ -536,16 +700,17 @@ void Reader::moveTo(const QPointF& target) {
     if (isFar(target))
         return;
     if (polygonMode_) {
-        polygonBuffer_.add(target, penUp_);
+        budget_.count(1);
+        polygonBuffer_.add(sheet(target), penUp_);
     } else if (penUp_) {
-        budget_.keep({{pos_, target}, pen_, false, false});
+        budget_.keep(moving(target));
     } else if (style_.dotsOnly()) {
-        budget_.keep(marking({target})); // LT0: a dot at each point
+        budget_.keep(marking({sheet(target)})); // LT0: a dot at each point
     } else if (dasher_) {
-        drawLine({pos_, target});
+        drawLine({sheet(pos_), sheet(target)});
     } else {
         markHere();
-        budget_.extend({target});
+        budget_.extend({sheet(target)});
     }
     pos_ = target;
 }
@@ -554,7 +719,7 @@ void Reader::moveTo(const QPointF& target) {
 void Reader::markHere() {
     if (open_)
         return;
-    budget_.open(marking({pos_}));
+    budget_.open(marking({sheet(pos_)}));
     open_ = true;
 }
 
@@ -562,14 +727,17 @@ void Reader::addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic) {
     if (anyFar(points))
         return notDrawn(mnemonic);
     endStroke();
-    if (polygonMode_)
-        polygonBuffer_.addShape(std::move(points));
-    else if (filled)
-        fill({points}, false);
-    else
-        drawLine(points);
+    if (polygonMode_) {
+        budget_.count(points.size());
+        polygonBuffer_.addShape(sheet(std::move(points)));
+    } else if (filled) {
+        fill({sheet(std::move(points))}, false);
+    } else {
+        drawLine(sheet(std::move(points)));
+    }
 }
 
+// line is in plotter units on the sheet.
 void Reader::drawLine(const QList<QPointF>& line) {
     endStroke();
     if (!dasher_) {
@@ -586,7 +754,7 @@ void Reader::drawLine(const QList<QPointF>& line) {
         budget_.keep(marking(std::move(dash)));
 }
 
-// FT's fill: solid, hatched along lines, or shaded.
+// FT's fill of outlines in plotter units on the sheet: solid, hatched along lines, or shaded.
 void Reader::fill(const std::vector<QList<QPointF>>& outlines, bool nonZero) {
     const Fill how = style_.fill(p1_, p2_);
     if (how.approximate)

@@ -1,9 +1,12 @@
 #include "hpgl/PointBudget.h"
 
+#include <algorithm>
+
 namespace markast::hpgl {
 
 bool PointBudget::keep(Stroke stroke) {
-    measure(stroke.points, stroke.marks);
+    measure(stroke.points, stroke.marks, false);
+    stroke.clip = stroke.marks ? clip_ : QRectF();
     if (kept_ + stroke.points.size() > DisplayList::KeptPointLimit ||
         qsizetype(list_.strokes.size()) >= DisplayList::KeptStrokeLimit)
         list_.completeness = DisplayList::Completeness::DrawnInPart;
@@ -21,7 +24,7 @@ void PointBudget::open(Stroke stroke) {
 }
 
 void PointBudget::extend(const QList<QPointF>& points) {
-    measure(points, true);
+    measure(points, true, true);
     if (current_ == NotKept)
         return;
     if (kept_ + points.size() > DisplayList::KeptPointLimit) {
@@ -33,11 +36,27 @@ void PointBudget::extend(const QList<QPointF>& points) {
     list_.strokes[current_].points.append(points);
 }
 
-void PointBudget::measure(const QList<QPointF>& points, bool marks) {
+// Within a clip, what the pen marks is the part of the points' box (and of the line from the
+// last point) inside it.
+void PointBudget::measure(const QList<QPointF>& points, bool marks, bool continuing) {
     measured_ += points.size();
-    if (marks)
-        marked_.include(points);
     withMoves_.include(points);
+    if (marks && clip_.isNull()) {
+        marked_.include(points);
+    } else if (marks && !points.isEmpty()) {
+        Extent box;
+        box.include(points);
+        if (continuing && last_)
+            box.include(*last_);
+        const QRectF all = box.box();
+        const QPointF from(std::max(all.left(), clip_.left()), std::max(all.top(), clip_.top()));
+        const QPointF to(std::min(all.right(), clip_.right()),
+                         std::min(all.bottom(), clip_.bottom()));
+        if (from.x() <= to.x() && from.y() <= to.y())
+            marked_.include(QRectF(from, to));
+    }
+    if (!points.isEmpty())
+        last_ = points.back();
 }
 
 void PointBudget::include(const QRectF& box) {

@@ -4,12 +4,15 @@
 #include "hpgl/HpglGeometry.h"
 
 #include <limits>
+#include <optional>
 
 namespace markast::hpgl {
 
 // Every point of a drawing comes through here, which measures it and keeps it in the display
 // list while the kept points stay within their limit: a new stroke, and more points for the
-// open one. Past the limit strokes are still measured and counted, not kept.
+// open one. Past the limit strokes are still measured and counted, not kept. Work that makes no
+// points of its own (a polygon being built, the characters of a label) is counted here too, so
+// that no file can make a reading take longer than its measured points allow.
 class PointBudget {
 public:
     explicit PointBudget(DisplayList& list) : list_(list) {}
@@ -19,11 +22,12 @@ public:
     // Keeps a stroke that extend() grows from now on.
     void open(Stroke stroke);
     void extend(const QList<QPointF>& points);
-    void measure(const QList<QPointF>& points, bool marks);
+    // Counts points of work that are not drawn (yet).
+    void count(qsizetype points) { measured_ += points; }
     // A box the pen marks, measured without points.
     void include(const QRectF& box);
-    // Work that adds no point, such as a label's characters, counted as points measured.
-    void charge(qsizetype points) { measured_ += points; }
+    // Marks from now on are drawn only within clip, in plotter units; null for no clip.
+    void setClip(const QRectF& clip) { clip_ = clip; }
 
     // True once more points were measured than a reading may take.
     bool spent() const { return measured_ > DisplayList::MeasuredPointLimit; }
@@ -31,6 +35,8 @@ public:
     void finish();
 
 private:
+    void measure(const QList<QPointF>& points, bool marks, bool continuing);
+
     static constexpr std::size_t NotKept = std::numeric_limits<std::size_t>::max();
 
     DisplayList& list_;
@@ -39,6 +45,8 @@ private:
     qsizetype measured_ = 0;
     Extent marked_;
     Extent withMoves_;
+    QRectF clip_;
+    std::optional<QPointF> last_; // the last point measured, where a stroke goes on from it
 };
 
 } // namespace markast::hpgl

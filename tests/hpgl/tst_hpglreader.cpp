@@ -31,6 +31,9 @@ private Q_SLOTS:
         QTest::newRow("pen-up moves do not count")
             << QByteArray("IN;PU-500,-500;PU0,0;PD10,10;PU900,900;") << QSizeF(10, 10) << 1 << all;
         QTest::newRow("a dot") << QByteArray("IN;PU5,5;PD;PU;") << QSizeF(0, 0) << 1 << all;
+        QTest::newRow("dots count in the size and the strokes")
+            << QByteArray("IN;PA100,100;PD;PA100,100;PU;PA300,200;PD300,200;PU;")
+            << QSizeF(200, 100) << 2 << all;
         QTest::newRow("IP and SC") << QByteArray("IN;IP0,0,8128,8128;SC0,10000,0,10000;"
                                                  "PU2000,2000;PD8000,8000;")
                                    << QSizeF(4876.8, 4876.8) << 1 << all;
@@ -53,6 +56,19 @@ private Q_SLOTS:
         QTest::newRow("polygon never edged")
             << QByteArray("IN;PU0,0;PM0;PD50,0,50,50;PM2;") << QSizeF(0, 0) << 0
             << "30 bytes, with no HPGL drawing";
+        QTest::newRow("an arc in polygon mode stays an arc")
+            << QByteArray("IN;PU100,0;PM0;PD;AA0,0,180;PU;PM2;EP;") << QSizeF(200, 100) << 1 << all;
+        QTest::newRow("a relative arc in a filled polygon")
+            << QByteArray("IN;PU100,0;PM0;PD;AR-100,0,180;PM2;FP;") << QSizeF(200, 100) << 1 << all;
+        QTest::newRow("Béziers")
+            << QByteArray("IN;PU0,0;PD;BZ0,100,100,100,100,0,100,-100,200,-100,200,0;")
+            << QSizeF(200, 150) << 1 << all;
+        QTest::newRow("a relative Bézier in polygon mode")
+            << QByteArray("IN;PU10,10;PM0;PD;BR0,100,100,100,100,0;PM2;EP;") << QSizeF(100, 75) << 1
+            << all;
+        QTest::newRow("an arc turns the way the user's axes do")
+            << QByteArray("IN;IP0,0,1000,-1000;SC0,1000,0,1000;PU100,0;PD;AA0,0,90;PD0,150;")
+            << QSizeF(100, 150) << 1 << all;
         QTest::newRow("encoded polyline") << QByteArray("IN;PE<=\xbf\xbfG\xc2"
                                                         "c\xc0;")
                                           << QSizeF(100, 50) << 1 << all;
@@ -74,10 +90,17 @@ private Q_SLOTS:
             << QByteArray("IN;FT4,100,0;PU0,0;PM0;PD1000,0,1000,500,0,500;PM2;FP;")
             << QSizeF(1000, 500) << 15 << all;
         QTest::newRow("instructions not drawn")
-            << QByteArray("IN;PU0,0;PD10,10;ZZ;RO90;ZZ;") << QSizeF(10, 10) << 1
-            << "Not drawn: RO \u00d71, ZZ \u00d72";
+            << QByteArray("IN;PU0,0;PD10,10;QQ;ZZ9;QQ;") << QSizeF(10, 10) << 1
+            << "Not drawn: QQ \u00d72, ZZ \u00d71";
+        QTest::newRow("instructions that change nothing in the drawing")
+            << QByteArray("IN;MC1;EC;PC1,0,0,0;NP8;QL50;AC;OP;LM0;CT1;PT.3;MG\"PD9,9\";"
+                          "PU0,0;PD10,10;")
+            << QSizeF(10, 10) << 1 << all;
         QTest::newRow("device escapes")
             << QByteArray("\x1b.(\x1b.I81;;17:IN;PU0,0;PD7,7;\x1b.)") << QSizeF(7, 7) << 1 << all;
+        QTest::newRow("an unknown instruction before a stray quote")
+            << QByteArray("IN;ZZ\"PU0,0;PD10,10;") << QSizeF(10, 10) << 1
+            << "Not drawn: ZZ \u00d71";
         QTest::newRow("every byte value") << allByteValues() << QSizeF(0, 0) << 0 << "256 bytes";
         QTest::newRow("a 10-million-digit number")
             << "IN;PU0,0;PD" + QByteArray(10'000'000, '7') + ",5;PD10,10;" << QSizeF(10, 10) << 1
@@ -244,6 +267,92 @@ private Q_SLOTS:
         QCOMPARE(qRound(list.extent.height() * MillimetresPerUnit * 10),
                  qRound(millimetres.height() * 10));
         QCOMPARE(notesText(list, 0), QStringLiteral("Everything in the file was drawn"));
+    }
+
+    // PE's numbers: base 64 from '?' with the last digit from 0xbf, or base 32 after '7' with
+    // the last from '_'; the lowest bit is the sign. 100 is "G\xc2", 0 "\xbf", -50 "d\xc0".
+    void encodedPolylines_data() {
+        QTest::addColumn<QByteArray>("hpgl");
+        QTest::addColumn<QList<QList<QPointF>>>("marks");
+        QTest::addColumn<int>("pen");
+        using Line = QList<QPointF>;
+        QTest::newRow("relative, closed by a semicolon")
+            << QByteArray("IN;PU0,0;PEG\xc2\xbf\xbfG\xc2;")
+            << QList<Line>{{{0, 0}, {100, 0}, {100, 100}}} << 1;
+        QTest::newRow("closed by the next instruction")
+            << QByteArray("IN;SP2;PU0,0;PEG\xc2\xbfPU;SP1;PA0,500;PD0,600;")
+            << QList<Line>{{{0, 0}, {100, 0}}, {{0, 500}, {0, 600}}} << 1;
+        QTest::newRow("seven bits")
+            << QByteArray("IN;PU0,0;PE7Ge_;") << QList<Line>{{{0, 0}, {100, 0}}} << 1;
+        QTest::newRow("fractional bits, not of the pen")
+            << QByteArray("IN;PU0,0;PE>\xc1:\xc3G\xc2\xbf;") << QList<Line>{{{0, 0}, {50, 0}}} << 2;
+        QTest::newRow("absolute with the pen up") << QByteArray("IN;PU0,0;PE<=G\xc2G\xc2G\xc2\xbf;")
+                                                  << QList<Line>{{{100, 100}, {200, 100}}} << 1;
+        QTest::newRow("negative") << QByteArray("IN;PU0,0;PEd\xc0\xbf;")
+                                  << QList<Line>{{{0, 0}, {-50, 0}}} << 1;
+    }
+
+    void encodedPolylines() {
+        QFETCH(QByteArray, hpgl);
+        QFETCH(QList<QList<QPointF>>, marks);
+        QFETCH(int, pen);
+        const DisplayList list = readHpgl(hpgl);
+        QList<QList<QPointF>> drawn;
+        for (const Stroke& stroke : list.strokes) {
+            if (stroke.marks)
+                drawn.append(stroke.points);
+        }
+        QCOMPARE(drawn, marks);
+        QCOMPARE(list.strokes.back().pen, pen);
+        QCOMPARE(notesText(list, hpgl.size()), QStringLiteral("Everything in the file was drawn"));
+    }
+
+    // The sheet's hard-clip limits are 10000 by 7500 plotter units unless PS sets them; RO turns
+    // the coordinates about them.
+    void coordinateSystem_data() {
+        QTest::addColumn<QByteArray>("hpgl");
+        QTest::addColumn<QList<QPointF>>("line"); // the first mark, on the sheet
+        QTest::addColumn<QSizeF>("size");
+        using Line = QList<QPointF>;
+        QTest::newRow("RO90") << QByteArray("IN;RO90;PU0,0;PD100,0;")
+                              << Line{{10000, 0}, {10000, 100}} << QSizeF(0, 100);
+        QTest::newRow("RO180") << QByteArray("IN;RO180;PU0,0;PD100,0;")
+                               << Line{{10000, 7500}, {9900, 7500}} << QSizeF(100, 0);
+        QTest::newRow("RO270") << QByteArray("IN;RO270;PU0,0;PD100,0;")
+                               << Line{{0, 7500}, {0, 7400}} << QSizeF(0, 100);
+        QTest::newRow("IP after RO90 spans the turned limits")
+            << QByteArray("IN;RO90;IP;SC0,1,0,1;PU0,0;PD1,1;") << Line{{10000, 0}, {0, 7500}}
+            << QSizeF(10000, 7500);
+        QTest::newRow("the pen stays put on the sheet")
+            << QByteArray("IN;PU100,200;RO90;PD;PR10,0;") << Line{{100, 200}, {100, 210}}
+            << QSizeF(0, 10);
+        QTest::newRow("P1 and P2 keep their numbers")
+            << QByteArray("IN;SC0,1,0,1;RO90;PU0,0;PD1,1;") << Line{{10000, 0}, {2500, 10000}}
+            << QSizeF(7500, 10000);
+        QTest::newRow("IR") << QByteArray("IN;IR10,20,30,40;SC0,1,0,1;PU0,0;PD1,1;")
+                            << Line{{1000, 1500}, {3000, 3000}} << QSizeF(2000, 1500);
+        QTest::newRow("IR after RO270") << QByteArray("IN;RO270;IR0,0,100,100;SC0,1,0,1;PU1,0;PD;")
+                                        << Line{{0, 0}} << QSizeF(0, 0);
+        QTest::newRow("PS") << QByteArray("IN;PS2000,1000;RO90;PU0,0;PD100,0;")
+                            << Line{{2000, 0}, {2000, 100}} << QSizeF(0, 100);
+        QTest::newRow("IW in user units")
+            << QByteArray("IN;SC0,100,0,75;IW0,0,1,1;SC;PU0,0;PD200,200;")
+            << Line{{0, 0}, {200, 200}} << QSizeF(100, 100);
+        QTest::newRow("IW turns with RO") << QByteArray("IN;IW0,0,100,50;RO90;PU0,0;PD0,100;")
+                                          << Line{{10000, 0}, {9900, 0}} << QSizeF(50, 0);
+    }
+
+    void coordinateSystem() {
+        QFETCH(QByteArray, hpgl);
+        QFETCH(QList<QPointF>, line);
+        QFETCH(QSizeF, size);
+        const DisplayList list = readHpgl(hpgl);
+        const auto mark = std::find_if(list.strokes.begin(), list.strokes.end(),
+                                       [](const Stroke& stroke) { return stroke.marks; });
+        QVERIFY(mark != list.strokes.end());
+        QCOMPARE(mark->points, line);
+        QCOMPARE(list.extent.size(), size);
+        QCOMPARE(notesText(list, hpgl.size()), QStringLiteral("Everything in the file was drawn"));
     }
 
     // plotutils draws every line as a polygon's edge; closing it would add a line.
