@@ -761,8 +761,9 @@ void Reader::fill(const std::vector<QList<QPointF>>& outlines, bool nonZero) {
         ++list_.approximate[QStringLiteral("FT")];
     if (how.kind == Fill::Kind::Hatching || how.kind == Fill::Kind::CrossHatching) {
         std::vector<QList<QPointF>> lines;
-        if (hatch(outlines, how.spacing, how.angle, how.kind == Fill::Kind::CrossHatching, nonZero,
-                  how.anchor, lines, HatchLimit)) {
+        // The angle is the rotated axes', as the outlines are the sheet's.
+        if (hatch(outlines, how.spacing, how.angle + rotation_,
+                  how.kind == Fill::Kind::CrossHatching, nonZero, how.anchor, lines, HatchLimit)) {
             for (QList<QPointF>& line : lines)
                 budget_.keep(marking(std::move(line)));
             return;

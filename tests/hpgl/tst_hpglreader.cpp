@@ -86,6 +86,9 @@ private Q_SLOTS:
             << QByteArray("IN;LT2,1,1;PU0,0;CI100;") << QSizeF(199.8, 199.5) << 16 << all;
         QTest::newRow("hatching") << QByteArray("IN;FT3,100,0;PU0,0;RA1000,500;")
                                   << QSizeF(1000, 400) << 5 << all;
+        QTest::newRow("hatching, turned by RO")
+            << QByteArray("IN;RO90;IP;FT3,100,0;PU0,0;RA1000,500;") << QSizeF(400, 1000) << 5
+            << all;
         QTest::newRow("cross-hatching of a polygon")
             << QByteArray("IN;FT4,100,0;PU0,0;PM0;PD1000,0,1000,500,0,500;PM2;FP;")
             << QSizeF(1000, 500) << 15 << all;
