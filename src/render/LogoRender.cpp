@@ -23,6 +23,14 @@ constexpr double MmPerInch = 25.4;
 constexpr double CaptionMm = 3.5;
 constexpr double CaptionGapMm = 3;
 
+// The widest mark at true size, in millimetres: the room a page leaves around the logo.
+double widestPenMm(const hpgl::DisplayList& list) {
+    double widest = 0;
+    for (const hpgl::Stroke& stroke : list.strokes)
+        widest = std::max(widest, stroke.marks ? stroke.width : 0);
+    return std::max(TrueSizePenMm, widest * hpgl::MillimetresPerUnit);
+}
+
 // Plotter units to a device at perMm device units to the millimetre, the logo's top left
 // corner at topLeft.
 QTransform trueSize(const QRectF& extent, double perMm, const QPointF& topLeft) {
@@ -108,7 +116,8 @@ QImage logoImage(const hpgl::DisplayList& list, int size) {
 }
 
 QSizeF trueSizeMm(const hpgl::DisplayList& list) {
-    return list.extent.size() * hpgl::MillimetresPerUnit + QSizeF(TrueSizePenMm, TrueSizePenMm);
+    const double pen = widestPenMm(list);
+    return list.extent.size() * hpgl::MillimetresPerUnit + QSizeF(pen, pen);
 }
 
 bool writeLogo(const hpgl::DisplayList& list, const QString& path, Format format, int size,
@@ -159,7 +168,7 @@ bool paintPage(const hpgl::DisplayList& list, QPagedPaintDevice& device, const Q
     painter.setFont(font);
     painter.drawText(QRectF(page.topLeft(), QSizeF(page.width(), CaptionMm * perMm)),
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
-    const double margin = TrueSizePenMm / 2 * perMm * fit;
+    const double margin = widestPenMm(list) / 2 * perMm * fit;
     paintTrueSize(painter, list, perMm * fit, below.topLeft() + QPointF(margin, margin));
     return painter.end();
 }

@@ -114,30 +114,40 @@ private Q_SLOTS:
         QVERIFY(std::abs(box.center().y() - size / 2) <= 1);
     }
 
-    // SVG and PDF at true size: the frame's 50 x 25 mm, within 0.2 mm.
+    // SVG and PDF at true size: the frame's 50 x 25 mm, within 0.2 mm; an SVG with room for
+    // half the widest pen around it.
     void trueSize_data() {
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<double>("toMillimetres");
-        QTest::newRow("SVG") << "svg"
-                             << "<svg width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\"" << 1.0;
+        QTest::addColumn<QByteArray>("pen");
+        QTest::addColumn<QSizeF>("millimetres");
+        const QString svg = "<svg width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\"";
+        QTest::newRow("SVG") << "svg" << svg << 1.0 << QByteArray() << QSizeF(50, 25);
         QTest::newRow("PDF") << "pdf"
-                             << "/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]" << 25.4 / 72;
+                             << "/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]" << 25.4 / 72
+                             << QByteArray() << QSizeF(50, 25);
+        QTest::newRow("SVG, a 2 mm pen")
+            << "svg" << svg << 1.0 << QByteArray("PW2;") << QSizeF(52, 27);
     }
 
     void trueSize() {
         QFETCH(QString, suffix);
         QFETCH(QString, pattern);
         QFETCH(double, toMillimetres);
+        QFETCH(QByteArray, pen);
+        QFETCH(QSizeF, millimetres);
         const QString out = dir.filePath("frame." + suffix);
         QString error;
-        QVERIFY2(writeLogo(hpgl::readHpgl(Frame), out, *formatOf(out), 0, error),
-                 qPrintable(error));
+        QVERIFY2(
+            writeLogo(hpgl::readHpgl("IN;" + pen + Frame.mid(3)), out, *formatOf(out), 0, error),
+            qPrintable(error));
         QFile written(out);
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QSizeF size =
             measured(QString::fromLatin1(written.readAll()), pattern, toMillimetres);
-        QVERIFY2(std::abs(size.width() - 50) <= 0.2 && std::abs(size.height() - 25) <= 0.2,
+        QVERIFY2(std::abs(size.width() - millimetres.width()) <= 0.2 &&
+                     std::abs(size.height() - millimetres.height()) <= 0.2,
                  qPrintable(QStringLiteral("%1 x %2 mm").arg(size.width()).arg(size.height())));
     }
 };
