@@ -449,17 +449,23 @@ void Reader::polygonMode(Mnemonic) {
 void Reader::polygon(Mnemonic mnemonic) {
     in_.parameters();
     endStroke();
-    // Once nothing more is kept, a buffer drawn again and again costs its box and its count.
-    if (list_.completeness != DisplayList::Completeness::Whole) {
-        if (const std::optional<QRectF> box = polygonBuffer_.linesExtent().boxIfAny())
-            budget_.include(*box);
-        list_.marksLeftOut += polygonBuffer_.lines();
-        return;
+    // Once nothing more is kept, a buffer drawn again and again costs its box and its count;
+    // one cut short is drawn as far as it holds, and the rest counted.
+    qsizetype drawn = 0;
+    if (list_.completeness == DisplayList::Completeness::Whole) {
+        for (const QList<QPointF>& part : polygonBuffer_.parts()) {
+            if (part.size() >= 2) {
+                budget_.keep({part, pen_, true, mnemonic.first == 'F', {}});
+                ++drawn;
+            }
+        }
+        if (!polygonBuffer_.cutShort())
+            return;
+        list_.completeness = DisplayList::Completeness::DrawnInPart;
     }
-    for (const QList<QPointF>& part : polygonBuffer_.parts()) {
-        if (part.size() >= 2)
-            budget_.keep({part, pen_, true, mnemonic.first == 'F', {}});
-    }
+    if (const std::optional<QRectF> box = polygonBuffer_.linesExtent().boxIfAny())
+        budget_.include(*box);
+    list_.marksLeftOut += polygonBuffer_.lines() - drawn;
 }
 
 // PE: flags and coordinates in base 64 (or base 32 after '7'), relative unless '=' comes

@@ -133,6 +133,18 @@ private Q_SLOTS:
             << polygon + QByteArray("EP;").repeated(72'000)
             << int(DisplayList::Completeness::DrawnInPart) << qsizetype(72'000) << QSizeF(99, 60)
             << "Too complex to preview in full: 833 of its 72,000 strokes are drawn";
+        QTest::newRow("a polygon of too many huge circles")
+            << "IN;PU0,0;PM0;" + QByteArray("CI99999,.5;").repeated(3000) + "PM2;EP;"
+            << int(DisplayList::Completeness::DrawnInPart) << qsizetype(3000)
+            << QSizeF(199'998, 199'998)
+            << "Too complex to preview in full: 2,773 of its 3,000 strokes are drawn";
+        QTest::newRow("polygon mode's points count")
+            << "IN;PU0,0;PM0;" + QByteArray("CI99999,.5;").repeated(20'000) + "PM2;FP;"
+            << int(DisplayList::Completeness::ReadInPart) << qsizetype(0) << QSizeF(0, 0)
+            << "220,020 bytes, with no HPGL drawing";
+        QTest::newRow("labels count") << "IN;" + QByteArray("PA0,0;LBxyz\x03").repeated(150'000)
+                                      << int(DisplayList::Completeness::DrawnInPart) << qsizetype(0)
+                                      << QSizeF(337, 108) << "Too complex";
         QTest::newRow("huge circles, finely cut, without end")
             << "IN;PU0,0;" + QByteArray("CI1000000,.5;").repeated(100'000)
             << int(DisplayList::Completeness::ReadInPart) << qsizetype(13'870)
