@@ -146,10 +146,18 @@ void Extent::include(const QList<QPointF>& points) {
 void PolygonBuffer::open(const QPointF& at) {
     parts_.assign(1, {at});
     lines_ = 0;
+    points_ = 1;
+    cutShort_ = false;
     linesExtent_ = {};
 }
 
 void PolygonBuffer::add(const QPointF& point, bool penUp) {
+    if (points_ >= PointLimit) {
+        cutShort_ = true;
+        linesExtent_.include(point);
+        return;
+    }
+    ++points_;
     if (penUp || parts_.empty()) {
         parts_.push_back({point});
         return;
@@ -168,6 +176,11 @@ void PolygonBuffer::addShape(QList<QPointF> points) {
         ++lines_;
         linesExtent_.include(points);
     }
+    if (points_ + points.size() > PointLimit) {
+        cutShort_ = true;
+        return;
+    }
+    points_ += points.size();
     parts_.push_back(std::move(points));
 }
 

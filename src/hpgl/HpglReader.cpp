@@ -496,19 +496,26 @@ void Reader::polygon(Mnemonic mnemonic) {
     const std::vector<double>& values = in_.parameters();
     const bool nonZero = mnemonic.first == 'F' && !values.empty() && values[0] == 1;
     endStroke();
-    // Once nothing more is kept, a buffer drawn again and again costs its box and its count.
-    if (list_.completeness != DisplayList::Completeness::Whole) {
-        if (const std::optional<QRectF> box = polygonBuffer_.linesExtent().boxIfAny())
-            budget_.include(*box);
-        list_.marksLeftOut += polygonBuffer_.lines();
-        return;
+    // Once nothing more is kept, a buffer drawn again and again costs its box and its count;
+    // one cut short is drawn as far as it holds, and the rest counted.
+    qsizetype drawn = 0;
+    if (list_.completeness == DisplayList::Completeness::Whole) {
+        for (const QList<QPointF>& part : polygonBuffer_.parts()) {
+            if (part.size() < 2)
+                continue;
+            if (mnemonic.first == 'E')
+                drawLine(part);
+            ++drawn;
+        }
+        if (mnemonic.first == 'F')
+            fill(polygonBuffer_.parts(), nonZero);
+        if (!polygonBuffer_.cutShort())
+            return;
+        list_.completeness = DisplayList::Completeness::DrawnInPart;
     }
-    if (mnemonic.first == 'F')
-        return fill(polygonBuffer_.parts(), nonZero);
-    for (const QList<QPointF>& part : polygonBuffer_.parts()) {
-        if (part.size() >= 2)
-            drawLine(part);
-    }
+    if (const std::optional<QRectF> box = polygonBuffer_.linesExtent().boxIfAny())
+        budget_.include(*box);
+    list_.marksLeftOut += polygonBuffer_.lines() - drawn;
 }
 
 // PE: flags and coordinates in base 64 (or base 32 after '7'), relative unless '=' comes

@@ -156,6 +156,20 @@ private Q_SLOTS:
             // two lines a letter, until ten million points are measured at five a letter
             << int(DisplayList::Completeness::ReadInPart) << qsizetype(4'000'001)
             << QSizeF(224'400'051, 72) << "Too complex to preview in full: only its first";
+        QTest::newRow("a polygon of too many huge circles")
+            << "IN;PU0,0;PM0;" + QByteArray("CI99999,.5;").repeated(3000) + "PM2;EP;"
+            << int(DisplayList::Completeness::DrawnInPart) << qsizetype(3000)
+            << QSizeF(199'998, 199'998)
+            << "Too complex to preview in full: 2,773 of its 3,000 strokes are drawn";
+        QTest::newRow("polygon mode's points count")
+            << "IN;PU0,0;PM0;" + QByteArray("CI99999,.5;").repeated(20'000) + "PM2;FP;"
+            << int(DisplayList::Completeness::ReadInPart) << qsizetype(0) << QSizeF(0, 0)
+            << "220,020 bytes, with no HPGL drawing";
+        QTest::newRow("labels count")
+            // seven glyph lines a label, more than may be kept with the moves between them
+            << "IN;" + QByteArray("PA0,0;LBxyz\x03").repeated(150'000)
+            << int(DisplayList::Completeness::DrawnInPart) << qsizetype(1'050'000)
+            << QSizeF(276, 108) << "Too complex to preview in full: 437,500 of its 1,050,000";
         QTest::newRow("huge circles, finely cut, without end")
             << "IN;PU0,0;" + QByteArray("CI1000000,.5;").repeated(100'000)
             << int(DisplayList::Completeness::ReadInPart) << qsizetype(13'870)
