@@ -132,7 +132,7 @@ private Q_SLOTS:
         QTest::newRow("one polygon edged 72,000 times")
             << polygon + QByteArray("EP;").repeated(72'000)
             << int(DisplayList::Completeness::DrawnInPart) << qsizetype(72'000) << QSizeF(99, 60)
-            << "Too complex to preview in full: 833 of its 72,000 strokes are drawn";
+            << "Too complex to preview in full: 832 of its 72,000 strokes are drawn";
         QTest::newRow("a polygon of too many huge circles")
             << "IN;PU0,0;PM0;" + QByteArray("CI99999,.5;").repeated(3000) + "PM2;EP;"
             << int(DisplayList::Completeness::DrawnInPart) << qsizetype(3000)
