@@ -29,11 +29,10 @@ struct Stroke {
 // part, though measured and counted whole; one that would take too long to measure is read
 // only in part.
 struct DisplayList {
-    // The most points kept for drawing, and the most measured; and the most strokes kept, as
-    // each costs memory of its own: a label of many small letters is many short strokes.
+    // The most points kept for drawing (each stroke counting four more, for its own memory),
+    // and the most measured.
     static constexpr qsizetype KeptPointLimit = 5'000'000;
     static constexpr qsizetype MeasuredPointLimit = 10'000'000;
-    static constexpr qsizetype KeptStrokeLimit = 500'000;
     enum class Completeness {
         Whole,
         DrawnInPart, // strokes past the kept points are measured and counted, not drawn

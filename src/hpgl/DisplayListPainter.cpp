@@ -13,11 +13,13 @@ namespace {
 constexpr std::size_t ItemsBetweenLooks = 256;
 constexpr std::size_t SmoothUpTo = 20000;
 constexpr qsizetype SmoothPointsUpTo = 200'000;
-// The most ink all marks together may cost, in device pixels covered, as so many times the
-// device's own area: past that the sheet is long black wherever the marks go, and a file of
-// large fills drawn over and over would otherwise take minutes.
-constexpr double CoveragesAllowed = 24;
-constexpr double CostAllowedAtLeast = 4e6;
+// The most work all marks together may cost, in pixels of lines drawn: some 100,000 lines
+// across a large sheet, a few seconds. A pixel of fill costs an eighth of one of a line, and
+// each point a few. Past that the sheet is black wherever the marks go, and a file of large
+// fills or long lines drawn over and over would otherwise take minutes.
+constexpr double CostAllowed = 1e8;
+constexpr double FillPixelCost = 1.0 / 8;
+constexpr double PointCost = 4;
 
 QTransform fitting(const QRectF& extent, const QRectF& area) {
     // A logo of one point or one line still gets a scale.
@@ -68,8 +70,7 @@ bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
     clip_ = QRectF(); // a new painter clips nothing
     if (const QPaintDevice* device = painter.device(); device && sheet_.isEmpty()) {
         sheet_ = QRectF(0, 0, device->width(), device->height());
-        costLeft_ =
-            std::max(CostAllowedAtLeast, CoveragesAllowed * sheet_.width() * sheet_.height());
+        costLeft_ = CostAllowed;
     }
     while (nextStroke_ < list_.strokes.size() && costLeft_ > 0) {
         const Stroke& stroke = list_.strokes[nextStroke_++];
@@ -100,22 +101,36 @@ QPolygonF DisplayListPainter::onSheet(const Stroke& stroke) const {
     return line;
 }
 
-// What drawing a line costs: the pixels its pen covers on the sheet, or for a fill the pixels
-// of its box.
-double DisplayListPainter::cost(const QPolygonF& line, bool filled, double width) const {
-    double length = 0;
-    for (qsizetype i = 1; i < line.size(); ++i)
-        length += QLineF(line[i - 1], line[i]).length();
-    const QRectF box = line.boundingRect().intersected(sheet_);
-    return (length + 1) * std::max(width, 1.0) + (filled ? box.width() * box.height() : 0);
+// As much of a line as the cost left pays for, which it takes: the pixels its pen covers on the
+// sheet, and for a fill the pixels of its box too. A line is cut where the money runs out, a
+// fill that costs more is left out whole.
+QPolygonF DisplayListPainter::affordable(QPolygonF line, bool filled, double penWidth) {
+    const double width = std::max(penWidth, 1.0);
+    double cost = width + PointCost;
+    if (filled) {
+        const QRectF box = line.boundingRect().intersected(sheet_);
+        cost += box.width() * box.height() * FillPixelCost;
+    }
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        cost += QLineF(line[i - 1], line[i]).length() * width + PointCost;
+        if (cost > costLeft_ && !filled) {
+            line.resize(i + 1);
+            break;
+        }
+    }
+    if (cost > costLeft_ && filled)
+        line.clear();
+    costLeft_ -= cost;
+    return line;
 }
 
 void DisplayListPainter::paintStroke(QPainter& painter, const Stroke& stroke) {
     if (!stroke.marks && !showMoves_)
         return;
-    const QPolygonF line = onSheet(stroke);
     const double width = stroke.marks ? widthOf(stroke) : 0;
-    costLeft_ -= cost(line, stroke.filled && stroke.marks, width);
+    const QPolygonF line = affordable(onSheet(stroke), stroke.filled && stroke.marks, width);
+    if (line.isEmpty())
+        return;
     if (stroke.clip != clip_) {
         clip_ = stroke.clip;
         if (clip_.isNull())

@@ -23,8 +23,7 @@ struct PaintStyle {
 // its own, the HP-GL origin at the bottom left and y growing upwards. Pen-down marks are solid
 // lines (fills filled, or shaded grey), a mark that does not move a round dot, and pen-up
 // moves, where shown, thin dashed ones. A large list is drawn a part at a time, so that a window
-// can stay responsive in between, and drawing ends once the marks have covered the device many
-// times.
+// can stay responsive in between, and drawing ends once the marks have cost a few seconds' work.
 class DisplayListPainter {
 public:
     DisplayListPainter(const DisplayList& list, const QRectF& area, bool showMoves,
@@ -38,7 +37,7 @@ public:
 
 private:
     QPolygonF onSheet(const Stroke& stroke) const;
-    double cost(const QPolygonF& line, bool filled, double width) const;
+    QPolygonF affordable(QPolygonF line, bool filled, double width);
     void paintStroke(QPainter& painter, const Stroke& stroke);
     void paintDot(QPainter& painter, const QPointF& centre, double width) const;
     double widthOf(const Stroke& stroke) const;
@@ -53,7 +52,7 @@ private:
     std::size_t nextStroke_ = 0;
     QRectF clip_;         // the painter's, in plotter units
     QRectF sheet_;        // the device's area
-    double costLeft_ = 0; // in pixels covered; set from the device at the first paint
+    double costLeft_ = 0; // in pixels of lines; set at the first paint
 };
 
 } // namespace markast::hpgl

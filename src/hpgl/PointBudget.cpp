@@ -4,17 +4,22 @@
 
 namespace markast::hpgl {
 
+namespace {
+// What keeping a stroke costs besides its points, in points: its own memory.
+constexpr qsizetype PointsPerStroke = 4;
+} // namespace
+
 bool PointBudget::keep(Stroke stroke) {
     measure(stroke.points, stroke.marks, false);
     stroke.clip = stroke.marks ? clip_ : QRectF();
-    if (kept_ + stroke.points.size() > DisplayList::KeptPointLimit ||
-        qsizetype(list_.strokes.size()) >= DisplayList::KeptStrokeLimit)
+    const qsizetype cost = stroke.points.size() + PointsPerStroke;
+    if (kept_ + cost > DisplayList::KeptPointLimit)
         list_.completeness = DisplayList::Completeness::DrawnInPart;
     if (list_.completeness != DisplayList::Completeness::Whole) {
         list_.marksLeftOut += stroke.marks;
         return false;
     }
-    kept_ += stroke.points.size();
+    kept_ += cost;
     list_.strokes.push_back(std::move(stroke));
     return true;
 }

@@ -150,7 +150,7 @@ private Q_SLOTS:
         QTest::newRow("one polygon edged 72,000 times")
             << polygon + QByteArray("EP;").repeated(72'000)
             << int(DisplayList::Completeness::DrawnInPart) << qsizetype(72'000) << QSizeF(99, 60)
-            << "Too complex to preview in full: 833 of its 72,000 strokes are drawn";
+            << "Too complex to preview in full: 832 of its 72,000 strokes are drawn";
         QTest::newRow("15.6 MB of one-letter labels")
             << "IN;" + QByteArray("LBx\x03").repeated(3'900'000)
             // two lines a letter, until ten million points are measured at five a letter
@@ -169,7 +169,7 @@ private Q_SLOTS:
             // seven glyph lines a label, more than may be kept with the moves between them
             << "IN;" + QByteArray("PA0,0;LBxyz\x03").repeated(150'000)
             << int(DisplayList::Completeness::DrawnInPart) << qsizetype(1'050'000)
-            << QSizeF(276, 108) << "Too complex to preview in full: 437,500 of its 1,050,000";
+            << QSizeF(276, 108) << "Too complex to preview in full: 673,076 of its 1,050,000";
         QTest::newRow("huge circles, finely cut, without end")
             << "IN;PU0,0;" + QByteArray("CI1000000,.5;").repeated(100'000)
             << int(DisplayList::Completeness::ReadInPart) << qsizetype(13'870)
