@@ -1,10 +1,12 @@
 // How fast the preview reads and draws a logo, and what a hostile one costs it: a megabyte of
-// tiny circles cut into half-degree chords, and one polygon edged 72,000 times, then 10 MB of
-// HP-GL (lines, polygons as plotutils writes them, circles and arcs), each parsed into a display
-// list and drawn on a 1000 x 800 sheet, with the memory the process has held at most. Medians of
-// a few runs. Run: build/bench/bench_hpgl
+// tiny circles cut into half-degree chords, one polygon edged 72,000 times, huge circles in
+// polygon mode (1 and 4 MB), 15.6 MB of one-letter labels, alternating filled rectangles (5 MB,
+// and 100 KB drawn on 8192 x 8192), then 10 MB of HP-GL (lines, polygons as plotutils writes
+// them, circles and arcs), each parsed into a display list and drawn on a 1000 x 800 sheet unless
+// said otherwise, with the memory the process has held at most. Medians of a few runs.
+// Run: build/bench/bench_hpgl
 #include "Median.h"
-#include "hpgl/HpglPainter.h"
+#include "hpgl/DisplayListPainter.h"
 #include "hpgl/HpglReader.h"
 
 #include <QElapsedTimer>
@@ -55,13 +57,18 @@ QByteArray polygonEdgedAgainAndAgain() {
     return hpgl + "0,0;PM2;" + QByteArray("EP;").repeated(72'000);
 }
 
+// The head, then unit again and again up to size bytes.
+QByteArray repeatedTo(const QByteArray& head, const QByteArray& unit, qsizetype size) {
+    return head + unit.repeated((size - head.size()) / unit.size());
+}
+
 double peakMegabytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024.0;
 }
 
-void measure(const char* name, const QByteArray& hpgl) {
+void measure(const char* name, const QByteArray& hpgl, QSize size = {1000, 800}) {
     std::vector<double> parse;
     std::vector<double> draw;
     qsizetype strokes = 0;
@@ -71,7 +78,7 @@ void measure(const char* name, const QByteArray& hpgl) {
         const DisplayList list = readHpgl(hpgl);
         parse.push_back(timer.nsecsElapsed() / 1e9);
         strokes = list.markCount();
-        QImage sheet(1000, 800, QImage::Format_RGB32);
+        QImage sheet(size, QImage::Format_RGB32);
         sheet.fill(Qt::white);
         QPainter painter(&sheet);
         DisplayListPainter drawing(list, QRectF(sheet.rect()), false);
@@ -80,10 +87,11 @@ void measure(const char* name, const QByteArray& hpgl) {
         }
         draw.push_back(timer.nsecsElapsed() / 1e9);
     }
-    std::printf("%s, %.2f MB (%lld strokes): parse %.2f s, %.1f MB/s; draw on 1000 x 800 %.2f s, "
+    std::printf("%s, %.2f MB (%lld strokes): parse %.2f s, %.1f MB/s; draw on %d x %d %.2f s, "
                 "in slices of 15 ms; %.0f MB held at most so far (medians of %d)\n",
                 name, hpgl.size() / 1e6, static_cast<long long>(strokes), median(parse),
-                hpgl.size() / 1e6 / median(parse), median(draw), peakMegabytes(), Runs);
+                hpgl.size() / 1e6 / median(parse), size.width(), size.height(), median(draw),
+                peakMegabytes(), Runs);
 }
 
 } // namespace
@@ -93,6 +101,14 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     measure("tiny circles", "IN;PU0,0;" + QByteArray("CI1,.5;").repeated(142'857));
     measure("one polygon edged 72,000 times", polygonEdgedAgainAndAgain());
+    for (const qsizetype megabytes : {1, 4})
+        measure("huge circles in polygon mode",
+                repeatedTo("IN;PM0;", "CI99999,.5;", megabytes << 20) + "PM2;FP;");
+    measure("one-letter labels", repeatedTo("IN;", "LBx\x03", 15'600'000));
+    const QByteArray rectangles = "RA10000,10000;RA9999,9999;";
+    measure("alternating filled rectangles", repeatedTo("IN;PU0,0;", rectangles, 5 << 20));
+    measure("alternating filled rectangles", repeatedTo("IN;PU0,0;", rectangles, 100 << 10),
+            {8192, 8192});
     measure("a logo", logoOfAbout(10'000'000));
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "app/LogoCanvas.h"
 
-#include "hpgl/HpglPainter.h"
+#include "hpgl/DisplayListPainter.h"
 
 #include <QPainter>
 

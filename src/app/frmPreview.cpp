@@ -1,7 +1,7 @@
 #include "app/frmPreview.h"
 
 #include "app/LogoCanvas.h"
-#include "hpgl/HpglPainter.h"
+#include "hpgl/PreviewTexts.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PrintDialog.h"

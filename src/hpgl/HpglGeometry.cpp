@@ -15,6 +15,7 @@ constexpr double Farthest = 1e9;
 // finer one: a marker's step is a whole plotter unit. So a small circle takes a few chords
 // however fine a chord angle the file asks for.
 constexpr double ChordTolerance = 0.1;
+constexpr double MostBezierPieces = 720;
 } // namespace
 
 bool isFar(const QPointF& point) {
@@ -95,6 +96,27 @@ QList<QPointF> arcPoints(const QPointF& centre, double rx, double ry, double sta
     return points;
 }
 
+// Enough straight pieces that none strays further than the tolerance from the curve, from the
+// curve's largest second difference; at most MostBezierPieces.
+QList<QPointF> bezierPoints(const QPointF& from, const QPointF& control1, const QPointF& control2,
+                            const QPointF& to) {
+    const QPointF bend1 = from - 2 * control1 + control2;
+    const QPointF bend2 = control1 - 2 * control2 + to;
+    const double bend =
+        std::max(std::hypot(bend1.x(), bend1.y()), std::hypot(bend2.x(), bend2.y()));
+    const double pieces = std::ceil(std::sqrt(0.75 * bend / ChordTolerance));
+    const int steps = int(std::clamp(std::isfinite(pieces) ? pieces : 1.0, 1.0, MostBezierPieces));
+    QList<QPointF> points;
+    points.reserve(steps + 1);
+    for (int step = 0; step <= steps; ++step) {
+        const double t = double(step) / steps;
+        const double u = 1 - t;
+        points.append(u * u * u * from + 3 * u * u * t * control1 + 3 * u * t * t * control2 +
+                      t * t * t * to);
+    }
+    return points;
+}
+
 QList<QPointF> rectanglePoints(const QPointF& from, const QPointF& to) {
     return {from, {to.x(), from.y()}, to, {from.x(), to.y()}, from};
 }
@@ -124,10 +146,18 @@ void Extent::include(const QList<QPointF>& points) {
 void PolygonBuffer::open(const QPointF& at) {
     parts_.assign(1, {at});
     lines_ = 0;
+    points_ = 1;
+    cutShort_ = false;
     linesExtent_ = {};
 }
 
 void PolygonBuffer::add(const QPointF& point, bool penUp) {
+    if (points_ >= PointLimit) {
+        cutShort_ = true;
+        linesExtent_.include(point);
+        return;
+    }
+    ++points_;
     if (penUp || parts_.empty()) {
         parts_.push_back({point});
         return;
@@ -146,6 +176,11 @@ void PolygonBuffer::addShape(QList<QPointF> points) {
         ++lines_;
         linesExtent_.include(points);
     }
+    if (points_ + points.size() > PointLimit) {
+        cutShort_ = true;
+        return;
+    }
+    points_ += points.size();
     parts_.push_back(std::move(points));
 }
 

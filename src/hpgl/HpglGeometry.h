@@ -35,6 +35,10 @@ QTransform userToPlotter(const Scaling& scaling, const QPointF& p1, const QPoint
 QList<QPointF> arcPoints(const QPointF& centre, double rx, double ry, double start, double sweep,
                          double chord);
 
+// Points along a cubic Bézier curve, as many as keep within a tenth of a plotter unit of it.
+QList<QPointF> bezierPoints(const QPointF& from, const QPointF& control1, const QPointF& control2,
+                            const QPointF& to);
+
 // The outline of a rectangle with corners from and to, back to from.
 QList<QPointF> rectanglePoints(const QPointF& from, const QPointF& to);
 
@@ -58,9 +62,12 @@ private:
 
 // HP-GL/2's polygon buffer: PM0 opens it at the pen's place, PM1 starts a new part of it,
 // moves and shapes add to it, and EP or FP draws it. It keeps the box and the count of the
-// parts that have a line to draw, so that drawing it again and again costs nothing more.
+// parts that have a line to draw, so that drawing it again and again costs nothing more. Past
+// PointLimit points it only measures them.
 class PolygonBuffer {
 public:
+    static constexpr qsizetype PointLimit = 2'000'000;
+
     void open(const QPointF& at);
     void startPart(const QPointF& at) { parts_.push_back({at}); }
     // A move to point: with the pen up it starts a new part.
@@ -70,10 +77,14 @@ public:
     // The parts of two points or more, and their box.
     qsizetype lines() const { return lines_; }
     const Extent& linesExtent() const { return linesExtent_; }
+    // True when points past the limit were left out of the parts.
+    bool cutShort() const { return cutShort_; }
 
 private:
     std::vector<QList<QPointF>> parts_;
     qsizetype lines_ = 0;
+    qsizetype points_ = 0;
+    bool cutShort_ = false;
     Extent linesExtent_;
 };
 

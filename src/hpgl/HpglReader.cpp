@@ -1,12 +1,15 @@
 #include "hpgl/HpglReader.h"
 
+#include "hpgl/DrawingStyle.h"
 #include "hpgl/HpglGeometry.h"
 #include "hpgl/HpglScanner.h"
+#include "hpgl/Lettering.h"
+#include "hpgl/LineTypes.h"
+#include "hpgl/PointBudget.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <numbers>
 #include <optional>
 
@@ -15,13 +18,14 @@ namespace markast::hpgl {
 namespace {
 
 constexpr char EndOfText = '\x03';
-// Default character size (SI), in centimetres, and plotter units to the centimetre.
-constexpr double CharWidthCm = 0.187;
-constexpr double CharHeightCm = 0.269;
-constexpr double UnitsPerCm = 400;
-// The default P1 and P2, where IP has not placed them.
-constexpr QPointF DefaultP1{0, 0};
-constexpr QPointF DefaultP2{10000, 7500};
+// The most dashes of one line, and hatching lines of one area: a finer pattern is drawn as a
+// solid line or area, approximately.
+constexpr qsizetype DashLimit = 100'000;
+constexpr qsizetype HatchLimit = 20'000;
+// The hard-clip limits where PS has not set them, in plotter units, before any rotation; the
+// default P1 and P2 lie at their corners.
+constexpr QSizeF DefaultPage{10000, 7500};
+constexpr double LargestPage = 1e8;
 
 // The plotter's state as the instructions change it, and the display list they build.
 class Reader {
@@ -29,7 +33,7 @@ public:
     explicit Reader(QByteArrayView bytes) : in_(bytes) {}
 
     DisplayList read() {
-        while (measured_ <= DisplayList::MeasuredPointLimit) {
+        while (!budget_.spent()) {
             const std::optional<Mnemonic> mnemonic = in_.nextMnemonic();
             if (!mnemonic)
                 break;
@@ -38,9 +42,7 @@ public:
         if (!in_.atEnd())
             list_.completeness = DisplayList::Completeness::ReadInPart;
         list_.readBytes = in_.position();
-        list_.keptPoints = kept_;
-        list_.extent = marked_.box();
-        list_.extentWithMoves = withMoves_.box();
+        budget_.finish();
         return std::move(list_);
     }
 
@@ -54,6 +56,10 @@ private:
     void initialize(Mnemonic mnemonic);
     void inputPoints(Mnemonic);
     void scale(Mnemonic);
+    void inputRelative(Mnemonic);
+    void inputWindow(Mnemonic);
+    void rotate(Mnemonic);
+    void pageSize(Mnemonic);
     void penUp(Mnemonic mnemonic);
     void penDown(Mnemonic mnemonic);
     void plotAbsolute(Mnemonic mnemonic);
@@ -61,16 +67,22 @@ private:
     void selectPen(Mnemonic);
     void circle(Mnemonic mnemonic);
     void arc(Mnemonic mnemonic);
+    void bezier(Mnemonic mnemonic);
     void rectangle(Mnemonic mnemonic);
     void wedge(Mnemonic mnemonic);
     void polygonMode(Mnemonic);
     void polygon(Mnemonic mnemonic);
-    void encodedPolyline(Mnemonic mnemonic);
-    void characterSize(Mnemonic);
+    void encodedPolyline(Mnemonic);
     void labelTerminator(Mnemonic);
     void label(Mnemonic);
+    void characterPlot(Mnemonic);
+    void tick(Mnemonic mnemonic);
+    void anchorCorner(Mnemonic);
+    // SI, SR, DI, DR, SL, ES, LO, CS, CA, SS, SA, TL, LT, UL, FT, PW, WU, PT.
+    void drawingStyle(Mnemonic mnemonic);
     void comment(Mnemonic) { in_.skipComment(); }
-    // Understood, and nothing to draw: pens, widths, line types, pages, fonts, speed.
+    // Understood, and nothing to draw: what a marker cannot show (pens' colours, widths, speed,
+    // paper, cutters, quality) and what only asks the device or sets up its output.
     void nothingToDraw(Mnemonic) { in_.parameters(); }
     void unknown(Mnemonic mnemonic);
 
@@ -81,39 +93,79 @@ private:
         ++list_.notDrawn[QString::fromLatin1(letters, 2)];
     }
     void updateUserToPlotter() { userToPlotter_ = userToPlotter(scaling_, p1_, p2_); }
+    // The hard-clip limits as the rotated coordinates see them.
+    QSizeF frame() const { return rotation_ % 180 == 0 ? page_ : page_.transposed(); }
+    void resetScalingPoints() {
+        p1_ = {0, 0};
+        p2_ = QPointF(frame().width(), frame().height());
+        updateUserToPlotter();
+    }
+    void updateSheet();
+    // Plotter units as the file gives them, rotated by RO, to plotter units on the sheet.
+    QPointF sheet(const QPointF& point) const { return toSheet_.map(point); }
+    QList<QPointF> sheet(QList<QPointF> points) const {
+        for (QPointF& point : points)
+            point = toSheet_.map(point);
+        return points;
+    }
     // A parameter pair as a place in plotter units: absolute or relative to the pen.
     QPointF place(double x, double y, bool relative) const {
         const QTransform& map = userToPlotter_;
         return relative ? pos_ + QPointF(map.m11() * x, map.m22() * y) : map.map(QPointF(x, y));
     }
-    // A radius in user units, along each axis in plotter units.
-    double radiusX(double radius) const { return radius * std::abs(userToPlotter_.m11()); }
-    double radiusY(double radius) const { return radius * std::abs(userToPlotter_.m22()); }
+    // A radius in user units, along each axis in plotter units: negative along an axis that
+    // scaling turns round, so that angles go the way the user's axes do.
+    double radiusX(double radius) const { return radius * userToPlotter_.m11(); }
+    double radiusY(double radius) const { return radius * userToPlotter_.m22(); }
+    // True when scaling turns one axis round, and so angles the other way.
+    bool mirrored() const { return userToPlotter_.m11() * userToPlotter_.m22() < 0; }
     void moves(const std::vector<double>& values, Mnemonic mnemonic);
     void moveTo(const QPointF& target);
+    void along(const QList<QPointF>& points);
     void markHere();
     void endStroke() { open_ = false; }
     void addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic);
-    // Every point of the drawing comes through these, which measure it and keep it while the
-    // kept points stay within their limit: a new stroke, and more points for the open one.
-    bool keep(Stroke stroke);
-    void extend(const QList<QPointF>& points);
-    void measure(const QList<QPointF>& points, bool marks);
-
-    static constexpr std::size_t NotKept = std::numeric_limits<std::size_t>::max();
+    // A pen-down stroke of the current pen.
+    Stroke marking(QList<QPointF> points, bool filled = false) const {
+        Stroke stroke;
+        stroke.points = std::move(points);
+        stroke.pen = pen_;
+        stroke.filled = filled;
+        stroke.width = style_.width(pen_, p1_, p2_);
+        return stroke;
+    }
+    // A move of the pen, up, from its place to target.
+    Stroke moving(const QPointF& target) const {
+        Stroke stroke;
+        stroke.points = {sheet(pos_), sheet(target)};
+        stroke.pen = pen_;
+        stroke.marks = false;
+        return stroke;
+    }
+    // A pen-down line of its own, in the line type's dashes.
+    void drawLine(const QList<QPointF>& line);
+    void fill(const std::vector<QList<QPointF>>& outlines, bool nonZero);
+    void updateLineType() { dasher_ = style_.dasher(p1_, p2_); }
+    // Where a carriage return in a label goes back to: the pen's place before the labels that
+    // follow each other without another move.
+    void startLabel() {
+        if (pos_ != afterLabel_)
+            returnPoint_ = pos_;
+    }
 
     Scanner in_;
     DisplayList list_;
-    std::size_t current_ = NotKept; // the pen-down stroke being drawn, while open_
-    bool open_ = false;
-    qsizetype kept_ = 0;
-    qsizetype measured_ = 0;
-    Extent marked_;
-    Extent withMoves_;
+    PointBudget budget_{list_};
+    bool open_ = false; // a pen-down stroke is being drawn
 
+    // All places in plotter units of the rotated coordinates, as the file gives them.
     QPointF pos_{0, 0};
-    QPointF p1_ = DefaultP1;
-    QPointF p2_ = DefaultP2;
+    QPointF p1_{0, 0};
+    QPointF p2_{DefaultPage.width(), DefaultPage.height()};
+    QSizeF page_ = DefaultPage;
+    int rotation_ = 0; // degrees, counterclockwise
+    std::optional<QRectF> window_;
+    QTransform toSheet_;
     Scaling scaling_;
     QTransform userToPlotter_;
     bool penUp_ = true;
@@ -122,8 +174,11 @@ private:
     bool polygonMode_ = false;
     PolygonBuffer polygonBuffer_;
     char labelEnd_ = EndOfText;
-    double charWidth_ = CharWidthCm * UnitsPerCm;
-    double charHeight_ = CharHeightCm * UnitsPerCm;
+    bool labelEndDrawn_ = false; // DT's mode 0
+    QPointF returnPoint_;
+    std::optional<QPointF> afterLabel_; // the pen's place after the last label or CP
+    DrawingStyle style_;
+    std::optional<Dasher> dasher_;
 };
 
 // The instruction each mnemonic runs, by its letters; all others are not drawn.
@@ -138,6 +193,10 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
             set(letters, &Reader::initialize);
         set("IP", &Reader::inputPoints);
         set("SC", &Reader::scale);
+        set("IR", &Reader::inputRelative);
+        set("IW", &Reader::inputWindow);
+        set("RO", &Reader::rotate);
+        set("PS", &Reader::pageSize);
         set("PU", &Reader::penUp);
         set("PD", &Reader::penDown);
         set("PA", &Reader::plotAbsolute);
@@ -146,6 +205,8 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
         set("CI", &Reader::circle);
         for (const char* letters : {"AA", "AR"})
             set(letters, &Reader::arc);
+        for (const char* letters : {"BZ", "BR"})
+            set(letters, &Reader::bezier);
         for (const char* letters : {"EA", "ER", "RA", "RR"})
             set(letters, &Reader::rectangle);
         for (const char* letters : {"EW", "WG"})
@@ -154,11 +215,21 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
         for (const char* letters : {"EP", "FP"})
             set(letters, &Reader::polygon);
         set("PE", &Reader::encodedPolyline);
-        set("SI", &Reader::characterSize);
         set("DT", &Reader::labelTerminator);
         set("LB", &Reader::label);
-        set("CO", &Reader::comment);
-        for (const char* letters : {"BP", "PS", "WU", "PW", "LA", "TR", "PG", "LT", "VS", "UL"})
+        set("CP", &Reader::characterPlot);
+        for (const char* letters : {"XT", "YT"})
+            set(letters, &Reader::tick);
+        set("AC", &Reader::anchorCorner);
+        for (const char* letters : {"SI", "SR", "DI", "DR", "SL", "ES", "LO", "CS", "CA", "SS",
+                                    "SA", "TL", "LT", "UL", "FT", "PW", "WU", "PT"})
+            set(letters, &Reader::drawingStyle);
+        for (const char* letters : {"CO", "MG"})
+            set(letters, &Reader::comment);
+        for (const char* letters :
+             {"BP", "LA", "TR", "PG", "VS", "AS", "CR", "CT", "DC", "DP", "EC", "FR", "FS", "GM",
+              "IM", "KY", "LM", "MC", "NP", "NR", "OA", "OC", "OD", "OE", "OF", "OG", "OH", "OI",
+              "OK", "OL", "OO", "OP", "OS", "OT", "OW", "PC", "QL", "ST", "VA", "VN"})
             set(letters, &Reader::nothingToDraw);
         return runs;
     }();
@@ -178,15 +249,18 @@ void Reader::initialize(Mnemonic mnemonic) {
     relative_ = false;
     polygonMode_ = false;
     labelEnd_ = EndOfText;
-    charWidth_ = CharWidthCm * UnitsPerCm;
-    charHeight_ = CharHeightCm * UnitsPerCm;
+    labelEndDrawn_ = false;
+    style_.reset();
     if (mnemonic.first == 'I') {
-        p1_ = DefaultP1;
-        p2_ = DefaultP2;
+        rotation_ = 0;
+        window_.reset();
+        updateSheet();
+        resetScalingPoints();
         penUp_ = true;
         pos_ = {0, 0};
     }
     updateUserToPlotter();
+    updateLineType();
 }
 
 void Reader::inputPoints(Mnemonic) {
@@ -194,14 +268,14 @@ void Reader::inputPoints(Mnemonic) {
     if (in_.hadBadNumber())
         return;
     if (values.empty()) {
-        p1_ = DefaultP1;
-        p2_ = DefaultP2;
+        resetScalingPoints();
     } else if (values.size() >= 2) {
         const QPointF shift = QPointF(values[0], values[1]) - p1_;
         p1_ += shift;
         p2_ = values.size() >= 4 ? QPointF(values[2], values[3]) : p2_ + shift;
     }
     updateUserToPlotter();
+    updateLineType();
 }
 
 void Reader::scale(Mnemonic) {
@@ -210,9 +284,88 @@ void Reader::scale(Mnemonic) {
     updateUserToPlotter();
 }
 
+// IR: P1 and P2 at percentages of the hard-clip limits.
+void Reader::inputRelative(Mnemonic) {
+    std::vector<double> values = in_.parameters();
+    if (in_.hadBadNumber())
+        return;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = std::clamp(values[i], 0.0, 100.0) / 100 *
+                    (i % 2 == 0 ? frame().width() : frame().height());
+    if (values.size() < 2) {
+        resetScalingPoints();
+        return;
+    }
+    const QPointF shift = QPointF(values[0], values[1]) - p1_;
+    p1_ += shift;
+    p2_ = values.size() >= 4 ? QPointF(values[2], values[3]) : p2_ + shift;
+    updateUserToPlotter();
+}
+
+// IW: marks are drawn only within a window, given in user units where scaling is on; IW
+// alone draws everywhere again.
+void Reader::inputWindow(Mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    if (values.size() < 4 || in_.hadBadNumber()) {
+        window_.reset();
+    } else {
+        const QPointF from = place(values[0], values[1], false);
+        const QPointF to = place(values[2], values[3], false);
+        window_ =
+            isFar(from) || isFar(to) ? std::nullopt : std::optional(QRectF(from, to).normalized());
+    }
+    updateSheet();
+}
+
+// RO: the coordinates turn counterclockwise about the sheet by 90, 180 or 270 degrees, their
+// origin at the hard-clip limits' new lower left corner. The pen stays where it is on the
+// sheet; P1, P2 and the window keep their numbers, and so move.
+void Reader::rotate(Mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    const double angle = values.empty() || in_.hadBadNumber() ? 0 : values[0];
+    const int rotation = angle == 90 || angle == 180 || angle == 270 ? int(angle) : 0;
+    const QPointF onSheet = sheet(pos_);
+    rotation_ = rotation;
+    updateSheet();
+    pos_ = toSheet_.inverted().map(onSheet);
+}
+
+// PS: the hard-clip limits, length along x and width along y; P1 and P2 go to their corners.
+void Reader::pageSize(Mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    if (!values.empty() && !in_.hadBadNumber()) {
+        page_.setWidth(std::clamp(values[0], 1.0, LargestPage));
+        if (values.size() > 1)
+            page_.setHeight(std::clamp(values[1], 1.0, LargestPage));
+    }
+    updateSheet();
+    resetScalingPoints();
+}
+
+void Reader::updateSheet() {
+    const double width = page_.width();
+    const double height = page_.height();
+    switch (rotation_) {
+    case 90:
+        toSheet_ = QTransform(0, 1, -1, 0, width, 0);
+        break;
+    case 180:
+        toSheet_ = QTransform(-1, 0, 0, -1, width, height);
+        break;
+    case 270:
+        toSheet_ = QTransform(0, -1, 1, 0, 0, height);
+        break;
+    default:
+        toSheet_ = QTransform();
+    }
+    budget_.setClip(window_ ? toSheet_.mapRect(*window_) : QRectF());
+}
+
 void Reader::penUp(Mnemonic mnemonic) {
     penUp_ = true;
     endStroke();
+    if (dasher_)
+        dasher_->restart();
     moves(in_.parameters(), mnemonic);
 }
 
@@ -257,15 +410,48 @@ void Reader::arc(Mnemonic mnemonic) {
     const double radius = std::hypot(from.x(), from.y());
     const double start = std::atan2(from.y(), from.x()) * 180 / std::numbers::pi;
     QList<QPointF> points =
-        arcPoints(centre, radius, radius, start, values[2], values.size() > 3 ? values[3] : 5);
+        arcPoints(centre, radius, radius, start, mirrored() ? -values[2] : values[2],
+                  values.size() > 3 ? values[3] : 5);
     if (anyFar(points))
         return notDrawn(mnemonic);
-    if (penUp_ || polygonMode_) {
-        moveTo(points.back());
-        return;
+    along(points);
+}
+
+// BZ and BR: cubic Béziers from the pen through two control points to an end, absolute or
+// relative to where each one starts.
+void Reader::bezier(Mnemonic mnemonic) {
+    const std::vector<double> values = in_.parameters();
+    if (in_.hadBadNumber())
+        return notDrawn(mnemonic);
+    const bool relative = mnemonic.second == 'R';
+    for (std::size_t i = 0; i + 5 < values.size(); i += 6) {
+        const QPointF start = pos_;
+        const auto at = [&](std::size_t j) {
+            const QPointF point = place(values[j], values[j + 1], relative);
+            return relative ? point - pos_ + start : point;
+        };
+        QList<QPointF> points = bezierPoints(start, at(i), at(i + 2), at(i + 4));
+        if (anyFar(points))
+            return notDrawn(mnemonic);
+        along(points);
     }
-    markHere();
-    extend(points.mid(1));
+}
+
+// The pen goes along points, from its place: marking them, adding them to the polygon buffer,
+// or with the pen up only to the last.
+void Reader::along(const QList<QPointF>& points) {
+    if (penUp_) {
+        moveTo(points.back());
+    } else if (polygonMode_) {
+        budget_.count(points.size());
+        for (const QPointF& point : points.mid(1))
+            polygonBuffer_.add(sheet(point), false);
+    } else if (dasher_) {
+        drawLine(sheet(points));
+    } else {
+        markHere();
+        budget_.extend(sheet(points.mid(1)));
+    }
     pos_ = points.back();
 }
 
@@ -296,9 +482,9 @@ void Reader::polygonMode(Mnemonic) {
     if (mode == 0) {
         endStroke();
         polygonMode_ = true;
-        polygonBuffer_.open(pos_);
+        polygonBuffer_.open(sheet(pos_));
     } else if (polygonMode_ && mode == 1) {
-        polygonBuffer_.startPart(pos_);
+        polygonBuffer_.startPart(sheet(pos_));
     } else if (mode == 2) {
         polygonMode_ = false;
     }
@@ -307,37 +493,49 @@ void Reader::polygonMode(Mnemonic) {
 // EP edges each part of the buffer as its points go, as a plotter that drew the moves at once
 // would: a part is closed only where the pen came back. FP fills them, closed.
 void Reader::polygon(Mnemonic mnemonic) {
-    in_.parameters();
+    const std::vector<double>& values = in_.parameters();
+    const bool nonZero = mnemonic.first == 'F' && !values.empty() && values[0] == 1;
     endStroke();
-    // Once nothing more is kept, a buffer drawn again and again costs its box and its count.
-    if (list_.completeness != DisplayList::Completeness::Whole) {
-        if (const std::optional<QRectF> box = polygonBuffer_.linesExtent().boxIfAny()) {
-            marked_.include(*box);
-            withMoves_.include(*box);
+    // Once nothing more is kept, a buffer drawn again and again costs its box and its count;
+    // one cut short is drawn as far as it holds, and the rest counted.
+    qsizetype drawn = 0;
+    if (list_.completeness == DisplayList::Completeness::Whole) {
+        for (const QList<QPointF>& part : polygonBuffer_.parts()) {
+            if (part.size() < 2)
+                continue;
+            if (mnemonic.first == 'E')
+                drawLine(part);
+            ++drawn;
         }
-        list_.marksLeftOut += polygonBuffer_.lines();
-        return;
+        if (mnemonic.first == 'F')
+            fill(polygonBuffer_.parts(), nonZero);
+        if (!polygonBuffer_.cutShort())
+            return;
+        list_.completeness = DisplayList::Completeness::DrawnInPart;
     }
-    for (const QList<QPointF>& part : polygonBuffer_.parts()) {
-        if (part.size() >= 2)
-            keep({part, pen_, true, mnemonic.first == 'F'});
-    }
+    if (const std::optional<QRectF> box = polygonBuffer_.linesExtent().boxIfAny())
+        budget_.include(*box);
+    list_.marksLeftOut += polygonBuffer_.lines() - drawn;
 }
 
 // PE: flags and coordinates in base 64 (or base 32 after '7'), relative unless '=' comes
-// first, pen down unless '<' does, up to ';'.
-void Reader::encodedPolyline(Mnemonic mnemonic) {
+// first, pen down unless '<' does, up to ';' or to the next instruction: whatever is no flag or
+// no whole pair of numbers ends it.
+void Reader::encodedPolyline(Mnemonic) {
     bool sevenBit = false;
     bool penUpNext = false;
     bool absoluteNext = false;
     int fractionBits = 0;
     while (!in_.atEnd() && in_.peek() != ';') {
         const char flag = in_.peek();
+        const qsizetype start = in_.position();
         if (flag == ':' || flag == '>') {
             in_.take();
-            const std::optional<double> value = in_.encodedNumber(sevenBit, fractionBits);
-            if (!value)
+            const std::optional<double> value = in_.encodedNumber(sevenBit, 0);
+            if (!value) {
+                in_.backTo(start);
                 break;
+            }
             if (flag == ':') {
                 endStroke();
                 pen_ = int(std::clamp(*value, -1.0, 1024.0));
@@ -353,8 +551,10 @@ void Reader::encodedPolyline(Mnemonic mnemonic) {
             const std::optional<double> x = in_.encodedNumber(sevenBit, fractionBits);
             const std::optional<double> y =
                 x ? in_.encodedNumber(sevenBit, fractionBits) : std::nullopt;
-            if (!y)
+            if (!y) {
+                in_.backTo(start);
                 break;
+            }
             penUp_ = penUpNext;
             if (penUp_)
                 endStroke();
@@ -362,55 +562,143 @@ void Reader::encodedPolyline(Mnemonic mnemonic) {
             penUpNext = absoluteNext = false;
         }
     }
-    if (!in_.atEnd() && in_.peek() != ';')
-        notDrawn(mnemonic); // the rest up to ';' is not understood
-    in_.skipPast(';');
+    if (!in_.atEnd() && in_.peek() == ';')
+        in_.take();
 }
 
-void Reader::characterSize(Mnemonic) {
-    const std::vector<double>& values = in_.parameters();
-    const bool given = values.size() >= 2 && !in_.hadBadNumber();
-    charWidth_ = (given ? values[0] : CharWidthCm) * UnitsPerCm;
-    charHeight_ = (given ? values[1] : CharHeightCm) * UnitsPerCm;
-}
-
-// The next character ends labels from now on, ",1" may follow; "DT;" is the default.
+// The next character ends labels from now on; ",0" after it draws that character too.
+// "DT;" is the default.
 void Reader::labelTerminator(Mnemonic) {
     labelEnd_ = in_.atEnd() || in_.peek() == ';' ? EndOfText : in_.take();
-    in_.parameters();
+    const std::vector<double>& values = in_.parameters();
+    labelEndDrawn_ = labelEnd_ != EndOfText && !values.empty() && values[0] == 0;
 }
 
+// LB: lettering in the stroke font, each glyph line a stroke of the pen, each character
+// counted, so that no label costs more than the points it may draw.
 void Reader::label(Mnemonic) {
-    QString text;
-    for (const char c : in_.textUpTo(labelEnd_)) {
-        if (quint8(c) >= 0x20) // line feeds and other control characters are not drawn
-            text.append(QLatin1Char(c));
-    }
-    const double width = text.size() * charWidth_ * 1.5;
-    if (text.isEmpty() || isFar(pos_ + QPointF(width, charHeight_)))
+    const QByteArrayView text = in_.textUpTo(labelEnd_);
+    endStroke();
+    startLabel();
+    LabelWriter writer(style_.label(p1_, p2_), pos_, returnPoint_);
+    const LabelWriter::Draw draw = [this](QList<QPointF> line) {
+        if (!anyFar(line))
+            budget_.keep(marking(sheet(std::move(line))));
+        return !budget_.spent();
+    };
+    if (writer.write(text, draw) && labelEndDrawn_)
+        writer.write(QByteArrayView(&labelEnd_, 1), draw);
+    budget_.count(writer.characters());
+    if (writer.approximate())
+        ++list_.approximate[QStringLiteral("LB")];
+    if (!isFar(writer.pen()))
+        pos_ = writer.pen();
+    afterLabel_ = pos_;
+}
+
+// CP moves the pen, up, by characters and lines as the lettering sets them; CP alone starts a
+// new line.
+void Reader::characterPlot(Mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    if (in_.hadBadNumber())
         return;
     endStroke();
-    list_.labels.push_back({pos_, text, charHeight_, width, pen_});
-    const QRectF box(pos_, QSizeF(width, charHeight_));
-    marked_.include(box);
-    withMoves_.include(box);
-    ++list_.approximate[QStringLiteral("LB")];
-    pos_ += QPointF(width, 0);
+    startLabel();
+    LabelWriter writer(style_.label(p1_, p2_), pos_, returnPoint_);
+    if (values.empty())
+        writer.newLine();
+    else
+        writer.move(values[0], values.size() > 1 ? values[1] : 0);
+    if (!isFar(writer.pen())) {
+        budget_.keep(moving(writer.pen()));
+        pos_ = writer.pen();
+    }
+    afterLabel_ = pos_;
 }
 
+// XT and YT: a tick up and down (or right and left) of the pen, as long as TL makes it of the
+// distance from P1 to P2; the pen comes back.
+void Reader::tick(Mnemonic mnemonic) {
+    in_.parameters();
+    endStroke();
+    const QPointF span = p2_ - p1_;
+    const QPointF unit = mnemonic.first == 'X' ? QPointF(0, span.y()) : QPointF(span.x(), 0);
+    QList<QPointF> tick{pos_ + unit * style_.tickUp(), pos_ - unit * style_.tickDown()};
+    if (!anyFar(tick))
+        budget_.keep(marking(sheet(std::move(tick))));
+}
+
+// AC: the corner hatching starts from; AC alone puts it back at the origin.
+void Reader::anchorCorner(Mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    if (in_.hadBadNumber())
+        return;
+    const QPointF anchor = values.size() >= 2 ? place(values[0], values[1], false) : QPointF();
+    if (!isFar(anchor))
+        style_.anchor(sheet(anchor));
+}
+
+void Reader::drawingStyle(Mnemonic mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    if (in_.hadBadNumber())
+        return;
+    switch (mnemonic.first << 8 | mnemonic.second) {
+    case 'S' << 8 | 'I':
+    case 'S' << 8 | 'R':
+        return style_.characterSize(values, mnemonic.second == 'R');
+    case 'D' << 8 | 'I':
+    case 'D' << 8 | 'R':
+        return style_.direction(values, mnemonic.second == 'R');
+    case 'S' << 8 | 'L':
+        return style_.slant(values);
+    case 'E' << 8 | 'S':
+        return style_.extraSpace(values);
+    case 'L' << 8 | 'O':
+        return style_.labelOrigin(values);
+    case 'C' << 8 | 'S':
+    case 'C' << 8 | 'A':
+        return style_.characterSet(values, mnemonic.second == 'A');
+    case 'S' << 8 | 'S':
+    case 'S' << 8 | 'A':
+        return style_.selectSet(mnemonic.second == 'A');
+    case 'T' << 8 | 'L':
+        return style_.tickLength(values);
+    case 'L' << 8 | 'T':
+        endStroke();
+        style_.lineType(values);
+        return updateLineType();
+    case 'U' << 8 | 'L':
+        style_.userLineType(values);
+        return updateLineType();
+    case 'F' << 8 | 'T':
+        return style_.fillType(values, userToPlotter_);
+    case 'P' << 8 | 'W':
+        endStroke();
+        return style_.penWidth(values);
+    case 'W' << 8 | 'U':
+        endStroke();
+        return style_.widthUnits(values);
+    case 'P' << 8 | 'T':
+        endStroke();
+        return style_.penThickness(values, pen_);
+    default:
+        return;
+    }
+}
+
+// An unknown instruction takes its numbers and no more: what follows may be the drawing.
 void Reader::unknown(Mnemonic mnemonic) {
     notDrawn(mnemonic);
-    if (!in_.atEnd() && in_.peek() == '"')
-        in_.skipComment();
-    else
-        in_.parameters();
+    in_.parameters();
 }
 
 void Reader::moves(const std::vector<double>& values, Mnemonic mnemonic) {
     if (in_.hadBadNumber())
         return notDrawn(mnemonic);
-    if (!penUp_ && !polygonMode_)
-        markHere(); // a pen put down marks, even where it does not move
+    // A pen put down marks, even where it does not move; a line type's marks are its own.
+    const bool patterned = dasher_ || style_.dotsOnly();
+    if (!penUp_ && !polygonMode_ && (!patterned || values.size() < 2))
+        markHere();
     for (std::size_t i = 0; i + 1 < values.size(); i += 2)
         moveTo(place(values[i], values[i + 1], relative_));
 }
@@ -419,12 +707,17 @@ void Reader::moveTo(const QPointF& target) {
     if (isFar(target))
         return;
     if (polygonMode_) {
-        polygonBuffer_.add(target, penUp_);
+        budget_.count(1);
+        polygonBuffer_.add(sheet(target), penUp_);
     } else if (penUp_) {
-        keep({{pos_, target}, pen_, false, false});
+        budget_.keep(moving(target));
+    } else if (style_.dotsOnly()) {
+        budget_.keep(marking({sheet(target)})); // LT0: a dot at each point
+    } else if (dasher_) {
+        drawLine({sheet(pos_), sheet(target)});
     } else {
         markHere();
-        extend({target});
+        budget_.extend({sheet(target)});
     }
     pos_ = target;
 }
@@ -433,59 +726,67 @@ void Reader::moveTo(const QPointF& target) {
 void Reader::markHere() {
     if (open_)
         return;
-    current_ = keep({{pos_}, pen_, true, false}) ? list_.strokes.size() - 1 : NotKept;
+    budget_.open(marking({sheet(pos_)}));
     open_ = true;
-}
-
-bool Reader::keep(Stroke stroke) {
-    measure(stroke.points, stroke.marks);
-    if (kept_ + stroke.points.size() > DisplayList::KeptPointLimit)
-        list_.completeness = DisplayList::Completeness::DrawnInPart;
-    if (list_.completeness != DisplayList::Completeness::Whole) {
-        list_.marksLeftOut += stroke.marks;
-        return false;
-    }
-    kept_ += stroke.points.size();
-    list_.strokes.push_back(std::move(stroke));
-    return true;
-}
-
-void Reader::extend(const QList<QPointF>& points) {
-    measure(points, true);
-    if (current_ == NotKept)
-        return;
-    if (kept_ + points.size() > DisplayList::KeptPointLimit) {
-        list_.completeness = DisplayList::Completeness::DrawnInPart;
-        current_ = NotKept;
-        return;
-    }
-    kept_ += points.size();
-    list_.strokes[current_].points.append(points);
-}
-
-void Reader::measure(const QList<QPointF>& points, bool marks) {
-    measured_ += points.size();
-    if (marks)
-        marked_.include(points);
-    withMoves_.include(points);
 }
 
 void Reader::addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic) {
     if (anyFar(points))
         return notDrawn(mnemonic);
     endStroke();
-    if (polygonMode_)
-        polygonBuffer_.addShape(std::move(points));
-    else
-        keep({std::move(points), pen_, true, filled});
+    if (polygonMode_) {
+        budget_.count(points.size());
+        polygonBuffer_.addShape(sheet(std::move(points)));
+    } else if (filled) {
+        fill({sheet(std::move(points))}, false);
+    } else {
+        drawLine(sheet(std::move(points)));
+    }
+}
+
+// line is in plotter units on the sheet.
+void Reader::drawLine(const QList<QPointF>& line) {
+    endStroke();
+    if (!dasher_) {
+        budget_.keep(marking(line));
+        return;
+    }
+    std::vector<QList<QPointF>> dashes;
+    if (!dasher_->dash(line, dashes, DashLimit)) {
+        ++list_.approximate[QStringLiteral("LT")];
+        budget_.keep(marking(line));
+        return;
+    }
+    for (QList<QPointF>& dash : dashes)
+        budget_.keep(marking(std::move(dash)));
+}
+
+// FT's fill of outlines in plotter units on the sheet: solid, hatched along lines, or shaded.
+void Reader::fill(const std::vector<QList<QPointF>>& outlines, bool nonZero) {
+    const Fill how = style_.fill(p1_, p2_);
+    if (how.approximate)
+        ++list_.approximate[QStringLiteral("FT")];
+    if (how.kind == Fill::Kind::Hatching || how.kind == Fill::Kind::CrossHatching) {
+        std::vector<QList<QPointF>> lines;
+        // The angle is the rotated axes', as the outlines are the sheet's.
+        if (hatch(outlines, how.spacing, how.angle + rotation_,
+                  how.kind == Fill::Kind::CrossHatching, nonZero, how.anchor, lines, HatchLimit)) {
+            for (QList<QPointF>& line : lines)
+                budget_.keep(marking(std::move(line)));
+            return;
+        }
+        ++list_.approximate[QStringLiteral("FT")];
+    }
+    for (const QList<QPointF>& outline : outlines) {
+        if (outline.size() < 2)
+            continue;
+        Stroke area = marking(outline, true);
+        area.shade = how.kind == Fill::Kind::Shading ? how.shade : 100;
+        budget_.keep(std::move(area));
+    }
 }
 
 } // namespace
-
-qsizetype DisplayList::markCount() const {
-    return marksLeftOut + std::count_if(strokes.begin(), strokes.end(),
-                                        [](const Stroke& stroke) { return stroke.marks; });
-}
 
 DisplayList readHpgl(QByteArrayView bytes) {
     return Reader(bytes).read();

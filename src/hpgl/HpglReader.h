@@ -1,69 +1,10 @@
 #pragma once
 
-#include <QByteArrayView>
-#include <QList>
-#include <QPointF>
-#include <QRectF>
-#include <QString>
+#include "hpgl/DisplayList.h"
 
-#include <map>
-#include <vector>
+#include <QByteArrayView>
 
 namespace markast::hpgl {
-
-// One plotter unit is 0.025 mm: 40 make a millimetre.
-constexpr double MillimetresPerUnit = 0.025;
-
-// A line the pen follows, in plotter units, the origin at the bottom left and y growing up.
-struct Stroke {
-    QList<QPointF> points;
-    int pen = 1;
-    bool marks = true;   // pen down; false for a move with the pen up
-    bool filled = false; // the inside is filled too (RA, RR, WG, FP)
-};
-
-// A label (LB), drawn approximately: as text of the current character size.
-struct Label {
-    QPointF at; // the lower left corner of its first character, in plotter units
-    QString text;
-    double height = 0; // plotter units
-    double width = 0;  // of the whole label, plotter units
-    int pen = 1;
-};
-
-// What a logo draws, as the marker would mark it. Reading keeps within limits of work and
-// memory whatever the bytes: a drawing of more points than a preview can show is kept only in
-// part, though measured and counted whole; one that would take too long to measure is read
-// only in part.
-struct DisplayList {
-    // The most points kept for drawing, and the most measured.
-    static constexpr qsizetype KeptPointLimit = 5'000'000;
-    static constexpr qsizetype MeasuredPointLimit = 10'000'000;
-    enum class Completeness {
-        Whole,
-        DrawnInPart, // strokes past the kept points are measured and counted, not drawn
-        ReadInPart,  // the bytes after readBytes were not read at all
-    };
-
-    std::vector<Stroke> strokes; // in drawing order, pen-up moves among them
-    std::vector<Label> labels;
-    // The bounding box of everything the pen marks, in plotter units; null when nothing is.
-    QRectF extent;
-    // The bounding box of the pen-up moves as well.
-    QRectF extentWithMoves;
-    // Instructions that were not drawn, and instructions drawn only approximately, by
-    // mnemonic, with how often each came.
-    std::map<QString, int> notDrawn;
-    std::map<QString, int> approximate;
-    Completeness completeness = Completeness::Whole;
-    qsizetype marksLeftOut = 0; // pen-down strokes counted but not kept
-    qsizetype keptPoints = 0;
-    qsizetype readBytes = 0;
-
-    // How many pen-down lines, edges, arcs and fills it has.
-    qsizetype markCount() const;
-    bool hasDrawing() const { return markCount() > 0 || !labels.empty(); }
-};
 
 // Reads HP-GL and HP-GL/2 as plotters and markers read it: mnemonics in any letter case,
 // parameters split by commas or blanks, ended by ";", a newline or the next mnemonic, device

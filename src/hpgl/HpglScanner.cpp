@@ -1,5 +1,6 @@
 #include "hpgl/HpglScanner.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace markast::hpgl {
@@ -20,6 +21,17 @@ char upper(char c) {
     return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
 }
 
+// A printer job's language lines, before and after the drawing.
+constexpr QByteArrayView PjlPrefix = "@PJL";
+
+bool isPclGroup(char c) {
+    return c >= 0x60 && c <= 0x7e;
+}
+
+bool isPclFinal(char c) {
+    return c >= 0x40 && c <= 0x5e;
+}
+
 // ESC . commands that take no parameters.
 bool takesNoParameters(char command) {
     for (const char c : {'(', ')', 'Y', 'Z', 'B', 'E', 'J', 'K', 'L', 'O', 'R'}) {
@@ -36,6 +48,8 @@ std::optional<Mnemonic> Scanner::nextMnemonic() {
         const char c = in_[at_];
         if (c == Escape) {
             skipEscape();
+        } else if (c == '@' && in_.sliced(at_).startsWith(PjlPrefix)) {
+            skipPast('\n');
         } else if (isLetter(c) && at_ + 1 < in_.size() && isLetter(in_[at_ + 1])) {
             const Mnemonic mnemonic{upper(c), upper(in_[at_ + 1])};
             at_ += 2;
@@ -47,8 +61,9 @@ std::optional<Mnemonic> Scanner::nextMnemonic() {
     return std::nullopt;
 }
 
-// ESC . and a command with its parameters up to ':', ESC % and a number and a letter (PCL), or
-// ESC and one character: what a plotter skips.
+// ESC . and a command with its parameters up to ':', a plotter's; PCL's ESC, a character from
+// '!' to '/', perhaps a group letter, and values each followed by a letter, lower case while
+// more follow, with the bytes of data that W and a few others carry; or ESC and one character.
 void Scanner::skipEscape() {
     ++at_;
     if (atEnd())
@@ -61,11 +76,24 @@ void Scanner::skipEscape() {
             ++at_;
         if (!atEnd() && in_[at_] == ':')
             ++at_;
-    } else if (kind == '%') {
-        while (!atEnd() && isNumberStart(in_[at_]))
+    } else if (kind >= '!' && kind <= '/') {
+        const char group = !atEnd() && isPclGroup(in_[at_]) ? in_[at_++] : '\0';
+        while (!atEnd()) {
+            const std::optional<double> value = isNumberStart(in_[at_]) ? number() : std::nullopt;
+            if (atEnd())
+                return;
+            const char letter = in_[at_];
+            if (!isPclGroup(letter) && !isPclFinal(letter))
+                return;
             ++at_;
-        if (!atEnd() && isLetter(in_[at_]))
-            ++at_;
+            const bool data = letter == 'W' || letter == 'w' ||
+                              (kind == '*' && group == 'b' && (letter == 'V' || letter == 'v')) ||
+                              (kind == '&' && group == 'p' && letter == 'X');
+            if (data && value)
+                at_ += qsizetype(std::clamp(*value, 0.0, double(in_.size() - at_)));
+            if (isPclFinal(letter))
+                return;
+        }
     }
 }
 
@@ -134,10 +162,13 @@ QByteArrayView Scanner::textUpTo(char terminator) {
     return text;
 }
 
+// A quote that is never closed is a stray one, and hides nothing after it.
 void Scanner::skipComment() {
-    if (!atEnd() && in_[at_] == '"') {
+    while (!atEnd() && (in_[at_] == ' ' || in_[at_] == ','))
         ++at_;
-        textUpTo('"');
+    if (!atEnd() && in_[at_] == '"') {
+        const qsizetype end = in_.indexOf('"', at_ + 1);
+        at_ = end < 0 ? at_ + 1 : end + 1;
     }
     parameters();
 }

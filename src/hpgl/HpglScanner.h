@@ -15,7 +15,8 @@ struct Mnemonic {
 
 // Reads HP-GL's lexical parts from the bytes of a file: mnemonics in any letter case,
 // numeric parameters split by commas or blanks and ended by ";", a newline or the next
-// mnemonic, label texts, and PE's base-64 numbers. Device escape sequences are skipped.
+// mnemonic, label texts, and PE's base-64 numbers. Device escape sequences, a printer job's
+// PCL escapes and its PJL lines are skipped.
 class Scanner {
 public:
     explicit Scanner(QByteArrayView bytes) : in_(bytes) {}
@@ -26,6 +27,8 @@ public:
     // The next byte, which must exist.
     char peek() const { return in_[at_]; }
     char take() { return in_[at_++]; }
+    // Reads on from an earlier position again.
+    void backTo(qsizetype position) { at_ = position; }
 
     // Skips separators, terminators, escape sequences and whatever is no instruction, up to
     // the next mnemonic, which it reads; nothing at the end of the bytes.
@@ -39,7 +42,7 @@ public:
 
     // Text up to terminator, which is dropped.
     QByteArrayView textUpTo(char terminator);
-    // A quoted comment, where one comes next, and the parameters after it.
+    // A quoted text (CO, MG), where one comes next, and the parameters after it.
     void skipComment();
     // Everything up to and including the next c.
     void skipPast(char c);

@@ -1,6 +1,6 @@
 #include "render/LogoRender.h"
 
-#include "hpgl/HpglPainter.h"
+#include "hpgl/DisplayListPainter.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -23,6 +23,14 @@ constexpr double MmPerInch = 25.4;
 constexpr double CaptionMm = 3.5;
 constexpr double CaptionGapMm = 3;
 
+// The widest mark at true size, in millimetres: the room a page leaves around the logo.
+double widestPenMm(const hpgl::DisplayList& list) {
+    double widest = 0;
+    for (const hpgl::Stroke& stroke : list.strokes)
+        widest = std::max(widest, stroke.marks ? stroke.width : 0);
+    return std::max(TrueSizePenMm, widest * hpgl::MillimetresPerUnit);
+}
+
 // Plotter units to a device at perMm device units to the millimetre, the logo's top left
 // corner at topLeft.
 QTransform trueSize(const QRectF& extent, double perMm, const QPointF& topLeft) {
@@ -34,7 +42,7 @@ QTransform trueSize(const QRectF& extent, double perMm, const QPointF& topLeft) 
 void paintTrueSize(QPainter& painter, const hpgl::DisplayList& list, double perMm,
                    const QPointF& topLeft) {
     hpgl::DisplayListPainter(list, trueSize(list.extent, perMm, topLeft),
-                             {TrueSizePenMm * perMm, false})
+                             {TrueSizePenMm * perMm, false, true})
         .paintAll(painter);
 }
 
@@ -110,7 +118,8 @@ QImage logoImage(const hpgl::DisplayList& list, int size) {
 }
 
 QSizeF trueSizeMm(const hpgl::DisplayList& list) {
-    return list.extent.size() * hpgl::MillimetresPerUnit + QSizeF(TrueSizePenMm, TrueSizePenMm);
+    const double pen = widestPenMm(list);
+    return list.extent.size() * hpgl::MillimetresPerUnit + QSizeF(pen, pen);
 }
 
 // Drawn into a file beside path that takes its place only once it is whole, so that a run
@@ -171,7 +180,7 @@ bool paintPage(const hpgl::DisplayList& list, QPagedPaintDevice& device, const Q
     painter.setFont(font);
     painter.drawText(QRectF(page.topLeft(), QSizeF(page.width(), CaptionMm * perMm)),
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
-    const double margin = TrueSizePenMm / 2 * perMm * fit;
+    const double margin = widestPenMm(list) / 2 * perMm * fit;
     paintTrueSize(painter, list, perMm * fit, below.topLeft() + QPointF(margin, margin));
     return painter.end();
 }

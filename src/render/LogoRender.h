@@ -35,8 +35,8 @@ constexpr double TrueSizePenMm = 0.15;
 // transparent around it.
 QImage logoImage(const hpgl::DisplayList& list, int size);
 
-// The logo's size at true size with half a mark's width around it, in millimetres: the size of
-// its SVG, and the room it takes on a printed page.
+// The logo's size at true size with half its widest mark's width around it, in millimetres: the
+// size of its SVG, and the room it takes on a printed page.
 QSizeF trueSizeMm(const hpgl::DisplayList& list);
 
 // Writes the logo to path: a PNG of size x size pixels, or an SVG or a PDF at true size, the

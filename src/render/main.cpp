@@ -5,15 +5,13 @@
 #include "logofile/LogoFile.h"
 #include "platform/Translations.h"
 #include "platform/XdgFolders.h"
-#include "render/ArgumentFiles.h"
 #include "render/LogoRender.h"
 #include "render/RenderOptions.h"
 
 #include <QCommandLineParser>
-#include <QGuiApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
-#include <memory>
 
 using namespace markast;
 using namespace markast::render;
@@ -31,24 +29,13 @@ void say(const QString& line) {
     std::fprintf(stderr, "%s\n", qUtf8Printable(line));
 }
 
-// The command line after the program's name, as QCoreApplication decodes it.
-QStringList argumentsAfterName(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
     ignoreRelativeXdgFolders();
-    // A thumbnailing service has no display, and needs none: the image is drawn off screen.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    ArgumentFiles files(argumentsAfterName(argc, argv));
-    const std::unique_ptr<QCoreApplication> app =
-        files.mayDrawText() ? std::make_unique<QGuiApplication>(argc, argv)
-                            : std::make_unique<QCoreApplication>(argc, argv);
+    // Lettering is drawn from the stroke font's lines, so no logo needs fonts or a platform: a
+    // thumbnailing service has no display, and starts no platform.
+    QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("markast-render"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARKAST_VERSION));
     Translations translations;
@@ -64,7 +51,7 @@ int main(int argc, char* argv[]) {
     }
     // The window's rules for a logo file: an ordinary file, read whole, under 2 GiB.
     LogoFileError fileError;
-    const std::optional<LogoBuffer> logo = files.take(options->in, fileError);
+    const std::optional<LogoBuffer> logo = readLogoFile(options->in, fileError);
     if (!logo) {
         say(Render::tr("Not drawn: %1").arg(fileError.text(options->in)));
         return fileError.problem == LogoFileProblem::Empty ? NothingToDraw : CannotDraw;

@@ -1,6 +1,6 @@
 // Reading HP-GL: the size of what the pen marks, the strokes, and what was not drawn.
-#include "hpgl/HpglPainter.h"
 #include "hpgl/HpglReader.h"
+#include "hpgl/PreviewTexts.h"
 #include "support/TestData.h"
 
 #include <QProcess>
@@ -31,6 +31,9 @@ private Q_SLOTS:
         QTest::newRow("pen-up moves do not count")
             << QByteArray("IN;PU-500,-500;PU0,0;PD10,10;PU900,900;") << QSizeF(10, 10) << 1 << all;
         QTest::newRow("a dot") << QByteArray("IN;PU5,5;PD;PU;") << QSizeF(0, 0) << 1 << all;
+        QTest::newRow("dots count in the size and the strokes")
+            << QByteArray("IN;PA100,100;PD;PA100,100;PU;PA300,200;PD300,200;PU;")
+            << QSizeF(200, 100) << 2 << all;
         QTest::newRow("IP and SC") << QByteArray("IN;IP0,0,8128,8128;SC0,10000,0,10000;"
                                                  "PU2000,2000;PD8000,8000;")
                                    << QSizeF(4876.8, 4876.8) << 1 << all;
@@ -53,16 +56,54 @@ private Q_SLOTS:
         QTest::newRow("polygon never edged")
             << QByteArray("IN;PU0,0;PM0;PD50,0,50,50;PM2;") << QSizeF(0, 0) << 0
             << "30 bytes, with no HPGL drawing";
+        QTest::newRow("an arc in polygon mode stays an arc")
+            << QByteArray("IN;PU100,0;PM0;PD;AA0,0,180;PU;PM2;EP;") << QSizeF(200, 100) << 1 << all;
+        QTest::newRow("a relative arc in a filled polygon")
+            << QByteArray("IN;PU100,0;PM0;PD;AR-100,0,180;PM2;FP;") << QSizeF(200, 100) << 1 << all;
+        QTest::newRow("Béziers")
+            << QByteArray("IN;PU0,0;PD;BZ0,100,100,100,100,0,100,-100,200,-100,200,0;")
+            << QSizeF(200, 150) << 1 << all;
+        QTest::newRow("a relative Bézier in polygon mode")
+            << QByteArray("IN;PU10,10;PM0;PD;BR0,100,100,100,100,0;PM2;EP;") << QSizeF(100, 75) << 1
+            << all;
+        QTest::newRow("an arc turns the way the user's axes do")
+            << QByteArray("IN;IP0,0,1000,-1000;SC0,1000,0,1000;PU100,0;PD;AA0,0,90;PD0,150;")
+            << QSizeF(100, 150) << 1 << all;
         QTest::newRow("encoded polyline") << QByteArray("IN;PE<=\xbf\xbfG\xc2"
                                                         "c\xc0;")
                                           << QSizeF(100, 50) << 1 << all;
-        QTest::newRow("label") << QByteArray("IN;SI0.2,0.3;PU0,0;LBABC\x03;") << QSizeF(360, 120)
-                               << 0 << "Drawn approximately: LB \u00d71";
+        // The ink of A to C in the stroke font: three cells of 1.5 widths, less the spaces
+        // around the letters.
+        QTest::newRow("label") << QByteArray("IN;SI0.2,0.3;PU0,0;LBABC\x03;") << QSizeF(320, 120)
+                               << 7 << all;
+        QTest::newRow("tick marks")
+            << QByteArray("IN;TL2,1;PU500,500;XT;YT;") << QSizeF(300, 225) << 2 << all;
+        QTest::newRow("line type, 1 mm")
+            << QByteArray("IN;LT2,1,1;PU0,0;PD400,0;") << QSizeF(380, 0) << 10 << all;
+        QTest::newRow("user line type")
+            << QByteArray("IN;UL2,25,75;LT2,1,1;PU0,0;PD400,0;") << QSizeF(370, 0) << 10 << all;
+        QTest::newRow("line type on a circle")
+            << QByteArray("IN;LT2,1,1;PU0,0;CI100;") << QSizeF(199.8, 199.5) << 16 << all;
+        QTest::newRow("hatching") << QByteArray("IN;FT3,100,0;PU0,0;RA1000,500;")
+                                  << QSizeF(1000, 400) << 5 << all;
+        QTest::newRow("hatching, turned by RO")
+            << QByteArray("IN;RO90;IP;FT3,100,0;PU0,0;RA1000,500;") << QSizeF(400, 1000) << 5
+            << all;
+        QTest::newRow("cross-hatching of a polygon")
+            << QByteArray("IN;FT4,100,0;PU0,0;PM0;PD1000,0,1000,500,0,500;PM2;FP;")
+            << QSizeF(1000, 500) << 15 << all;
         QTest::newRow("instructions not drawn")
-            << QByteArray("IN;PU0,0;PD10,10;XT;RO90;XT;") << QSizeF(10, 10) << 1
-            << "Not drawn: RO \u00d71, XT \u00d72";
+            << QByteArray("IN;PU0,0;PD10,10;QQ;ZZ9;QQ;") << QSizeF(10, 10) << 1
+            << "Not drawn: QQ \u00d72, ZZ \u00d71";
+        QTest::newRow("instructions that change nothing in the drawing")
+            << QByteArray("IN;MC1;EC;PC1,0,0,0;NP8;QL50;AC;OP;LM0;CT1;PT.3;MG\"PD9,9\";"
+                          "PU0,0;PD10,10;")
+            << QSizeF(10, 10) << 1 << all;
         QTest::newRow("device escapes")
             << QByteArray("\x1b.(\x1b.I81;;17:IN;PU0,0;PD7,7;\x1b.)") << QSizeF(7, 7) << 1 << all;
+        QTest::newRow("an unknown instruction before a stray quote")
+            << QByteArray("IN;ZZ\"PU0,0;PD10,10;") << QSizeF(10, 10) << 1
+            << "Not drawn: ZZ \u00d71";
         QTest::newRow("every byte value") << allByteValues() << QSizeF(0, 0) << 0 << "256 bytes";
         QTest::newRow("a 10-million-digit number")
             << "IN;PU0,0;PD" + QByteArray(10'000'000, '7') + ",5;PD10,10;" << QSizeF(10, 10) << 1
@@ -109,7 +150,26 @@ private Q_SLOTS:
         QTest::newRow("one polygon edged 72,000 times")
             << polygon + QByteArray("EP;").repeated(72'000)
             << int(DisplayList::Completeness::DrawnInPart) << qsizetype(72'000) << QSizeF(99, 60)
-            << "Too complex to preview in full: 833 of its 72,000 strokes are drawn";
+            << "Too complex to preview in full: 832 of its 72,000 strokes are drawn";
+        QTest::newRow("15.6 MB of one-letter labels")
+            << "IN;" + QByteArray("LBx\x03").repeated(3'900'000)
+            // two lines a letter, until ten million points are measured at five a letter
+            << int(DisplayList::Completeness::ReadInPart) << qsizetype(4'000'001)
+            << QSizeF(224'400'051, 72) << "Too complex to preview in full: only its first";
+        QTest::newRow("a polygon of too many huge circles")
+            << "IN;PU0,0;PM0;" + QByteArray("CI99999,.5;").repeated(3000) + "PM2;EP;"
+            << int(DisplayList::Completeness::DrawnInPart) << qsizetype(3000)
+            << QSizeF(199'998, 199'998)
+            << "Too complex to preview in full: 2,773 of its 3,000 strokes are drawn";
+        QTest::newRow("polygon mode's points count")
+            << "IN;PU0,0;PM0;" + QByteArray("CI99999,.5;").repeated(20'000) + "PM2;FP;"
+            << int(DisplayList::Completeness::ReadInPart) << qsizetype(0) << QSizeF(0, 0)
+            << "220,020 bytes, with no HPGL drawing";
+        QTest::newRow("labels count")
+            // seven glyph lines a label, more than may be kept with the moves between them
+            << "IN;" + QByteArray("PA0,0;LBxyz\x03").repeated(150'000)
+            << int(DisplayList::Completeness::DrawnInPart) << qsizetype(1'050'000)
+            << QSizeF(276, 108) << "Too complex to preview in full: 673,076 of its 1,050,000";
         QTest::newRow("huge circles, finely cut, without end")
             << "IN;PU0,0;" + QByteArray("CI1000000,.5;").repeated(100'000)
             << int(DisplayList::Completeness::ReadInPart) << qsizetype(13'870)
@@ -133,6 +193,69 @@ private Q_SLOTS:
         QCOMPARE(list.extent.size().toSize(), size.toSize());
         QVERIFY2(notesText(list, hpgl.size()).startsWith(notes),
                  qPrintable(notesText(list, hpgl.size())));
+    }
+
+    // The capital I is one line, top to foot, in the middle of its cell: where the label's
+    // first line stands shows its size, direction and slant.
+    void letteringStandsAsTheFileSays_data() {
+        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<QPointF>("top");
+        QTest::addColumn<QPointF>("foot");
+        QTest::newRow("SI") << QByteArray("SI0.25,0.5;") << QPointF(1050, 1200)
+                            << QPointF(1050, 1000);
+        QTest::newRow("SR, of P2 - P1")
+            << QByteArray("IP0,0,2000,4000;SR5,5;") << QPointF(1050, 1200) << QPointF(1050, 1000);
+        QTest::newRow("DI") << QByteArray("SI0.25,0.5;DI0,1;") << QPointF(800, 1050)
+                            << QPointF(1000, 1050);
+        QTest::newRow("DR, of P2 - P1") << QByteArray("SI0.25,0.5;IP0,0,1000,2000;DR1,1;")
+                                        << QPointF(843.47, 1134.16) << QPointF(1022.36, 1044.72);
+        QTest::newRow("SL") << QByteArray("SI0.25,0.5;SL1;") << QPointF(1250, 1200)
+                            << QPointF(1050, 1000);
+        QTest::newRow("LO 6, centre top")
+            << QByteArray("SI0.25,0.5;LO6;") << QPointF(1000, 1000) << QPointF(1000, 800);
+    }
+
+    void letteringStandsAsTheFileSays() {
+        QFETCH(QByteArray, style);
+        QFETCH(QPointF, top);
+        QFETCH(QPointF, foot);
+        const DisplayList list = readHpgl("IN;" + style + "PU1000,1000;LBI\x03");
+        QCOMPARE(list.strokes.size(), std::size_t(2)); // the move and the I
+        const QList<QPointF>& line = list.strokes.back().points;
+        QVERIFY2((line.front() - top).manhattanLength() < 0.02 &&
+                     (line.back() - foot).manhattanLength() < 0.02,
+                 qPrintable(QStringLiteral("%1,%2 %3,%4")
+                                .arg(line.front().x())
+                                .arg(line.front().y())
+                                .arg(line.back().x())
+                                .arg(line.back().y())));
+    }
+
+    // PW in millimetres (WU0) or in percent of P1 to P2 (WU1), for all pens or one; PT in
+    // millimetres for the pen in hand; none where the file sets none.
+    void penWidths_data() {
+        QTest::addColumn<QByteArray>("hpgl");
+        QTest::addColumn<QList<double>>("widths"); // of each pen-down stroke
+        QTest::newRow("unset") << QByteArray("PD100,0;") << QList<double>{0};
+        QTest::newRow("PW, every pen")
+            << QByteArray("PW0.5;PD100,0;SP2;PD200,0;") << QList<double>{20, 20};
+        QTest::newRow("PW, one pen")
+            << QByteArray("PW0.5;PW1,2;PD100,0;SP2;PD200,0;") << QList<double>{20, 40};
+        QTest::newRow("WU1, of P1 to P2") << QByteArray("WU1;PW1;PD100,0;") << QList<double>{125};
+        QTest::newRow("PT") << QByteArray("PT0.8;PD100,0;") << QList<double>{32};
+        QTest::newRow("lettering too") << QByteArray("PW0.25;LB-\x03") << QList<double>{10};
+    }
+
+    void penWidths() {
+        QFETCH(QByteArray, hpgl);
+        QFETCH(QList<double>, widths);
+        const DisplayList list = readHpgl("IN;SP1;PU0,0;" + hpgl);
+        QList<double> drawn;
+        for (const Stroke& stroke : list.strokes) {
+            if (stroke.marks)
+                drawn.append(stroke.width);
+        }
+        QCOMPARE(drawn, widths);
     }
 
     // graph puts its plotting box, 0.6 of an 8-inch square by default, at the data's limits.
@@ -161,6 +284,92 @@ private Q_SLOTS:
         QCOMPARE(qRound(list.extent.height() * MillimetresPerUnit * 10),
                  qRound(millimetres.height() * 10));
         QCOMPARE(notesText(list, 0), QStringLiteral("Everything in the file was drawn"));
+    }
+
+    // PE's numbers: base 64 from '?' with the last digit from 0xbf, or base 32 after '7' with
+    // the last from '_'; the lowest bit is the sign. 100 is "G\xc2", 0 "\xbf", -50 "d\xc0".
+    void encodedPolylines_data() {
+        QTest::addColumn<QByteArray>("hpgl");
+        QTest::addColumn<QList<QList<QPointF>>>("marks");
+        QTest::addColumn<int>("pen");
+        using Line = QList<QPointF>;
+        QTest::newRow("relative, closed by a semicolon")
+            << QByteArray("IN;PU0,0;PEG\xc2\xbf\xbfG\xc2;")
+            << QList<Line>{{{0, 0}, {100, 0}, {100, 100}}} << 1;
+        QTest::newRow("closed by the next instruction")
+            << QByteArray("IN;SP2;PU0,0;PEG\xc2\xbfPU;SP1;PA0,500;PD0,600;")
+            << QList<Line>{{{0, 0}, {100, 0}}, {{0, 500}, {0, 600}}} << 1;
+        QTest::newRow("seven bits")
+            << QByteArray("IN;PU0,0;PE7Ge_;") << QList<Line>{{{0, 0}, {100, 0}}} << 1;
+        QTest::newRow("fractional bits, not of the pen")
+            << QByteArray("IN;PU0,0;PE>\xc1:\xc3G\xc2\xbf;") << QList<Line>{{{0, 0}, {50, 0}}} << 2;
+        QTest::newRow("absolute with the pen up") << QByteArray("IN;PU0,0;PE<=G\xc2G\xc2G\xc2\xbf;")
+                                                  << QList<Line>{{{100, 100}, {200, 100}}} << 1;
+        QTest::newRow("negative") << QByteArray("IN;PU0,0;PEd\xc0\xbf;")
+                                  << QList<Line>{{{0, 0}, {-50, 0}}} << 1;
+    }
+
+    void encodedPolylines() {
+        QFETCH(QByteArray, hpgl);
+        QFETCH(QList<QList<QPointF>>, marks);
+        QFETCH(int, pen);
+        const DisplayList list = readHpgl(hpgl);
+        QList<QList<QPointF>> drawn;
+        for (const Stroke& stroke : list.strokes) {
+            if (stroke.marks)
+                drawn.append(stroke.points);
+        }
+        QCOMPARE(drawn, marks);
+        QCOMPARE(list.strokes.back().pen, pen);
+        QCOMPARE(notesText(list, hpgl.size()), QStringLiteral("Everything in the file was drawn"));
+    }
+
+    // The sheet's hard-clip limits are 10000 by 7500 plotter units unless PS sets them; RO turns
+    // the coordinates about them.
+    void coordinateSystem_data() {
+        QTest::addColumn<QByteArray>("hpgl");
+        QTest::addColumn<QList<QPointF>>("line"); // the first mark, on the sheet
+        QTest::addColumn<QSizeF>("size");
+        using Line = QList<QPointF>;
+        QTest::newRow("RO90") << QByteArray("IN;RO90;PU0,0;PD100,0;")
+                              << Line{{10000, 0}, {10000, 100}} << QSizeF(0, 100);
+        QTest::newRow("RO180") << QByteArray("IN;RO180;PU0,0;PD100,0;")
+                               << Line{{10000, 7500}, {9900, 7500}} << QSizeF(100, 0);
+        QTest::newRow("RO270") << QByteArray("IN;RO270;PU0,0;PD100,0;")
+                               << Line{{0, 7500}, {0, 7400}} << QSizeF(0, 100);
+        QTest::newRow("IP after RO90 spans the turned limits")
+            << QByteArray("IN;RO90;IP;SC0,1,0,1;PU0,0;PD1,1;") << Line{{10000, 0}, {0, 7500}}
+            << QSizeF(10000, 7500);
+        QTest::newRow("the pen stays put on the sheet")
+            << QByteArray("IN;PU100,200;RO90;PD;PR10,0;") << Line{{100, 200}, {100, 210}}
+            << QSizeF(0, 10);
+        QTest::newRow("P1 and P2 keep their numbers")
+            << QByteArray("IN;SC0,1,0,1;RO90;PU0,0;PD1,1;") << Line{{10000, 0}, {2500, 10000}}
+            << QSizeF(7500, 10000);
+        QTest::newRow("IR") << QByteArray("IN;IR10,20,30,40;SC0,1,0,1;PU0,0;PD1,1;")
+                            << Line{{1000, 1500}, {3000, 3000}} << QSizeF(2000, 1500);
+        QTest::newRow("IR after RO270") << QByteArray("IN;RO270;IR0,0,100,100;SC0,1,0,1;PU1,0;PD;")
+                                        << Line{{0, 0}} << QSizeF(0, 0);
+        QTest::newRow("PS") << QByteArray("IN;PS2000,1000;RO90;PU0,0;PD100,0;")
+                            << Line{{2000, 0}, {2000, 100}} << QSizeF(0, 100);
+        QTest::newRow("IW in user units")
+            << QByteArray("IN;SC0,100,0,75;IW0,0,1,1;SC;PU0,0;PD200,200;")
+            << Line{{0, 0}, {200, 200}} << QSizeF(100, 100);
+        QTest::newRow("IW turns with RO") << QByteArray("IN;IW0,0,100,50;RO90;PU0,0;PD0,100;")
+                                          << Line{{10000, 0}, {9900, 0}} << QSizeF(50, 0);
+    }
+
+    void coordinateSystem() {
+        QFETCH(QByteArray, hpgl);
+        QFETCH(QList<QPointF>, line);
+        QFETCH(QSizeF, size);
+        const DisplayList list = readHpgl(hpgl);
+        const auto mark = std::find_if(list.strokes.begin(), list.strokes.end(),
+                                       [](const Stroke& stroke) { return stroke.marks; });
+        QVERIFY(mark != list.strokes.end());
+        QCOMPARE(mark->points, line);
+        QCOMPARE(list.extent.size(), size);
+        QCOMPARE(notesText(list, hpgl.size()), QStringLiteral("Everything in the file was drawn"));
     }
 
     // plotutils draws every line as a polygon's edge; closing it would add a line.

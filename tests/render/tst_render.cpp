@@ -1,7 +1,6 @@
 // markast-render and the drawing it shares with the preview: what it says and returns for each
 // kind of input, PNG thumbnails that keep the logo's aspect, and SVG and PDF at true size.
 #include "hpgl/HpglReader.h"
-#include "render/ArgumentFiles.h"
 #include "render/LogoRender.h"
 #include "support/TestData.h"
 
@@ -98,35 +97,6 @@ private Q_SLOTS:
         QVERIFY2(drawn.log.contains(said), qPrintable(drawn.log));
     }
 
-    // A file manager thumbnails a file while it is being saved: what is drawn is what decided
-    // whether a font is needed, never the file as it is by then. A null "looked at" is no file.
-    void theLogoDrawnIsTheOneLookedAt_data() {
-        QTest::addColumn<QByteArray>("lookedAt");
-        QTest::addColumn<QByteArray>("byThen");
-        QTest::addColumn<bool>("mayDrawText");
-        QTest::newRow("a label comes") << Frame << Frame + "LBACME\x03;" << false;
-        QTest::newRow("a label goes") << Frame + "lbACME\x03;" << Frame << true;
-        QTest::newRow("the file comes") << QByteArray() << Frame + "LBACME\x03;" << false;
-    }
-
-    void theLogoDrawnIsTheOneLookedAt() {
-        QFETCH(QByteArray, lookedAt);
-        QFETCH(QByteArray, byThen);
-        QFETCH(bool, mayDrawText);
-        const QString in = dir.filePath("saved.plt");
-        QFile::remove(in);
-        if (!lookedAt.isNull())
-            writeFile(in, lookedAt);
-        ArgumentFiles files({"--size", "128", in, dir.filePath("out.png")});
-        writeFile(in, byThen);
-        QCOMPARE(files.mayDrawText(), mayDrawText);
-        LogoFileError error;
-        const std::optional<LogoBuffer> logo = files.take(in, error);
-        QCOMPARE(logo ? logo->payload().toByteArray() : QByteArray(), lookedAt);
-        QCOMPARE(error.problem,
-                 lookedAt.isNull() ? LogoFileProblem::Missing : LogoFileProblem::None);
-    }
-
     // Fitted into the square with its aspect kept: a frame twice as wide as high fills the width
     // and half the height, in the middle, and around it all is transparent.
     void aThumbnailKeepsTheAspect_data() {
@@ -201,30 +171,40 @@ private Q_SLOTS:
         QCOMPARE(title, QStringLiteral("Logo A&B <\"1\">"));
     }
 
-    // SVG and PDF at true size: the frame's 50 x 25 mm, within 0.2 mm.
+    // SVG and PDF at true size: the frame's 50 x 25 mm, within 0.2 mm; an SVG with room for
+    // half the widest pen around it.
     void trueSize_data() {
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<double>("toMillimetres");
-        QTest::newRow("SVG") << "svg"
-                             << "<svg width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\"" << 1.0;
+        QTest::addColumn<QByteArray>("pen");
+        QTest::addColumn<QSizeF>("millimetres");
+        const QString svg = "<svg width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\"";
+        QTest::newRow("SVG") << "svg" << svg << 1.0 << QByteArray() << QSizeF(50, 25);
         QTest::newRow("PDF") << "pdf"
-                             << "/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]" << 25.4 / 72;
+                             << "/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]" << 25.4 / 72
+                             << QByteArray() << QSizeF(50, 25);
+        QTest::newRow("SVG, a 2 mm pen")
+            << "svg" << svg << 1.0 << QByteArray("PW2;") << QSizeF(52, 27);
     }
 
     void trueSize() {
         QFETCH(QString, suffix);
         QFETCH(QString, pattern);
         QFETCH(double, toMillimetres);
+        QFETCH(QByteArray, pen);
+        QFETCH(QSizeF, millimetres);
         const QString out = dir.filePath("frame." + suffix);
         QString error;
-        QVERIFY2(writeLogo(hpgl::readHpgl(Frame), out, *formatOf(out), 0, error),
-                 qPrintable(error));
+        QVERIFY2(
+            writeLogo(hpgl::readHpgl("IN;" + pen + Frame.mid(3)), out, *formatOf(out), 0, error),
+            qPrintable(error));
         QFile written(out);
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QSizeF size =
             measured(QString::fromLatin1(written.readAll()), pattern, toMillimetres);
-        QVERIFY2(std::abs(size.width() - 50) <= 0.2 && std::abs(size.height() - 25) <= 0.2,
+        QVERIFY2(std::abs(size.width() - millimetres.width()) <= 0.2 &&
+                     std::abs(size.height() - millimetres.height()) <= 0.2,
                  qPrintable(QStringLiteral("%1 x %2 mm").arg(size.width()).arg(size.height())));
     }
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hpgl/HpglReader.h"
+#include "hpgl/DisplayList.h"
 
 #include <QDeadlineTimer>
 #include <QTransform>
@@ -9,17 +9,21 @@ class QPainter;
 
 namespace markast::hpgl {
 
-// How the marks are drawn: the pen's width in the device's units, and whether a large drawing
-// may be drawn plain and thin, to be seen sooner.
+// How the marks are drawn: the pen's width in the device's units where the file sets none,
+// whether a large drawing may be drawn plain and thin, to be seen sooner, and whether the widths
+// the file sets are drawn true to scale, or, where the drawing is fitted to be looked at, no
+// thinner than penWidth.
 struct PaintStyle {
     double penWidth = 1.5;
     bool quickWhenLarge = true;
+    bool trueWidths = false;
 };
 
 // Draws a display list into an area, scaled to fit with its aspect kept, or through a map of
 // its own, the HP-GL origin at the bottom left and y growing upwards. Pen-down marks are solid
-// lines (fills filled), and pen-up moves, where shown, thin dashed ones. A large list is drawn
-// a part at a time, so that a window can stay responsive in between.
+// lines (fills filled, or shaded grey), a mark that does not move a round dot, and pen-up
+// moves, where shown, thin dashed ones. A large list is drawn a part at a time, so that a window
+// can stay responsive in between, and drawing ends once the marks have cost a few seconds' work.
 class DisplayListPainter {
 public:
     DisplayListPainter(const DisplayList& list, const QRectF& area, bool showMoves,
@@ -33,22 +37,22 @@ public:
 
 private:
     QPolygonF onSheet(const Stroke& stroke) const;
-    void paintStroke(QPainter& painter, const Stroke& stroke) const;
-    void paintLabel(QPainter& painter, const Label& label) const;
+    QPolygonF affordable(QPolygonF line, bool filled, double width);
+    void paintStroke(QPainter& painter, const Stroke& stroke);
+    void paintDot(QPainter& painter, const QPointF& centre, double width) const;
+    double widthOf(const Stroke& stroke) const;
 
     const DisplayList& list_;
     bool showMoves_;
     bool smooth_;
+    bool trueWidths_;
     double penWidth_;
     QTransform toArea_;
+    double scale_; // device units to the plotter unit
     std::size_t nextStroke_ = 0;
-    std::size_t nextLabel_ = 0;
+    QRectF clip_;         // the painter's, in plotter units
+    QRectF sheet_;        // the device's area
+    double costLeft_ = 0; // in pixels of lines; set at the first paint
 };
-
-// "Size: 42.3 × 12.1 mm (1,692 × 484 plotter units) · 318 strokes", of what the pen marks.
-QString sizeText(const DisplayList& list);
-// What was too complex to draw, not drawn, or drawn only approximately; "Everything in the file
-// was drawn"; or, for a file with no drawing in it, its byte count.
-QString notesText(const DisplayList& list, qsizetype byteCount);
 
 } // namespace markast::hpgl

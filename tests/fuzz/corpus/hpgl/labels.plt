@@ -1,0 +1,1 @@
+IN;LBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBxLBx
