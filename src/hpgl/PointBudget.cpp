@@ -1,6 +1,7 @@
 #include "hpgl/PointBudget.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace markast::hpgl {
 
@@ -10,7 +11,9 @@ constexpr qsizetype PointsPerStroke = 4;
 } // namespace
 
 bool PointBudget::keep(Stroke stroke) {
-    measure(stroke.points, stroke.marks, false);
+    // A mark wholly outside the window draws nothing, and is not counted.
+    if (!measure(stroke.points, stroke.marks, false) && stroke.marks)
+        return false;
     stroke.clip = stroke.marks ? clip_ : QRectF();
     const qsizetype cost = stroke.points.size() + PointsPerStroke;
     if (kept_ + cost > DisplayList::KeptPointLimit)
@@ -24,8 +27,13 @@ bool PointBudget::keep(Stroke stroke) {
     return true;
 }
 
+// A stroke opened outside the window may go into it, so it is kept wherever it starts.
 void PointBudget::open(Stroke stroke) {
+    const QRectF clip = std::exchange(clip_, QRectF());
     current_ = keep(std::move(stroke)) ? list_.strokes.size() - 1 : NotKept;
+    clip_ = clip;
+    if (current_ != NotKept)
+        list_.strokes[current_].clip = clip_;
 }
 
 void PointBudget::extend(const QList<QPointF>& points) {
@@ -42,10 +50,11 @@ void PointBudget::extend(const QList<QPointF>& points) {
 }
 
 // Within a clip, what the pen marks is the part of the points' box (and of the line from the
-// last point) inside it.
-void PointBudget::measure(const QList<QPointF>& points, bool marks, bool continuing) {
+// last point) inside it; false when none of it is.
+bool PointBudget::measure(const QList<QPointF>& points, bool marks, bool continuing) {
     measured_ += points.size();
     withMoves_.include(points);
+    bool inside = true;
     if (marks && clip_.isNull()) {
         marked_.include(points);
     } else if (marks && !points.isEmpty()) {
@@ -57,11 +66,13 @@ void PointBudget::measure(const QList<QPointF>& points, bool marks, bool continu
         const QPointF from(std::max(all.left(), clip_.left()), std::max(all.top(), clip_.top()));
         const QPointF to(std::min(all.right(), clip_.right()),
                          std::min(all.bottom(), clip_.bottom()));
-        if (from.x() <= to.x() && from.y() <= to.y())
+        inside = from.x() <= to.x() && from.y() <= to.y();
+        if (inside)
             marked_.include(QRectF(from, to));
     }
     if (!points.isEmpty())
         last_ = points.back();
+    return inside;
 }
 
 void PointBudget::include(const QRectF& box) {

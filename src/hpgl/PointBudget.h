@@ -35,7 +35,7 @@ public:
     void finish();
 
 private:
-    void measure(const QList<QPointF>& points, bool marks, bool continuing);
+    bool measure(const QList<QPointF>& points, bool marks, bool continuing);
 
     static constexpr std::size_t NotKept = std::numeric_limits<std::size_t>::max();
 

@@ -33,11 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::abort();
         }
     }
-    // What the pen marks lies within what it marks and moves over, but for rounding.
+    // What the pen marks lies within what it marks and moves over, but for rounding; a line
+    // that stays outside the IW window marks nothing.
     const QRectF& marked = list.extent;
     const QRectF all = list.extentWithMoves.adjusted(-1e-3, -1e-3, 1e-3, 1e-3);
-    if (list.hasDrawing() && (marked.left() < all.left() || marked.right() > all.right() ||
-                              marked.top() < all.top() || marked.bottom() > all.bottom()))
+    if (list.hasDrawing() && !marked.isNull() &&
+        (marked.left() < all.left() || marked.right() > all.right() || marked.top() < all.top() ||
+         marked.bottom() > all.bottom()))
         std::abort();
     (void)markast::hpgl::sizeText(list);
     (void)markast::hpgl::notesText(list, bytes.size());

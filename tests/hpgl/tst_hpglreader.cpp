@@ -56,6 +56,9 @@ private Q_SLOTS:
         QTest::newRow("polygon never edged")
             << QByteArray("IN;PU0,0;PM0;PD50,0,50,50;PM2;") << QSizeF(0, 0) << 0
             << "30 bytes, with no HPGL drawing";
+        QTest::newRow("a shape wholly outside the window is not counted")
+            << QByteArray("IN;IW0,0,50,50;PU100,100;EA200,200;PU10,10;PD20,20;") << QSizeF(10, 10)
+            << 1 << all;
         QTest::newRow("an arc in polygon mode stays an arc")
             << QByteArray("IN;PU100,0;PM0;PD;AA0,0,180;PU;PM2;EP;") << QSizeF(200, 100) << 1 << all;
         QTest::newRow("a relative arc in a filled polygon")
