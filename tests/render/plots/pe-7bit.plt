@@ -1,0 +1,1 @@
+IN;SP1;PA1000,1000;PE7<__?\b_@xWq<?xXq@xXq<@Q`O]`OD`__OD`PD`__PD`;PU;

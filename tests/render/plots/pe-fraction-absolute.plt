@@ -1,0 +1,1 @@
+IN;SP1;PA0,0;PE:Á>Å=<GyÂCyÂAsÆ¿@cÀGJÀ=?kÃ?sÆ=<?mÊ?pÈ¿@vÄ@|À¿;PU;
