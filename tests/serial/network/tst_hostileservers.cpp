@@ -109,9 +109,11 @@ private Q_SLOTS:
                                                   comPortCommand(QByteArray("\x6b\x00", 2))}
             << 1 << "took no byte for 2 s"
             << "no logo byte";
+        // Its answers and the logo fit in the server's socket buffers, which acknowledge them:
+        // the send ends as any acknowledged one does, and within its memory bound.
         QTest::newRow("offers options without end and never reads")
-            << "rfc2217" << ScriptedServer::Script{.repeated = "\xff\xfb\x99", .reads = false} << 1
-            << "took no byte for 2 s"
+            << "rfc2217" << ScriptedServer::Script{.repeated = "\xff\xfb\x99", .reads = false} << 0
+            << "Sent 1920 bytes"
             << "any";
         QTest::newRow("talks without end")
             << "socket" << ScriptedServer::Script{.repeated = patternedBytes(65536)} << 0
