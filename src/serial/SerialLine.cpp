@@ -120,6 +120,10 @@ bool SerialLine::readyToWrite() {
 
 bool SerialLine::fail() {
     error_ = port_.errorString();
+    // Windows' own texts end in a full stop ("Access denied."); the sentences around them
+    // add their own.
+    while (error_.endsWith(QLatin1Char('.')))
+        error_.chop(1);
     port_.clearError();
     return false;
 }
