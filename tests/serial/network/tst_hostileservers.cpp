@@ -109,11 +109,12 @@ private Q_SLOTS:
                                                   comPortCommand(QByteArray("\x6b\x00", 2))}
             << 1 << "took no byte for 2 s"
             << "no logo byte";
-        // Its answers and the logo fit in the server's socket buffers, which acknowledge them:
-        // the send ends as any acknowledged one does, and within its memory bound.
+        // Whether its socket buffers fill with our answers before they take the logo is a race
+        // between the two programs' speeds: either the send is acknowledged or the stall rule
+        // ends it (status -1 takes both). Either way it ends, within its memory bound.
         QTest::newRow("offers options without end and never reads")
-            << "rfc2217" << ScriptedServer::Script{.repeated = "\xff\xfb\x99", .reads = false} << 0
-            << "Sent 1920 bytes"
+            << "rfc2217" << ScriptedServer::Script{.repeated = "\xff\xfb\x99", .reads = false} << -1
+            << ""
             << "any";
         QTest::newRow("talks without end")
             << "socket" << ScriptedServer::Script{.repeated = patternedBytes(65536)} << 0
@@ -139,8 +140,14 @@ private Q_SLOTS:
                                                  peak =
                                                      std::max(peak, peakMegabytes(run.processId()));
                                          });
-        QCOMPARE(sent.status, status);
-        QVERIFY2(sent.log.contains(said), qPrintable(sent.log));
+        if (status < 0) {
+            const bool acknowledged = sent.status == 0 && sent.log.contains("Sent 1920 bytes");
+            const bool stalled = sent.status == 1 && sent.log.contains("took no byte for 2 s");
+            QVERIFY2(acknowledged || stalled, qPrintable(sent.log));
+        } else {
+            QCOMPARE(sent.status, status);
+            QVERIFY2(sent.log.contains(said), qPrintable(sent.log));
+        }
         QVERIFY2(!MemoryTellsWhatIsHeld || peak < MemoryLimitMegabytes,
                  qPrintable(QString::number(peak)));
         if (serverGets == "nothing")
@@ -233,8 +240,14 @@ private Q_SLOTS:
         const qint64 elapsed = took.elapsed();
         qunsetenv("LD_PRELOAD");
         qputenv("ASAN_OPTIONS", sanitizerOptions);
-        QCOMPARE(sent.status, status);
-        QVERIFY2(sent.log.contains(said), qPrintable(sent.log));
+        if (status < 0) {
+            const bool acknowledged = sent.status == 0 && sent.log.contains("Sent 1920 bytes");
+            const bool stalled = sent.status == 1 && sent.log.contains("took no byte for 2 s");
+            QVERIFY2(acknowledged || stalled, qPrintable(sent.log));
+        } else {
+            QCOMPARE(sent.status, status);
+            QVERIFY2(sent.log.contains(said), qPrintable(sent.log));
+        }
         QVERIFY2(elapsed < withinMs, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
         QVERIFY(!server.received().contains("IN;"));
     }
