@@ -2,6 +2,8 @@
 
 #include "hpgl/DisplayListPainter.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
@@ -12,6 +14,7 @@
 #include <QSvgGenerator>
 
 #include <cmath>
+#include <optional>
 
 namespace markast::render {
 
@@ -83,6 +86,26 @@ void writePdf(const hpgl::DisplayList& list, QIODevice& file, const QString& tit
     paintCentred(pdf, list);
 }
 
+// The image, whole, in memory.
+std::optional<QByteArray> encodeLogo(const hpgl::DisplayList& list, Format format, int size,
+                                     const QString& title) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    switch (format) {
+    case Format::Png:
+        if (!logoImage(list, size).save(&buffer, "PNG"))
+            return std::nullopt;
+        break;
+    case Format::Svg:
+        writeSvg(list, buffer, title);
+        break;
+    case Format::Pdf:
+        writePdf(list, buffer, title);
+        break;
+    }
+    return buffer.data();
+}
+
 } // namespace
 
 std::optional<Format> formatOf(const QString& path) {
@@ -122,9 +145,12 @@ QSizeF trueSizeMm(const hpgl::DisplayList& list) {
     return list.extent.size() * hpgl::MillimetresPerUnit + QSizeF(pen, pen);
 }
 
-// Drawn into a file beside path that takes its place only once it is whole, so that a run
-// killed or failed midway leaves what was there. Only an ordinary file is replaced: a FIFO
-// would block the write until someone reads it, and a device is no place for an image.
+// Drawn whole before OUT is touched. Then it goes into a file beside path that takes its place,
+// so that a run killed or failed midway leaves what was there. An empty file at path is filled
+// in place instead: a thumbnailing service makes OUT empty and reads the image back through
+// the handle it keeps, which a new file put in its place would never reach. Only an ordinary
+// file is written: a FIFO would block the write until someone reads it, and a device is no
+// place for an image.
 bool writeLogo(const hpgl::DisplayList& list, const QString& path, Format format, int size,
                QString& error) {
     const QFileInfo target(path);
@@ -132,29 +158,23 @@ bool writeLogo(const hpgl::DisplayList& list, const QString& path, Format format
         error = Render::tr("it is not an ordinary file");
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    bool imageMade = true;
-    switch (format) {
-    case Format::Png:
-        imageMade = logoImage(list, size).save(&file, "PNG");
-        break;
-    case Format::Svg:
-        writeSvg(list, file, target.completeBaseName());
-        break;
-    case Format::Pdf:
-        writePdf(list, file, target.completeBaseName());
-        break;
-    }
-    if (!imageMade) {
-        file.cancelWriting();
+    const std::optional<QByteArray> image =
+        encodeLogo(list, format, size, target.completeBaseName());
+    if (!image) {
         error = Render::tr("the image could not be made");
         return false;
     }
-    if (!file.commit()) {
+    if (target.exists() && target.size() == 0) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly) ||
+            file.write(*image) != image->size() || !file.flush()) {
+            error = file.errorString();
+            return false;
+        }
+        return true;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*image) != image->size() || !file.commit()) {
         error = file.errorString();
         return false;
     }

@@ -122,6 +122,17 @@ private Q_SLOTS:
         QVERIFY(std::abs(box.center().y() - size / 2) <= 1);
     }
 
+    // A thumbnailing service makes OUT empty and reads the image back through the handle it
+    // keeps: the image must reach that very file, not a new one put in its place.
+    void anEmptyOutIsFilledInPlace() {
+        const QString out = writeFile(dir.filePath("handed.png"), {});
+        QFile held(out);
+        QVERIFY(held.open(QIODevice::ReadOnly));
+        const QString in = writeFile(dir.filePath("frame.plt"), Frame);
+        QCOMPARE(runProgram(QStringLiteral(MARKAST_RENDER), {"--size", "64", in, out}).status, 0);
+        QVERIFY(held.readAll().startsWith("\x89PNG"));
+    }
+
     // OUT is whole or as it was: a run killed while it draws leaves the old thumbnail, not an
     // empty or half-written file. Killed as soon as it has a file in OUT's folder open.
     void killedMidDrawLeavesOutAsItWas() {
