@@ -1,10 +1,10 @@
 // How fast the preview reads and draws a logo, and what a hostile one costs it: a megabyte of
 // tiny circles cut into half-degree chords, one polygon edged 72,000 times, huge circles in
-// polygon mode (1 and 4 MB), 15.6 MB of one-letter labels, alternating filled rectangles (5 MB,
-// and 100 KB drawn on 8192 x 8192), then 10 MB of HP-GL (lines, polygons as plotutils writes
-// them, circles and arcs), each parsed into a display list and drawn on a 1000 x 800 sheet unless
-// said otherwise, with the memory the process has held at most. Medians of a few runs.
-// Run: build/bench/bench_hpgl
+// polygon mode (1 and 4 MB), 15.6 MB of one-letter labels, 16 MiB of dotted lines in one
+// instruction, alternating filled rectangles (5 MB, and 100 KB drawn on 8192 x 8192), then 10 MB of
+// HP-GL (lines, polygons as plotutils writes them, circles and arcs), each parsed into a display
+// list and drawn on a 1000 x 800 sheet unless said otherwise, with the memory the process has held
+// at most. Medians of a few runs. Run: build/bench/bench_hpgl
 #include "Median.h"
 #include "hpgl/DisplayListPainter.h"
 #include "hpgl/HpglReader.h"
@@ -105,6 +105,8 @@ int main(int argc, char* argv[]) {
         measure("huge circles in polygon mode",
                 repeatedTo("IN;PM0;", "CI99999,.5;", megabytes << 20) + "PM2;FP;");
     measure("one-letter labels", repeatedTo("IN;", "LBx\x03", 15'600'000));
+    measure("dotted lines in one instruction",
+            repeatedTo("IN;PU0,0;LT1,1;PD", "8000,0,0,997,", 16 << 20) + "0,0;");
     const QByteArray rectangles = "RA10000,10000;RA9999,9999;";
     measure("alternating filled rectangles", repeatedTo("IN;PU0,0;", rectangles, 5 << 20));
     measure("alternating filled rectangles", repeatedTo("IN;PU0,0;", rectangles, 100 << 10),

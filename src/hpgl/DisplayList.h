@@ -29,8 +29,8 @@ struct Stroke {
 // part, though measured and counted whole; one that would take too long to measure is read
 // only in part.
 struct DisplayList {
-    // The most points kept for drawing (each stroke counting four more, for its own memory),
-    // and the most measured.
+    // The most points kept for drawing, and the most measured, each stroke counting four more
+    // for its own memory and work.
     static constexpr qsizetype KeptPointLimit = 5'000'000;
     static constexpr qsizetype MeasuredPointLimit = 10'000'000;
     enum class Completeness {

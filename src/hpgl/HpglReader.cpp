@@ -32,16 +32,19 @@ class Reader {
 public:
     explicit Reader(QByteArrayView bytes) : in_(bytes) {}
 
+    // An instruction of many points stops where the budget is spent, so the bytes read whole
+    // are those before the instruction that spent it.
     DisplayList read() {
-        while (!budget_.spent()) {
-            const std::optional<Mnemonic> mnemonic = in_.nextMnemonic();
-            if (!mnemonic)
-                break;
+        qsizetype whole = 0;
+        while (const std::optional<Mnemonic> mnemonic = in_.nextMnemonic()) {
             run(*mnemonic);
+            if (budget_.spent())
+                break;
+            whole = in_.position();
         }
-        if (!in_.atEnd())
+        if (budget_.spent() || !in_.atEnd())
             list_.completeness = DisplayList::Completeness::ReadInPart;
-        list_.readBytes = in_.position();
+        list_.readBytes = budget_.spent() ? whole : in_.position();
         budget_.finish();
         return std::move(list_);
     }
@@ -424,7 +427,7 @@ void Reader::bezier(Mnemonic mnemonic) {
     if (in_.hadBadNumber())
         return notDrawn(mnemonic);
     const bool relative = mnemonic.second == 'R';
-    for (std::size_t i = 0; i + 5 < values.size(); i += 6) {
+    for (std::size_t i = 0; i + 5 < values.size() && !budget_.spent(); i += 6) {
         const QPointF start = pos_;
         const auto at = [&](std::size_t j) {
             const QPointF point = place(values[j], values[j + 1], relative);
@@ -526,7 +529,7 @@ void Reader::encodedPolyline(Mnemonic) {
     bool penUpNext = false;
     bool absoluteNext = false;
     int fractionBits = 0;
-    while (!in_.atEnd() && in_.peek() != ';') {
+    while (!in_.atEnd() && in_.peek() != ';' && !budget_.spent()) {
         const char flag = in_.peek();
         const qsizetype start = in_.position();
         if (flag == ':' || flag == '>') {
@@ -699,7 +702,7 @@ void Reader::moves(const std::vector<double>& values, Mnemonic mnemonic) {
     const bool patterned = dasher_ || style_.dotsOnly();
     if (!penUp_ && !polygonMode_ && (!patterned || values.size() < 2))
         markHere();
-    for (std::size_t i = 0; i + 1 < values.size(); i += 2)
+    for (std::size_t i = 0; i + 1 < values.size() && !budget_.spent(); i += 2)
         moveTo(place(values[i], values[i + 1], relative_));
 }
 

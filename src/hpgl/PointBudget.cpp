@@ -14,6 +14,7 @@ bool PointBudget::keep(Stroke stroke) {
     // A mark wholly outside the window draws nothing, and is not counted.
     if (!measure(stroke.points, stroke.marks, false) && stroke.marks)
         return false;
+    measured_ += PointsPerStroke;
     stroke.clip = stroke.marks ? clip_ : QRectF();
     const qsizetype cost = stroke.points.size() + PointsPerStroke;
     if (kept_ + cost > DisplayList::KeptPointLimit)

@@ -156,9 +156,11 @@ private Q_SLOTS:
             << "Too complex to preview in full: 832 of its 72,000 strokes are drawn";
         QTest::newRow("15.6 MB of one-letter labels")
             << "IN;" + QByteArray("LBx\x03").repeated(3'900'000)
-            // two lines a letter, until ten million points are measured at five a letter
-            << int(DisplayList::Completeness::ReadInPart) << qsizetype(4'000'001)
-            << QSizeF(224'400'051, 72) << "Too complex to preview in full: only its first";
+            // two lines a letter, until ten million points are measured at thirteen a letter:
+            // each line's two points and its own cost of four, and the letter itself
+            << int(DisplayList::Completeness::ReadInPart) << qsizetype(1'538'462)
+            << QSizeF(86'307'657, 72)
+            << "Too complex to preview in full: only its first 3,076,923 of 15,600,003 bytes";
         QTest::newRow("a polygon of too many huge circles")
             << "IN;PU0,0;PM0;" + QByteArray("CI99999,.5;").repeated(3000) + "PM2;EP;"
             << int(DisplayList::Completeness::DrawnInPart) << qsizetype(3000)
@@ -173,11 +175,16 @@ private Q_SLOTS:
             << "IN;" + QByteArray("PA0,0;LBxyz\x03").repeated(150'000)
             << int(DisplayList::Completeness::DrawnInPart) << qsizetype(1'050'000)
             << QSizeF(276, 108) << "Too complex to preview in full: 673,076 of its 1,050,000";
+        QTest::newRow("dotted lines in one instruction without end")
+            // a dot every 124 units: the instruction stops where the budget is spent
+            << "IN;PU0,0;LT1,1;PD" + QByteArray("8000,0,0,997,").repeated(100'000) + "0,0;"
+            << int(DisplayList::Completeness::ReadInPart) << qsizetype(2'000'057)
+            << QSizeF(8000, 997) << "Too complex to preview in full: only its first 15 of";
         QTest::newRow("huge circles, finely cut, without end")
             << "IN;PU0,0;" + QByteArray("CI1000000,.5;").repeated(100'000)
-            << int(DisplayList::Completeness::ReadInPart) << qsizetype(13'870)
+            << int(DisplayList::Completeness::ReadInPart) << qsizetype(13'794)
             << QSizeF(2'000'000, 2'000'000)
-            << "Too complex to preview in full: only its first 180,319 of 1,300,009 bytes";
+            << "Too complex to preview in full: only its first 179,318 of 1,300,009 bytes";
     }
 
     void hostileDrawings() {
