@@ -781,5 +781,9 @@ Prüfen Sie Kabel, COM-Anschluss-Einstellung und Markiergerät und klicken Sie d
         <source>The logo could not be printed.</source>
         <translation>Das Logo konnte nicht gedruckt werden.</translation>
     </message>
+    <message>
+        <source>Reading the logo...</source>
+        <translation>Das Logo wird gelesen...</translation>
+    </message>
 </context>
 </TS>

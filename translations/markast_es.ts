@@ -781,5 +781,9 @@ Compruebe el cable, la configuración del puerto COM y la marcadora, y haga clic
         <source>The logo could not be printed.</source>
         <translation>No se pudo imprimir el logotipo.</translation>
     </message>
+    <message>
+        <source>Reading the logo...</source>
+        <translation>Leyendo el logotipo...</translation>
+    </message>
 </context>
 </TS>

@@ -781,5 +781,9 @@ Check the cable, the COM port setting and the marker, then click Download to sen
         <source>The logo could not be printed.</source>
         <translation>无法打印徽标。</translation>
     </message>
+    <message>
+        <source>Reading the logo...</source>
+        <translation>正在读取徽标...</translation>
+    </message>
 </context>
 </TS>

@@ -77,20 +77,35 @@ frmPreview::frmPreview(QWidget* owner, Services services)
     connect(chkMoves, &QCheckBox::toggled, canvas, &LogoCanvas::setShowMoves);
     connect(cmdSaveImage, &QPushButton::clicked, this, &frmPreview::cmdSaveImage_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmPreview::cmdPrint_Click);
+    connect(&reading_, &QFutureWatcherBase::finished, this, &frmPreview::showDrawing);
     showNoLogo();
 }
 
+// Read aside, so that the window answers while a large logo is read. The bytes are copied:
+// the logo loaded may change before the reading ends.
 void frmPreview::showLogo(const QString& fileName, QByteArrayView bytes) {
     fileName_ = fileName;
     byteCount_ = bytes.size();
-    drawing_ = std::make_shared<const hpgl::DisplayList>(hpgl::readHpgl(bytes));
-    canvas->setDrawing(drawing_->hasDrawing() ? drawing_ : nullptr);
+    drawing_.reset();
+    canvas->setDrawing(nullptr);
+    awaiting_ = true;
+    reading_.setFuture(hpgl::readHpglAside(bytes.toByteArray()));
     showTexts();
 }
 
 void frmPreview::showNoLogo() {
+    awaiting_ = false; // a reading under way is not shown when it ends
     drawing_.reset();
     canvas->setDrawing(nullptr);
+    showTexts();
+}
+
+void frmPreview::showDrawing() {
+    if (!awaiting_)
+        return;
+    awaiting_ = false;
+    drawing_ = reading_.result();
+    canvas->setDrawing(drawing_->hasDrawing() ? drawing_ : nullptr);
     showTexts();
 }
 
@@ -108,13 +123,18 @@ void frmPreview::showTexts() {
         button->setToolTip(refusal);
         button->setAccessibleDescription(refusal);
     }
-    if (!drawing_) {
+    if (!drawing_ && !awaiting_) {
         setWindowTitle(tr("Logo Preview"));
         showMessage(tr("No logo loaded"));
         lblNotes->clear();
         return;
     }
     setWindowTitle(tr("Logo Preview - %1").arg(fileName_));
+    if (!drawing_) {
+        showMessage(tr("Reading the logo..."));
+        lblNotes->clear();
+        return;
+    }
     lblNotes->setText(hpgl::notesText(*drawing_, byteCount_));
     if (!drawing_->hasDrawing()) {
         showMessage(tr("This file has no HPGL drawing to preview"));

@@ -4,6 +4,7 @@
 
 #include <QByteArrayView>
 #include <QDialog>
+#include <QFutureWatcher>
 
 #include <memory>
 
@@ -52,6 +53,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void showDrawing();
     void showTexts();
     void showMessage(const QString& text);
     bool hasDrawing() const { return drawing_ && drawing_->hasDrawing(); }
@@ -60,7 +62,9 @@ private:
 
     Services services_;
     QStackedLayout* drawingArea_;
-    std::shared_ptr<const hpgl::DisplayList> drawing_; // none while no logo is loaded
+    std::shared_ptr<const hpgl::DisplayList> drawing_; // none while no logo is loaded or read
+    QFutureWatcher<std::shared_ptr<const hpgl::DisplayList>> reading_;
+    bool awaiting_ = false; // the logo shown is being read
     QString fileName_;
     qsizetype byteCount_ = 0;
 };

@@ -7,6 +7,9 @@
 #include "hpgl/LineTypes.h"
 #include "hpgl/PointBudget.h"
 
+#include <QPromise>
+#include <QThreadPool>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -793,6 +796,18 @@ void Reader::fill(const std::vector<QList<QPointF>>& outlines, bool nonZero) {
 
 DisplayList readHpgl(QByteArrayView bytes) {
     return Reader(bytes).read();
+}
+
+QFuture<std::shared_ptr<const DisplayList>> readHpglAside(QByteArray bytes) {
+    // QPromise moves only, and the pool takes a copyable function.
+    auto promise = std::make_shared<QPromise<std::shared_ptr<const DisplayList>>>();
+    QFuture<std::shared_ptr<const DisplayList>> drawing = promise->future();
+    promise->start();
+    QThreadPool::globalInstance()->start([promise, bytes = std::move(bytes)] {
+        promise->addResult(std::make_shared<const DisplayList>(readHpgl(bytes)));
+        promise->finish();
+    });
+    return drawing;
 }
 
 } // namespace markast::hpgl

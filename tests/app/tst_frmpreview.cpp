@@ -21,6 +21,11 @@ const QByteArray Square = "IN;SP1;PU0,0;PD400,0,400,400,0,400,0,0;PU;";
 // A frame of 50 x 25 mm.
 const QByteArray Frame = "IN;PU0,0;PD2000,0,2000,1000,0,1000,0,0;PU;";
 
+// The logo is read aside; true once the window shows what was read.
+bool readAndShown(const frmPreview& preview) {
+    return QTest::qWaitFor([&] { return !preview.lblNotes->text().isEmpty(); });
+}
+
 // The preview of bytes, loaded as name in a window of rig's.
 frmPreview& previewOf(WindowRig& rig, const QString& name, const QByteArray& bytes) {
     frmMain& main = rig.startFake();
@@ -28,8 +33,8 @@ frmPreview& previewOf(WindowRig& rig, const QString& name, const QByteArray& byt
     main.mnuPreview->trigger();
     frmPreview& preview = *main.findChild<frmPreview*>();
     // Its keys work in the window the operator is in.
-    if (!QTest::qWaitForWindowActive(&preview))
-        qFatal("the preview did not become the active window");
+    if (!QTest::qWaitForWindowActive(&preview) || !readAndShown(preview))
+        qFatal("the preview did not become the active window with its logo read");
     return preview;
 }
 
@@ -82,6 +87,9 @@ private Q_SLOTS:
         frmPreview* preview = main.findChild<frmPreview*>();
         QVERIFY(preview && preview->isVisible());
         QCOMPARE(preview->windowTitle(), QStringLiteral("Logo Preview - square.plt"));
+        // Read aside: the window answers at once, and shows the drawing once it is read.
+        QCOMPARE(preview->lblMessage->text(), QStringLiteral("Reading the logo..."));
+        QVERIFY(readAndShown(*preview));
         QVERIFY(preview->lblSize->text().startsWith("Size: 10.0 \u00d7 10.0 mm"));
         QCOMPARE(preview->lblNotes->text(), QStringLiteral("Everything in the file was drawn"));
         QTRY_VERIFY(preview->canvas->isComplete());
@@ -93,6 +101,7 @@ private Q_SLOTS:
         rig.open(rig.writeFile("binary.Dot", "\x01\x02\xff\x7f"));
         QVERIFY(follows(true));
         QCOMPARE(preview->windowTitle(), QStringLiteral("Logo Preview - binary.Dot"));
+        QVERIFY(readAndShown(*preview));
         QCOMPARE(preview->lblMessage->text(),
                  QStringLiteral("This file has no HPGL drawing to preview"));
         QVERIFY(preview->lblMessage->isVisible());
