@@ -101,12 +101,9 @@ class TestSettings : public QObject {
             QStringLiteral("%1/%2/%2.conf").arg(folder, Settings::applicationName()));
     }
 
-private Q_SLOTS:
-#ifdef Q_OS_UNIX
-    void readsWhatTheEarlierVersionStored() {
-        QVERIFY(QFile::copy(QStringLiteral(STORED_BY_1_0_4), storedFile("earlier")));
-        NativeSettingsStore store;
-        const Settings settings(store);
+    // What the earlier version's stored settings hold: a window place, COM3 checked, and the
+    // devices of COM2 and COM3.
+    void isWhatTheEarlierVersionStored(const Settings& settings) {
         const WindowTwips window = settings.window();
         QCOMPARE(QList<float>({window.left, window.top, window.width, window.height}),
                  QList<float>({1500, 900, 6000, 3915}));
@@ -116,17 +113,30 @@ private Q_SLOTS:
         }
     }
 
-    void writesTheFileTheEarlierVersionWrote() {
-        QFile written(storedFile("now"));
-        NativeSettingsStore store;
-        Settings settings(store);
+    bool storeWhatTheEarlierVersionStored(Settings& settings) {
         bool stored = settings.setWindow({1500, 900, 6000, 3915});
         for (int port = 1; port <= 4; ++port) {
             stored &= settings.setPortChecked(port, port == 3) &&
                       settings.setPortEnabled(port, true) &&
                       settings.setDevice(port, devices[port - 1]);
         }
-        QVERIFY(stored);
+        return stored;
+    }
+
+private Q_SLOTS:
+#ifdef Q_OS_UNIX
+    void readsWhatTheEarlierVersionStored() {
+        QVERIFY(QFile::copy(QStringLiteral(STORED_BY_1_0_4), storedFile("earlier")));
+        NativeSettingsStore store;
+        const Settings settings(store);
+        isWhatTheEarlierVersionStored(settings);
+    }
+
+    void writesTheFileTheEarlierVersionWrote() {
+        QFile written(storedFile("now"));
+        NativeSettingsStore store;
+        Settings settings(store);
+        QVERIFY(storeWhatTheEarlierVersionStored(settings));
         QFile earlier(QStringLiteral(STORED_BY_1_0_4));
         QVERIFY(written.open(QIODevice::ReadOnly) && earlier.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), earlier.readAll());
@@ -144,13 +154,7 @@ private Q_SLOTS:
         }
         NativeSettingsStore store;
         const Settings settings(store);
-        const WindowTwips window = settings.window();
-        QCOMPARE(QList<float>({window.left, window.top, window.width, window.height}),
-                 QList<float>({1500, 900, 6000, 3915}));
-        for (int port = 1; port <= 4; ++port) {
-            QCOMPARE(settings.portChecked(port), port == 3);
-            QCOMPARE(settings.device(port), devices[port - 1]);
-        }
+        isWhatTheEarlierVersionStored(settings);
     }
 
     void writesWhatTheMarkerSoftwareStored() {
@@ -158,13 +162,7 @@ private Q_SLOTS:
         QVERIFY(user.overridden());
         NativeSettingsStore store;
         Settings settings(store);
-        bool stored = settings.setWindow({1500, 900, 6000, 3915});
-        for (int port = 1; port <= 4; ++port) {
-            stored &= settings.setPortChecked(port, port == 3) &&
-                      settings.setPortEnabled(port, true) &&
-                      settings.setDevice(port, devices[port - 1]);
-        }
-        QVERIFY(stored);
+        QVERIFY(storeWhatTheEarlierVersionStored(settings));
         StoredValues expected = valuesIn(QStringLiteral(STORED_BY_1_0_4));
         std::sort(expected.begin(), expected.end());
         QCOMPARE(valuesInRegistry({"Settings", "Devices"}), expected);
