@@ -238,6 +238,10 @@ Wählen Sie unter Einstellungen &gt; COM-Anschlüsse einen anderen Anschluss.</t
         <source>Too complex to preview in full: only its first %1 of %2 bytes are drawn and measured</source>
         <translation>Zu komplex für eine vollständige Vorschau: nur die ersten %1 von %2 Bytes sind gezeichnet und vermessen</translation>
     </message>
+    <message>
+        <source>Too complex to preview: nothing is drawn in its first %1 of %2 bytes</source>
+        <translation>Zu komplex für eine Vorschau: in den ersten %1 von %2 Bytes ist nichts gezeichnet</translation>
+    </message>
 </context>
 <context>
     <name>Render</name>
@@ -292,6 +296,10 @@ Wählen Sie unter Einstellungen &gt; COM-Anschlüsse einen anderen Anschluss.</t
     <message>
         <source>it is not an ordinary file</source>
         <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Not drawn: %1 is too complex to draw</source>
+        <translation>Nicht gezeichnet: %1 ist zu komplex zum Zeichnen</translation>
     </message>
 </context>
 <context>
@@ -784,6 +792,10 @@ Prüfen Sie Kabel, COM-Anschluss-Einstellung und Markiergerät und klicken Sie d
     <message>
         <source>Reading the logo...</source>
         <translation>Das Logo wird gelesen...</translation>
+    </message>
+    <message>
+        <source>This logo is too complex to preview</source>
+        <translation>Dieses Logo ist zu komplex für eine Vorschau</translation>
     </message>
 </context>
 </TS>

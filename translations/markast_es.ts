@@ -238,6 +238,10 @@ Elija otro puerto en Configuración &gt; Puertos COM.</translation>
         <source>Too complex to preview in full: only its first %1 of %2 bytes are drawn and measured</source>
         <translation>Demasiado complejo para una vista previa completa: solo se dibujan y miden sus primeros %1 de %2 bytes</translation>
     </message>
+    <message>
+        <source>Too complex to preview: nothing is drawn in its first %1 of %2 bytes</source>
+        <translation>Demasiado complejo para una vista previa: no se dibuja nada en sus primeros %1 de %2 bytes</translation>
+    </message>
 </context>
 <context>
     <name>Render</name>
@@ -292,6 +296,10 @@ Elija otro puerto en Configuración &gt; Puertos COM.</translation>
     <message>
         <source>it is not an ordinary file</source>
         <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Not drawn: %1 is too complex to draw</source>
+        <translation>No dibujado: %1 es demasiado complejo para dibujarlo</translation>
     </message>
 </context>
 <context>
@@ -784,6 +792,10 @@ Compruebe el cable, la configuración del puerto COM y la marcadora, y haga clic
     <message>
         <source>Reading the logo...</source>
         <translation>Leyendo el logotipo...</translation>
+    </message>
+    <message>
+        <source>This logo is too complex to preview</source>
+        <translation>Este logotipo es demasiado complejo para mostrarlo</translation>
     </message>
 </context>
 </TS>

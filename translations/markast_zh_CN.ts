@@ -238,6 +238,10 @@ Choose another port under Settings &gt; Com Ports.</source>
         <source>Too complex to preview in full: only its first %1 of %2 bytes are drawn and measured</source>
         <translation>过于复杂，无法完整预览：仅绘制并测量了 %2 字节中的前 %1 字节</translation>
     </message>
+    <message>
+        <source>Too complex to preview: nothing is drawn in its first %1 of %2 bytes</source>
+        <translation>过于复杂，无法预览：%2 字节中的前 %1 字节里没有绘制任何内容</translation>
+    </message>
 </context>
 <context>
     <name>Render</name>
@@ -292,6 +296,10 @@ Choose another port under Settings &gt; Com Ports.</source>
     <message>
         <source>it is not an ordinary file</source>
         <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>Not drawn: %1 is too complex to draw</source>
+        <translation>未绘制：%1 过于复杂，无法绘制</translation>
     </message>
 </context>
 <context>
@@ -784,6 +792,10 @@ Check the cable, the COM port setting and the marker, then click Download to sen
     <message>
         <source>Reading the logo...</source>
         <translation>正在读取徽标...</translation>
+    </message>
+    <message>
+        <source>This logo is too complex to preview</source>
+        <translation>此徽标过于复杂，无法预览</translation>
     </message>
 </context>
 </TS>

@@ -137,7 +137,9 @@ void frmPreview::showTexts() {
     }
     lblNotes->setText(hpgl::notesText(*drawing_, byteCount_));
     if (!drawing_->hasDrawing()) {
-        showMessage(tr("This file has no HPGL drawing to preview"));
+        showMessage(drawing_->completeness == hpgl::DisplayList::Completeness::ReadInPart
+                        ? tr("This logo is too complex to preview")
+                        : tr("This file has no HPGL drawing to preview"));
         return;
     }
     lblSize->setText(hpgl::sizeText(*drawing_));

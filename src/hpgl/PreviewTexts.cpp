@@ -37,6 +37,11 @@ QString sizeText(const DisplayList& list) {
 }
 
 QString notesText(const DisplayList& list, qsizetype byteCount) {
+    // A file read only in part may draw beyond what was read.
+    if (!list.hasDrawing() && list.completeness == DisplayList::Completeness::ReadInPart)
+        return Preview::tr("Too complex to preview: nothing is drawn in its first %1 of %2 bytes")
+            .arg(QLocale().toString(qlonglong(list.readBytes)),
+                 QLocale().toString(qlonglong(byteCount)));
     if (!list.hasDrawing())
         return Preview::tr("%1 bytes, with no HPGL drawing in them")
             .arg(QLocale().toString(qlonglong(byteCount)));

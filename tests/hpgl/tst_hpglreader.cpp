@@ -169,7 +169,7 @@ private Q_SLOTS:
         QTest::newRow("polygon mode's points count")
             << "IN;PU0,0;PM0;" + QByteArray("CI99999,.5;").repeated(20'000) + "PM2;FP;"
             << int(DisplayList::Completeness::ReadInPart) << qsizetype(0) << QSizeF(0, 0)
-            << "220,020 bytes, with no HPGL drawing";
+            << "Too complex to preview: nothing is drawn in its first 152,572 of 220,020 bytes";
         QTest::newRow("labels count")
             // seven glyph lines a label, more than may be kept with the moves between them
             << "IN;" + QByteArray("PA0,0;LBxyz\x03").repeated(150'000)
