@@ -242,6 +242,10 @@ Wählen Sie unter Einstellungen &gt; COM-Anschlüsse einen anderen Anschluss.</t
         <source>Too complex to preview: nothing is drawn in its first %1 of %2 bytes</source>
         <translation>Zu komplex für eine Vorschau: in den ersten %1 von %2 Bytes ist nichts gezeichnet</translation>
     </message>
+    <message>
+        <source>Too costly to draw in full at this size: some marks are left out</source>
+        <translation>Zu aufwendig, um es in dieser Größe vollständig zu zeichnen: einige Markierungen fehlen</translation>
+    </message>
 </context>
 <context>
     <name>Render</name>

@@ -242,6 +242,10 @@ Elija otro puerto en Configuración &gt; Puertos COM.</translation>
         <source>Too complex to preview: nothing is drawn in its first %1 of %2 bytes</source>
         <translation>Demasiado complejo para una vista previa: no se dibuja nada en sus primeros %1 de %2 bytes</translation>
     </message>
+    <message>
+        <source>Too costly to draw in full at this size: some marks are left out</source>
+        <translation>Demasiado costoso para dibujarlo completo a este tamaño: se omiten algunas marcas</translation>
+    </message>
 </context>
 <context>
     <name>Render</name>

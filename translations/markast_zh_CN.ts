@@ -242,6 +242,10 @@ Choose another port under Settings &gt; Com Ports.</source>
         <source>Too complex to preview: nothing is drawn in its first %1 of %2 bytes</source>
         <translation>过于复杂，无法预览：%2 字节中的前 %1 字节里没有绘制任何内容</translation>
     </message>
+    <message>
+        <source>Too costly to draw in full at this size: some marks are left out</source>
+        <translation>在此尺寸下完整绘制代价过高：部分标记被省略</translation>
+    </message>
 </context>
 <context>
     <name>Render</name>

@@ -56,8 +56,10 @@ void LogoCanvas::drawSlice() {
     }
     QPainter painter(&sheet_);
     if (painter_->paintSome(painter, QDeadlineTimer(SliceTime))) {
+        const bool inPart = painter_->leftMarksOut();
         painter_.reset();
         slices_.stop();
+        Q_EMIT drawn(inPart);
     }
     update();
 }

@@ -17,6 +17,7 @@ class DisplayListPainter;
 // A white sheet showing a logo's drawing, fitted to the widget with its aspect kept and drawn
 // again on resize. A large drawing is drawn a slice at a time, so the window stays responsive.
 class LogoCanvas final : public QWidget {
+    Q_OBJECT
 public:
     explicit LogoCanvas(QWidget* parent = nullptr);
     ~LogoCanvas() override;
@@ -25,6 +26,10 @@ public:
     void setShowMoves(bool show);
     // True once the whole drawing is on the sheet.
     bool isComplete() const { return !painter_; }
+
+Q_SIGNALS:
+    // The drawing is on the sheet, whole or with marks left out for what they would cost.
+    void drawn(bool inPart);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

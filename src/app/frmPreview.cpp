@@ -78,6 +78,10 @@ frmPreview::frmPreview(QWidget* owner, Services services)
     connect(cmdSaveImage, &QPushButton::clicked, this, &frmPreview::cmdSaveImage_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmPreview::cmdPrint_Click);
     connect(&reading_, &QFutureWatcherBase::finished, this, &frmPreview::showDrawing);
+    connect(canvas, &LogoCanvas::drawn, this, [this](bool inPart) {
+        paintedInPart_ = inPart;
+        showTexts();
+    });
     showNoLogo();
 }
 
@@ -104,6 +108,7 @@ void frmPreview::showDrawing() {
     if (!awaiting_)
         return;
     awaiting_ = false;
+    paintedInPart_ = false;
     drawing_ = reading_.result();
     canvas->setDrawing(drawing_->hasDrawing() ? drawing_ : nullptr);
     showTexts();
@@ -135,7 +140,7 @@ void frmPreview::showTexts() {
         lblNotes->clear();
         return;
     }
-    lblNotes->setText(hpgl::notesText(*drawing_, byteCount_));
+    lblNotes->setText(hpgl::notesText(*drawing_, byteCount_, paintedInPart_));
     if (!drawing_->hasDrawing()) {
         showMessage(drawing_->completeness == hpgl::DisplayList::Completeness::ReadInPart
                         ? tr("This logo is too complex to preview")

@@ -65,6 +65,7 @@ private:
     std::shared_ptr<const hpgl::DisplayList> drawing_; // none while no logo is loaded or read
     QFutureWatcher<std::shared_ptr<const hpgl::DisplayList>> reading_;
     bool awaiting_ = false; // the logo shown is being read
+    bool paintedInPart_ = false;
     QString fileName_;
     qsizetype byteCount_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace markast::hpgl {
@@ -81,6 +82,9 @@ bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
         if (nextStroke_ % ItemsBetweenLooks == 0 && deadline.hasExpired())
             return false;
     }
+    leftMarksOut_ |=
+        std::any_of(list_.strokes.begin() + qsizetype(nextStroke_), list_.strokes.end(),
+                    [](const Stroke& left) { return left.marks; });
     if (!clip_.isNull()) {
         painter.setClipping(false);
         clip_ = QRectF();
@@ -120,6 +124,7 @@ QPolygonF DisplayListPainter::affordable(QPolygonF line, bool filled, double pen
     }
     if (cost > costLeft_ && filled)
         line.clear();
+    leftMarksOut_ |= cost > costLeft_;
     costLeft_ -= cost;
     return line;
 }

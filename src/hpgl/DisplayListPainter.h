@@ -34,6 +34,8 @@ public:
     // Draws the next part, until deadline; true once everything is drawn.
     bool paintSome(QPainter& painter, QDeadlineTimer deadline);
     void paintAll(QPainter& painter) { paintSome(painter, QDeadlineTimer::Forever); }
+    // True once marks were left out, or cut short, for what they would cost.
+    bool leftMarksOut() const { return leftMarksOut_; }
 
 private:
     QPolygonF onSheet(const Stroke& stroke) const;
@@ -53,6 +55,7 @@ private:
     QRectF clip_;         // the painter's, in plotter units
     QRectF sheet_;        // the device's area
     double costLeft_ = 0; // in pixels of lines; set at the first paint
+    bool leftMarksOut_ = false;
 };
 
 } // namespace markast::hpgl

@@ -36,7 +36,7 @@ QString sizeText(const DisplayList& list) {
              strokes == 1 ? Preview::tr("stroke", "one") : Preview::tr("strokes", "several"));
 }
 
-QString notesText(const DisplayList& list, qsizetype byteCount) {
+QString notesText(const DisplayList& list, qsizetype byteCount, bool paintedInPart) {
     // A file read only in part may draw beyond what was read.
     if (!list.hasDrawing() && list.completeness == DisplayList::Completeness::ReadInPart)
         return Preview::tr("Too complex to preview: nothing is drawn in its first %1 of %2 bytes")
@@ -62,6 +62,9 @@ QString notesText(const DisplayList& list, qsizetype byteCount) {
                               locale.toString(qlonglong(byteCount))));
         break;
     }
+    if (paintedInPart)
+        notes.append(Preview::tr("Too costly to draw in full at this size: some marks are left "
+                                 "out"));
     if (!list.notDrawn.empty())
         notes.append(Preview::tr("Not drawn: %1").arg(counted(list.notDrawn)));
     if (!list.approximate.empty())

@@ -166,6 +166,17 @@ private Q_SLOTS:
         QCOMPARE(QImage(rig.dir.filePath(written)), QImage(rendered));
     }
 
+    // Marks left out for what they would cost at the size shown are not "everything drawn".
+    void marksLeftOutForTheirCostAreSaid() {
+        WindowRig rig;
+        const QByteArray fills = QByteArray("RA10000,10000;RA9999,9999;").repeated(20'000);
+        frmPreview& preview = previewOf(rig, "fills.plt", "IN;PU0,0;" + fills);
+        QTRY_VERIFY_WITH_TIMEOUT(preview.canvas->isComplete(), 30'000);
+        QCOMPARE(
+            preview.lblNotes->text(),
+            QStringLiteral("Too costly to draw in full at this size: some marks are left out"));
+    }
+
     // Nothing to draw, nothing to save or print: the buttons say so and do nothing.
     void nothingToSaveOrPrint() {
         WindowRig rig;

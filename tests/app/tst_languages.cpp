@@ -94,8 +94,8 @@ private Q_SLOTS:
         main.mnuPreview->trigger();
         const auto* preview = main.findChild<frmPreview*>();
         QVERIFY(preview);
-        QCOMPARE(preview->lblSize->text(),
-                 QStringLiteral("Size: 42.3 × 12.1 mm (1,692 × 484 plotter units) · 1 stroke"));
+        QTRY_COMPARE(preview->lblSize->text(), // once the logo is read
+                     QStringLiteral("Size: 42.3 × 12.1 mm (1,692 × 484 plotter units) · 1 stroke"));
 
         main.mnuLanguage->actions()[2]->trigger(); // Deutsch
         QCoreApplication::processEvents();         // the LanguageChange events
