@@ -45,6 +45,20 @@ private Q_SLOTS:
         QTest::newRow("circle") << QByteArray("IN;PU100,100;CI50;") << QSizeF(100, 100) << 1 << all;
         QTest::newRow("arc") << QByteArray("IN;PU100,0;PD;AA0,0,90;") << QSizeF(100, 100) << 1
                              << all;
+        // AT and RT: the arc goes round through the middle point, the long way if need be.
+        QTest::newRow("AT over the top")
+            << QByteArray("IN;PU0,0;PD;AT100,100,200,0;") << QSizeF(200, 100) << 1 << all;
+        QTest::newRow("AT the long way round")
+            << QByteArray("IN;PU0,0;PD;AT100,241.421,200,0;") << QSizeF(282.84, 241.42) << 1 << all;
+        QTest::newRow("RT, clockwise")
+            << QByteArray("IN;PU50,50;PD;RT100,-100,200,0;") << QSizeF(200, 100) << 1 << all;
+        QTest::newRow("AT back to the pen: a circle")
+            << QByteArray("IN;PU0,0;PD;AT100,0,0,0;") << QSizeF(100, 100) << 1 << all;
+        QTest::newRow("AT on one line")
+            << QByteArray("IN;PU0,0;PD;AT50,0,100,0;") << QSizeF(100, 0) << 1 << all;
+        QTest::newRow("AT under unequal scaling: an ellipse")
+            << QByteArray("IN;IP0,0,200,100;SC0,100,0,100;PU0,50;PD;AT50,100,100,50;")
+            << QSizeF(200, 50) << 1 << all;
         QTest::newRow("edge rectangle")
             << QByteArray("IN;PU10,10;EA60,40;") << QSizeF(50, 30) << 1 << all;
         QTest::newRow("filled rectangle")
