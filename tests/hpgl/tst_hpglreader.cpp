@@ -26,6 +26,9 @@ private Q_SLOTS:
             << QByteArray("in;pu0,0pd100 0 100 50pu") << QSizeF(100, 50) << 1 << all;
         QTest::newRow("newlines end instructions")
             << QByteArray("IN\nPU0,0\nPD100,0\nPU\n") << QSizeF(100, 0) << 1 << all;
+        QTest::newRow("a comma carries the numbers over a newline")
+            << QByteArray("IN;PU0,0;PD10,0\n,10,10,\n20,10\nPU99,99;") << QSizeF(20, 10) << 1
+            << all;
         QTest::newRow("relative") << QByteArray("IN;PU10,10;PR;PD40,0,0,30;") << QSizeF(40, 30) << 1
                                   << all;
         QTest::newRow("pen-up moves do not count")
