@@ -82,7 +82,7 @@ private:
     void characterPlot(Mnemonic);
     void tick(Mnemonic mnemonic);
     void anchorCorner(Mnemonic);
-    // SI, SR, DI, DR, SL, ES, LO, CS, CA, SS, SA, TL, LT, UL, FT, PW, WU, PT.
+    // SI, SR, DI, DR, SL, ES, LO, CS, CA, SS, SA, TL, LT, UL, FT, RF, PW, WU, PT.
     void drawingStyle(Mnemonic mnemonic);
     void comment(Mnemonic) { in_.skipComment(); }
     // Understood, and nothing to draw: what a marker cannot show (pens' colours, widths, speed,
@@ -228,7 +228,7 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
             set(letters, &Reader::tick);
         set("AC", &Reader::anchorCorner);
         for (const char* letters : {"SI", "SR", "DI", "DR", "SL", "ES", "LO", "CS", "CA", "SS",
-                                    "SA", "TL", "LT", "UL", "FT", "PW", "WU", "PT"})
+                                    "SA", "TL", "LT", "UL", "FT", "RF", "PW", "WU", "PT"})
             set(letters, &Reader::drawingStyle);
         for (const char* letters : {"CO", "MG"})
             set(letters, &Reader::comment);
@@ -700,6 +700,8 @@ void Reader::drawingStyle(Mnemonic mnemonic) {
         return updateLineType();
     case 'F' << 8 | 'T':
         return style_.fillType(values, userToPlotter_);
+    case 'R' << 8 | 'F':
+        return style_.rasterFill(values);
     case 'P' << 8 | 'W':
         endStroke();
         return style_.penWidth(values);

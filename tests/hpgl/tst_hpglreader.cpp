@@ -351,6 +351,25 @@ private Q_SLOTS:
         QCOMPARE(notesText(list, hpgl.size()), QStringLiteral("Everything in the file was drawn"));
     }
 
+    // FT 11 shades as much as RF's pattern inks: pixels left out are white.
+    void rasterFillsShadeByTheirInk_data() {
+        QTest::addColumn<QByteArray>("patterns");
+        QTest::addColumn<double>("shade");
+        QTest::newRow("a quarter") << QByteArray("RF2,2,2,1,0,0,0;FT11,2;") << 25.0;
+        QTest::newRow("pixels left out") << QByteArray("RF3,4,1,1;FT11,3;") << 25.0;
+        QTest::newRow("an index alone is solid") << QByteArray("RF2,2,1,0,0;RF2;FT11,2;") << 100.0;
+        QTest::newRow("the pattern FT chose")
+            << QByteArray("RF1,2,1,1,0;RF2,1,1,0;FT11,1;") << 50.0;
+    }
+
+    void rasterFillsShadeByTheirInk() {
+        QFETCH(QByteArray, patterns);
+        QFETCH(double, shade);
+        const DisplayList list = readHpgl("IN;" + patterns + "PU0,0;RR10,10;");
+        QCOMPARE(list.strokes.back().shade, shade);
+        QCOMPARE(notesText(list, 0), QStringLiteral("Drawn approximately: FT \u00d71"));
+    }
+
     // The sheet's hard-clip limits are 10000 by 7500 plotter units unless PS sets them; RO turns
     // the coordinates about them.
     void coordinateSystem_data() {
