@@ -21,7 +21,11 @@ struct Stroke {
     bool filled = false; // the inside is filled too (RA, RR, WG, FP)
     double width = 0;    // of the pen, in plotter units; 0 where the file did not set it
     double shade = 100;  // of a fill, in percent of full ink
-    QRectF clip;         // drawn only within this window (IW); null for no window
+    // A fill of several outlines, one after the other in points: the points of each. Where
+    // they overlap, the non-zero winding rule fills, or else the even-odd rule.
+    QList<qsizetype> parts;
+    bool nonZero = false;
+    QRectF clip; // drawn only within this window (IW); null for no window
 };
 
 // What a logo draws, as the marker would mark it. Reading keeps within limits of work and

@@ -37,7 +37,8 @@ QTransform fitting(const QRectF& extent, const QRectF& area) {
 }
 
 bool sameLine(const Stroke& one, const Stroke& other) {
-    return one.marks == other.marks && one.filled == other.filled && one.points == other.points;
+    return one.marks == other.marks && one.filled == other.filled && one.points == other.points &&
+           one.parts == other.parts;
 }
 
 } // namespace
@@ -94,9 +95,9 @@ bool DisplayListPainter::paintSome(QPainter& painter, QDeadlineTimer deadline) {
 
 // The stroke's points on the sheet, less those that fall within half a pixel of the one
 // before: a dense drawing costs what the sheet can show, not what the file holds.
-QPolygonF DisplayListPainter::onSheet(const Stroke& stroke) const {
+QPolygonF DisplayListPainter::onSheet(std::span<const QPointF> points) const {
     QPolygonF line;
-    for (const QPointF& point : stroke.points) {
+    for (const QPointF& point : points) {
         const QPointF mapped = toArea_.map(point);
         if (line.isEmpty() || std::abs(mapped.x() - line.back().x()) >= 0.5 ||
             std::abs(mapped.y() - line.back().y()) >= 0.5)
@@ -133,7 +134,8 @@ void DisplayListPainter::paintStroke(QPainter& painter, const Stroke& stroke) {
     if (!stroke.marks && !showMoves_)
         return;
     const double width = stroke.marks ? widthOf(stroke) : 0;
-    const QPolygonF line = affordable(onSheet(stroke), stroke.filled && stroke.marks, width);
+    const QPolygonF line =
+        affordable(onSheet(std::span(stroke.points)), stroke.filled && stroke.marks, width);
     if (line.isEmpty())
         return;
     if (stroke.clip != clip_) {
@@ -155,11 +157,28 @@ void DisplayListPainter::paintStroke(QPainter& painter, const Stroke& stroke) {
         // Shading (FT 10) as a grey of its share of ink.
         painter.setBrush(
             QColor::fromRgbF(0, 0, 0, float(std::clamp(stroke.shade, 0.0, 100.0) / 100)));
-        painter.drawPolygon(line);
+        const Qt::FillRule rule = stroke.nonZero ? Qt::WindingFill : Qt::OddEvenFill;
+        if (stroke.parts.isEmpty())
+            painter.drawPolygon(line, rule);
+        else
+            painter.drawPath(outlines(stroke, rule));
         painter.setBrush(Qt::NoBrush);
     } else {
         painter.drawPolyline(line);
     }
+}
+
+// The outlines of a fill of several, each closed on its own.
+QPainterPath DisplayListPainter::outlines(const Stroke& stroke, Qt::FillRule rule) const {
+    QPainterPath path;
+    path.setFillRule(rule);
+    qsizetype start = 0;
+    for (const qsizetype size : stroke.parts) {
+        path.addPolygon(onSheet(std::span(stroke.points).subspan(start, size)));
+        path.closeSubpath();
+        start += size;
+    }
+    return path;
 }
 
 // A mark whose points all fall on one spot, a dot the pen made without moving, is a round dot

@@ -3,7 +3,10 @@
 #include "hpgl/DisplayList.h"
 
 #include <QDeadlineTimer>
+#include <QPainterPath>
 #include <QTransform>
+
+#include <span>
 
 class QPainter;
 
@@ -38,7 +41,8 @@ public:
     bool leftMarksOut() const { return leftMarksOut_; }
 
 private:
-    QPolygonF onSheet(const Stroke& stroke) const;
+    QPolygonF onSheet(std::span<const QPointF> points) const;
+    QPainterPath outlines(const Stroke& stroke, Qt::FillRule rule) const;
     QPolygonF affordable(QPolygonF line, bool filled, double width);
     void paintStroke(QPainter& painter, const Stroke& stroke);
     void paintDot(QPainter& painter, const QPointF& centre, double width) const;

@@ -139,6 +139,31 @@ void DrawingStyle::fillType(const std::vector<double>& values, const QTransform&
         angle_ = values[2];
     if (type == 10)
         shade_ = values.size() > 1 ? std::clamp(values[1], 0.0, 100.0) : 100;
+    if (type == 11)
+        raster_ = values.size() > 1 ? int(std::clamp(values[1], 1.0, 8.0)) : 1;
+}
+
+// RF alone makes every pattern solid again, as does RF with an index alone; pixels left out are
+// white.
+void DrawingStyle::rasterFill(const std::vector<double>& values) {
+    if (!allFinite(values))
+        return;
+    if (values.empty()) {
+        rasterInk_.fill(100);
+        return;
+    }
+    if (values[0] < 1 || values[0] > 8)
+        return;
+    double ink = 100;
+    if (values.size() >= 3) {
+        const auto width = qsizetype(std::clamp(values[1], 1.0, 255.0));
+        const auto height = qsizetype(std::clamp(values[2], 1.0, 255.0));
+        const auto pixels = std::min(qsizetype(values.size()) - 3, width * height);
+        const auto inked = std::count_if(values.begin() + 3, values.begin() + 3 + pixels,
+                                         [](double pen) { return pen > 0; });
+        ink = 100.0 * double(inked) / double(width * height);
+    }
+    rasterInk_[std::size_t(values[0]) - 1] = ink;
 }
 
 void DrawingStyle::penWidth(const std::vector<double>& values) {
@@ -209,6 +234,11 @@ Fill DrawingStyle::fill(const QPointF& p1, const QPointF& p2) const {
     case 10:
         fill.kind = Fill::Kind::Shading;
         fill.shade = shade_;
+        break;
+    case 11: // the pattern's dots are the device's own size: shaded as much as it inks
+        fill.kind = Fill::Kind::Shading;
+        fill.shade = rasterInk_[std::size_t(raster_) - 1];
+        fill.approximate = true;
         break;
     default:
         fill.approximate = true; // user patterns and the fill types of other devices

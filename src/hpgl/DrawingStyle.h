@@ -45,6 +45,8 @@ public:
     void userLineType(const std::vector<double>& values);
     // FT; spacing in user units is turned into plotter units through toPlotter.
     void fillType(const std::vector<double>& values, const QTransform& toPlotter);
+    // RF: a raster pattern for FT 11, kept as its share of ink.
+    void rasterFill(const std::vector<double>& values);
     void anchor(const QPointF& plotterUnits) { anchor_ = plotterUnits; }
     void penWidth(const std::vector<double>& values);
     void widthUnits(const std::vector<double>& values);
@@ -86,6 +88,9 @@ private:
     std::map<int, double> spacing_; // by fill type, plotter units; 0 for the default
     double angle_ = 0;
     double shade_ = 100;
+    // The share of ink of RF's patterns 1 to 8, in percent; FT 11's choice among them.
+    std::array<double, 8> rasterInk_{100, 100, 100, 100, 100, 100, 100, 100};
+    int raster_ = 1;
     QPointF anchor_;
     bool relativeWidths_ = false;
     std::optional<Width> allPens_;

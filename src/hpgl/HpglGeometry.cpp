@@ -96,6 +96,33 @@ QList<QPointF> arcPoints(const QPointF& centre, double rx, double ry, double sta
     return points;
 }
 
+std::optional<ArcThrough> arcThrough(const QPointF& start, const QPointF& via, const QPointF& end) {
+    const auto degrees = [](const QPointF& v) {
+        return std::atan2(v.y(), v.x()) * 180 / std::numbers::pi;
+    };
+    if (end == start && via != start) {
+        const QPointF centre = (start + via) / 2;
+        const QPointF out = start - centre;
+        return ArcThrough{centre, std::hypot(out.x(), out.y()), degrees(out), 360};
+    }
+    // About start, so that large coordinates keep their precision.
+    const QPointF b = via - start;
+    const QPointF c = end - start;
+    const double cross = b.x() * c.y() - b.y() * c.x();
+    const double b2 = QPointF::dotProduct(b, b);
+    const double c2 = QPointF::dotProduct(c, c);
+    if (!(std::abs(cross) > 1e-12 * std::sqrt(b2 * c2)))
+        return std::nullopt;
+    const QPointF centre =
+        start + QPointF(c.y() * b2 - b.y() * c2, b.x() * c2 - c.x() * b2) / (2 * cross);
+    const double from = degrees(start - centre);
+    const double counterclockwise = std::fmod(degrees(end - centre) - from + 720, 360);
+    // Where start, via and end follow each other counterclockwise, so does the arc.
+    const double sweep = cross > 0 ? counterclockwise : counterclockwise - 360;
+    const QPointF out = start - centre;
+    return ArcThrough{centre, std::hypot(out.x(), out.y()), from, sweep};
+}
+
 // Enough straight pieces that none strays further than the tolerance from the curve, from the
 // curve's largest second difference; at most MostBezierPieces.
 QList<QPointF> bezierPoints(const QPointF& from, const QPointF& control1, const QPointF& control2,

@@ -7,7 +7,6 @@
 #include <QTransform>
 
 #include <optional>
-
 #include <vector>
 
 namespace markast::hpgl {
@@ -34,6 +33,18 @@ QTransform userToPlotter(const Scaling& scaling, const QPointF& p1, const QPoint
 // chords than keep within a tenth of a plotter unit of the curve.
 QList<QPointF> arcPoints(const QPointF& centre, double rx, double ry, double start, double sweep,
                          double chord);
+
+// The circle through three points, gone round from start through via to end: its centre and
+// radius, the angle of start and the sweep to end, in degrees (counterclockwise positive). End
+// at start goes the whole way round the circle whose diameter is start to via; none where the
+// points lie on one line.
+struct ArcThrough {
+    QPointF centre;
+    double radius;
+    double start;
+    double sweep;
+};
+std::optional<ArcThrough> arcThrough(const QPointF& start, const QPointF& via, const QPointF& end);
 
 // Points along a cubic Bézier curve, as many as keep within a tenth of a plotter unit of it.
 QList<QPointF> bezierPoints(const QPointF& from, const QPointF& control1, const QPointF& control2,

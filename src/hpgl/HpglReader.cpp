@@ -73,6 +73,7 @@ private:
     void selectPen(Mnemonic);
     void circle(Mnemonic mnemonic);
     void arc(Mnemonic mnemonic);
+    void arcThreePoints(Mnemonic mnemonic);
     void bezier(Mnemonic mnemonic);
     void rectangle(Mnemonic mnemonic);
     void wedge(Mnemonic mnemonic);
@@ -84,7 +85,7 @@ private:
     void characterPlot(Mnemonic);
     void tick(Mnemonic mnemonic);
     void anchorCorner(Mnemonic);
-    // SI, SR, DI, DR, SL, ES, LO, CS, CA, SS, SA, TL, LT, UL, FT, PW, WU, PT.
+    // SI, SR, DI, DR, SL, ES, LO, CS, CA, SS, SA, TL, LT, UL, FT, RF, PW, WU, PT.
     void drawingStyle(Mnemonic mnemonic);
     void comment(Mnemonic) { in_.skipComment(); }
     // Understood, and nothing to draw: what a marker cannot show (pens' colours, widths, speed,
@@ -211,6 +212,8 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
         set("CI", &Reader::circle);
         for (const char* letters : {"AA", "AR"})
             set(letters, &Reader::arc);
+        for (const char* letters : {"AT", "RT"})
+            set(letters, &Reader::arcThreePoints);
         for (const char* letters : {"BZ", "BR"})
             set(letters, &Reader::bezier);
         for (const char* letters : {"EA", "ER", "RA", "RR"})
@@ -228,7 +231,7 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
             set(letters, &Reader::tick);
         set("AC", &Reader::anchorCorner);
         for (const char* letters : {"SI", "SR", "DI", "DR", "SL", "ES", "LO", "CS", "CA", "SS",
-                                    "SA", "TL", "LT", "UL", "FT", "PW", "WU", "PT"})
+                                    "SA", "TL", "LT", "UL", "FT", "RF", "PW", "WU", "PT"})
             set(letters, &Reader::drawingStyle);
         for (const char* letters : {"CO", "MG"})
             set(letters, &Reader::comment);
@@ -418,6 +421,28 @@ void Reader::arc(Mnemonic mnemonic) {
     QList<QPointF> points =
         arcPoints(centre, radius, radius, start, mirrored() ? -values[2] : values[2],
                   values.size() > 3 ? values[3] : 5);
+    if (anyFar(points))
+        return notDrawn(mnemonic);
+    along(points);
+}
+
+// AT and RT: an arc from the pen through one point to another, both absolute or relative to
+// the pen. It is worked out in user units, so that scaling of unequal axes makes an ellipse of
+// it; points on one line make a line (a dot where all three meet).
+void Reader::arcThreePoints(Mnemonic mnemonic) {
+    const std::vector<double>& values = in_.parameters();
+    const QTransform& map = userToPlotter_;
+    if (in_.hadBadNumber() || values.size() < 4 || !map.isInvertible())
+        return notDrawn(mnemonic);
+    const QPointF start = map.inverted().map(pos_);
+    const QPointF offset = mnemonic.first == 'R' ? start : QPointF();
+    const QPointF via = offset + QPointF(values[0], values[1]);
+    const QPointF end = offset + QPointF(values[2], values[3]);
+    const std::optional<ArcThrough> arc = arcThrough(start, via, end);
+    const QList<QPointF> points =
+        arc ? arcPoints(map.map(arc->centre), arc->radius * map.m11(), arc->radius * map.m22(),
+                        arc->start, arc->sweep, values.size() > 4 ? values[4] : 5)
+            : QList<QPointF>{pos_, map.map(end)};
     if (anyFar(points))
         return notDrawn(mnemonic);
     along(points);
@@ -678,6 +703,8 @@ void Reader::drawingStyle(Mnemonic mnemonic) {
         return updateLineType();
     case 'F' << 8 | 'T':
         return style_.fillType(values, userToPlotter_);
+    case 'R' << 8 | 'F':
+        return style_.rasterFill(values);
     case 'P' << 8 | 'W':
         endStroke();
         return style_.penWidth(values);
@@ -783,13 +810,20 @@ void Reader::fill(const std::vector<QList<QPointF>>& outlines, bool nonZero) {
         }
         ++list_.approximate[QStringLiteral("FT")];
     }
+    // One area of all the outlines, so that the fill rule decides where they overlap.
+    Stroke area = marking({}, true);
+    area.shade = how.kind == Fill::Kind::Shading ? how.shade : 100;
+    area.nonZero = nonZero;
     for (const QList<QPointF>& outline : outlines) {
         if (outline.size() < 2)
             continue;
-        Stroke area = marking(outline, true);
-        area.shade = how.kind == Fill::Kind::Shading ? how.shade : 100;
-        budget_.keep(std::move(area));
+        area.points.append(outline);
+        area.parts.append(outline.size());
     }
+    if (area.parts.size() == 1)
+        area.parts.clear();
+    if (!area.points.isEmpty())
+        budget_.keep(std::move(area));
 }
 
 } // namespace

@@ -136,11 +136,17 @@ std::optional<double> Scanner::number() {
 const std::vector<double>& Scanner::parameters() {
     values_.clear();
     bad_ = false;
+    bool comma = false; // since the last number
     while (!atEnd()) {
         const char c = in_[at_];
-        if (c == ',' || c == ' ' || c == '\t' || c == '\r') {
+        // A newline ends the instruction, unless a comma on either side of it carries the
+        // numbers on to the next line.
+        const bool carried = c == '\n' && (comma || (at_ + 1 < in_.size() && in_[at_ + 1] == ','));
+        if (c == ',' || c == ' ' || c == '\t' || c == '\r' || carried) {
+            comma |= c == ',';
             ++at_;
         } else if (isNumberStart(c)) {
+            comma = false;
             if (const std::optional<double> value = number())
                 values_.push_back(*value);
             else

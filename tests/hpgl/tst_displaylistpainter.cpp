@@ -50,6 +50,28 @@ private Q_SLOTS:
         QVERIFY(!inked(image, 80, 50));
     }
 
+    // A square in a square, one polygon: FP fills the ring, and the middle by its rule.
+    void overlappingOutlinesFollowTheFillRule_data() {
+        QTest::addColumn<QByteArray>("inner"); // the inner square, and the fill
+        QTest::addColumn<bool>("middleInked");
+        QTest::newRow("even-odd") << QByteArray("PD600,400,600,600,400,600,400,400;PM2;FP;")
+                                  << false;
+        QTest::newRow("winding, the same way round")
+            << QByteArray("PD600,400,600,600,400,600,400,400;PM2;FP1;") << true;
+        QTest::newRow("winding, the other way round")
+            << QByteArray("PD400,600,600,600,600,400,400,400;PM2;FP1;") << false;
+    }
+
+    void overlappingOutlinesFollowTheFillRule() {
+        QFETCH(QByteArray, inner);
+        QFETCH(bool, middleInked);
+        const QImage image =
+            drawn("IN;PU200,200;PM0;PD800,200,800,800,200,800,200,200;PM1;PU400,400;" + inner,
+                  {1, false});
+        QVERIFY(inked(image, 30, 50));
+        QCOMPARE(inked(image, 50, 50), middleInked);
+    }
+
     // A drawing of many dots is drawn thin to be quick: each dot is still a pixel.
     void dotsOfALargeDrawingStayVisible() {
         QByteArray hpgl = "IN;";

@@ -26,6 +26,9 @@ private Q_SLOTS:
             << QByteArray("in;pu0,0pd100 0 100 50pu") << QSizeF(100, 50) << 1 << all;
         QTest::newRow("newlines end instructions")
             << QByteArray("IN\nPU0,0\nPD100,0\nPU\n") << QSizeF(100, 0) << 1 << all;
+        QTest::newRow("a comma carries the numbers over a newline")
+            << QByteArray("IN;PU0,0;PD10,0\n,10,10,\n20,10\nPU99,99;") << QSizeF(20, 10) << 1
+            << all;
         QTest::newRow("relative") << QByteArray("IN;PU10,10;PR;PD40,0,0,30;") << QSizeF(40, 30) << 1
                                   << all;
         QTest::newRow("pen-up moves do not count")
@@ -45,6 +48,20 @@ private Q_SLOTS:
         QTest::newRow("circle") << QByteArray("IN;PU100,100;CI50;") << QSizeF(100, 100) << 1 << all;
         QTest::newRow("arc") << QByteArray("IN;PU100,0;PD;AA0,0,90;") << QSizeF(100, 100) << 1
                              << all;
+        // AT and RT: the arc goes round through the middle point, the long way if need be.
+        QTest::newRow("AT over the top")
+            << QByteArray("IN;PU0,0;PD;AT100,100,200,0;") << QSizeF(200, 100) << 1 << all;
+        QTest::newRow("AT the long way round")
+            << QByteArray("IN;PU0,0;PD;AT100,241.421,200,0;") << QSizeF(282.84, 241.42) << 1 << all;
+        QTest::newRow("RT, clockwise")
+            << QByteArray("IN;PU50,50;PD;RT100,-100,200,0;") << QSizeF(200, 100) << 1 << all;
+        QTest::newRow("AT back to the pen: a circle")
+            << QByteArray("IN;PU0,0;PD;AT100,0,0,0;") << QSizeF(100, 100) << 1 << all;
+        QTest::newRow("AT on one line")
+            << QByteArray("IN;PU0,0;PD;AT50,0,100,0;") << QSizeF(100, 0) << 1 << all;
+        QTest::newRow("AT under unequal scaling: an ellipse")
+            << QByteArray("IN;IP0,0,200,100;SC0,100,0,100;PU0,50;PD;AT50,100,100,50;")
+            << QSizeF(200, 50) << 1 << all;
         QTest::newRow("edge rectangle")
             << QByteArray("IN;PU10,10;EA60,40;") << QSizeF(50, 30) << 1 << all;
         QTest::newRow("filled rectangle")
@@ -332,6 +349,25 @@ private Q_SLOTS:
         QCOMPARE(drawn, marks);
         QCOMPARE(list.strokes.back().pen, pen);
         QCOMPARE(notesText(list, hpgl.size()), QStringLiteral("Everything in the file was drawn"));
+    }
+
+    // FT 11 shades as much as RF's pattern inks: pixels left out are white.
+    void rasterFillsShadeByTheirInk_data() {
+        QTest::addColumn<QByteArray>("patterns");
+        QTest::addColumn<double>("shade");
+        QTest::newRow("a quarter") << QByteArray("RF2,2,2,1,0,0,0;FT11,2;") << 25.0;
+        QTest::newRow("pixels left out") << QByteArray("RF3,4,1,1;FT11,3;") << 25.0;
+        QTest::newRow("an index alone is solid") << QByteArray("RF2,2,1,0,0;RF2;FT11,2;") << 100.0;
+        QTest::newRow("the pattern FT chose")
+            << QByteArray("RF1,2,1,1,0;RF2,1,1,0;FT11,1;") << 50.0;
+    }
+
+    void rasterFillsShadeByTheirInk() {
+        QFETCH(QByteArray, patterns);
+        QFETCH(double, shade);
+        const DisplayList list = readHpgl("IN;" + patterns + "PU0,0;RR10,10;");
+        QCOMPARE(list.strokes.back().shade, shade);
+        QCOMPARE(notesText(list, 0), QStringLiteral("Drawn approximately: FT \u00d71"));
     }
 
     // The sheet's hard-clip limits are 10000 by 7500 plotter units unless PS sets them; RO turns
