@@ -51,15 +51,36 @@ QPointF LabelWriter::up() const {
     return {-a.y(), a.x()};
 }
 
+// DV's paths turn the step by -90 degrees each; a line feed goes -90 degrees from the path, or
+// +90 with the reverse line feed.
+QPointF LabelWriter::pathStep() const {
+    switch (style_.path) {
+    case 1:
+        return {0, -1};
+    case 2:
+        return {-1, 0};
+    case 3:
+        return {0, 1};
+    default:
+        return {1, 0};
+    }
+}
+
+QPointF LabelWriter::lineFeedStep() const {
+    const QPointF step = pathStep();
+    return style_.reverseLineFeed ? QPointF(-step.y(), step.x()) : QPointF(step.y(), -step.x());
+}
+
 // Origins 1 to 9 put the pen at the bottom, middle or top of the left end, the middle or the
-// right end of the text; 11 to 19 the same, half a character's width and height away.
+// right end of the text; 11 to 19 the same, half a character's width and height away. A text
+// on another path than to the right is placed by its first character.
 QPointF LabelWriter::originOffset(QByteArrayView part) const {
     const int origin = style_.origin % 10;
     const int column = (origin - 1) / 3; // left, centre, right
     const int row = (origin - 1) % 3;    // bottom, centre, top
     const double width = style_.size.width();
     const double height = style_.size.height();
-    const int cells = cellsOf(part);
+    const int cells = style_.path == 0 ? cellsOf(part) : std::min(cellsOf(part), 1);
     const double extent = cells > 0 ? (cells - 1) * characterStep(style_) + width : 0;
     double across = column == 0 ? 0 : column == 1 ? -extent / 2 : -extent;
     double upwards = row == 0 ? 0 : row == 1 ? -height / 2 : -height;
@@ -77,7 +98,7 @@ bool LabelWriter::write(QByteArrayView text, const Draw& draw) {
             if (text[at++] == CarriageReturn)
                 carriageReturn();
             else
-                move(0, -1);
+                move(lineFeedStep().x(), lineFeedStep().y());
             continue;
         }
         qsizetype end = at;
@@ -88,7 +109,7 @@ bool LabelWriter::write(QByteArrayView text, const Draw& draw) {
         pen_ += originOffset(part);
         for (const char byte : part) {
             if (byte == Backspace) {
-                move(-1, 0);
+                move(-pathStep().x(), -pathStep().y());
             } else if (byte == ShiftOut || byte == ShiftIn) {
                 style_.alternate = byte == ShiftOut;
             } else if (const char32_t character =
@@ -109,12 +130,23 @@ void LabelWriter::move(double characters, double lines) {
 
 void LabelWriter::newLine() {
     carriageReturn();
-    move(0, -1);
+    move(lineFeedStep().x(), lineFeedStep().y());
 }
 
-// Back along the baseline to the return point's place, on the same line.
+bool LabelWriter::symbol(char byte, const Draw& draw) {
+    const QPointF at = pen_;
+    pen_ -= along() * (style_.size.width() / 2) + up() * (style_.size.height() / 2);
+    const char32_t character =
+        characterOf(quint8(byte), style_.alternate ? style_.alternateSet : style_.standardSet);
+    const bool more = character == 0 || letter(character, draw);
+    pen_ = at;
+    return more;
+}
+
+// Back along the path to the return point's place, on the same line.
 void LabelWriter::carriageReturn() {
-    pen_ -= along() * QPointF::dotProduct(pen_ - return_, along());
+    const QPointF path = along() * pathStep().x() + up() * pathStep().y();
+    pen_ -= path * QPointF::dotProduct(pen_ - return_, path);
 }
 
 bool LabelWriter::letter(char32_t character, const Draw& draw) {
@@ -142,7 +174,7 @@ bool LabelWriter::letter(char32_t character, const Draw& draw) {
             break;
         }
     }
-    pen_ += a * characterStep(style_);
+    move(pathStep().x(), pathStep().y());
     return more;
 }
 

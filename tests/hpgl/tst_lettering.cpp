@@ -168,6 +168,57 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1,%2").arg(pen.x()).arg(pen.y())));
     }
 
+    // DV: each character goes on right of, below, left of or above the last; a line feed a
+    // cell to the side of the path, a carriage return back along it. A label on another path
+    // than to the right is placed by its first character.
+    void thePathStacksTheCharacters_data() {
+        QTest::addColumn<int>("path");
+        QTest::addColumn<bool>("reverse");
+        QTest::addColumn<int>("origin");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QPointF>("firstFoot");
+        QTest::addColumn<QPointF>("penAfter");
+        QTest::newRow("down, new column to the left")
+            << 1 << false << 1 << QByteArray("II\r\nI") << QPointF(50, 0) << QPointF(-150, -400);
+        QTest::newRow("left, reverse line feed below")
+            << 2 << true << 1 << QByteArray("I\nI") << QPointF(50, 0) << QPointF(-300, -400);
+        QTest::newRow("up, backspace down")
+            << 3 << false << 1 << QByteArray("I\bI") << QPointF(50, 0) << QPointF(0, 400);
+        QTest::newRow("down, right top")
+            << 1 << false << 9 << QByteArray("II") << QPointF(-50, -200) << QPointF(-100, -1000);
+    }
+
+    void thePathStacksTheCharacters() {
+        QFETCH(int, path);
+        QFETCH(bool, reverse);
+        QFETCH(int, origin);
+        QFETCH(QByteArray, text);
+        QFETCH(QPointF, firstFoot);
+        QFETCH(QPointF, penAfter);
+        LabelStyle style{{100, 200}};
+        style.path = path;
+        style.reverseLineFeed = reverse;
+        style.origin = origin;
+        QPointF pen;
+        const std::vector<QList<QPointF>> lines = lettered(style, text, &pen);
+        QVERIFY(!lines.empty());
+        QVERIFY(near(lines.front().back(), firstFoot));
+        QVERIFY2(near(pen, penAfter),
+                 qPrintable(QStringLiteral("%1,%2").arg(pen.x()).arg(pen.y())));
+    }
+
+    void aSymbolIsCentredOnThePen() {
+        LabelStyle style{{100, 200}};
+        LabelWriter writer(style, {1000, 1000}, {0, 0});
+        QList<QPointF> drawn;
+        QVERIFY(writer.symbol('I', [&drawn](QList<QPointF> line) {
+            drawn += line;
+            return true;
+        }));
+        QCOMPARE(drawn, (QList<QPointF>{{1000, 1100}, {1000, 900}}));
+        QCOMPARE(writer.pen(), QPointF(1000, 1000));
+    }
+
     void shiftOutTakesTheAlternateSet() {
         LabelStyle style{{100, 200}};
         style.alternateSet = 33;
