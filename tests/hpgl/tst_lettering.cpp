@@ -228,10 +228,21 @@ private Q_SLOTS:
         QCOMPARE(lettered(style, "\x0f[").size(), strokefont::glyph(U'[')->size());
     }
 
-    void aCharacterWithoutGlyphIsApproximate() {
+    void everyRoman8AndLatin1CharacterHasAGlyph() {
+        for (const int set : {277, 14}) {
+            for (int byte = 0xA1; byte < 0xFF; ++byte) {
+                const char32_t character = characterOf(quint8(byte), set);
+                QVERIFY2(strokefont::glyph(character) && !strokefont::glyph(character)->empty(),
+                         qPrintable(QStringLiteral("set %1, byte %2").arg(set).arg(byte, 0, 16)));
+            }
+        }
+    }
+
+    void aSetNotKnownIsApproximate() {
         LabelStyle style{{100, 200}};
+        style.standardSet = 99;
         LabelWriter writer(style, {0, 0}, {0, 0});
-        writer.write("A\xbb", [](QList<QPointF>) { return true; }); // Roman-8's pound sign
+        writer.write("AB", [](QList<QPointF>) { return true; });
         QCOMPARE(writer.characters(), 2);
         QVERIFY(writer.approximate());
     }
