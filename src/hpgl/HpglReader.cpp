@@ -77,7 +77,8 @@ private:
     void polygon(Mnemonic mnemonic);
     void encodedPolyline(Mnemonic);
     void labelTerminator(Mnemonic);
-    void label(Mnemonic);
+    void label(Mnemonic mnemonic);
+    void bufferLabel(Mnemonic) { buffered_ = in_.textUpTo(labelEnd_).toByteArray(); }
     void characterPlot(Mnemonic);
     void tick(Mnemonic mnemonic);
     void anchorCorner(Mnemonic);
@@ -181,6 +182,7 @@ private:
     char labelEnd_ = EndOfText;
     bool labelEndDrawn_ = false; // DT's mode 0
     char symbol_ = 0;            // SM's character; 0 for none
+    QByteArray buffered_;        // BL's label, for PB
     QPointF returnPoint_;
     std::optional<QPointF> afterLabel_; // the pen's place after the last label or CP
     DrawingStyle style_;
@@ -222,7 +224,9 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
             set(letters, &Reader::polygon);
         set("PE", &Reader::encodedPolyline);
         set("DT", &Reader::labelTerminator);
-        set("LB", &Reader::label);
+        for (const char* letters : {"LB", "PB"})
+            set(letters, &Reader::label);
+        set("BL", &Reader::bufferLabel);
         set("CP", &Reader::characterPlot);
         set("SM", &Reader::symbolMode);
         for (const char* letters : {"XT", "YT"})
@@ -583,9 +587,13 @@ void Reader::labelTerminator(Mnemonic) {
 }
 
 // LB: lettering in the stroke font, each glyph line a stroke of the pen, each character
-// counted, so that no label costs more than the points it may draw.
-void Reader::label(Mnemonic) {
-    const QByteArrayView text = in_.textUpTo(labelEnd_);
+// counted, so that no label costs more than the points it may draw. PB letters the label BL
+// put in the buffer the same way.
+void Reader::label(Mnemonic mnemonic) {
+    if (mnemonic.first == 'P')
+        in_.parameters();
+    const QByteArrayView text =
+        mnemonic.first == 'P' ? QByteArrayView(buffered_) : in_.textUpTo(labelEnd_);
     endStroke();
     startLabel();
     LabelWriter writer(style_.label(p1_, p2_), pos_, returnPoint_);
