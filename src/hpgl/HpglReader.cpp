@@ -571,6 +571,8 @@ void Reader::encodedPolyline(Mnemonic) {
             if (penUp_)
                 endStroke();
             moveTo(place(*x, *y, !absoluteNext));
+            if (symbol_ && !polygonMode_)
+                drawSymbol();
             penUpNext = absoluteNext = false;
         }
     }
@@ -632,11 +634,12 @@ void Reader::characterPlot(Mnemonic) {
     afterLabel_ = pos_;
 }
 
-// SM: a printing character right after it is drawn at each point PA, PD, PR and PU go to; SM
-// without one ends symbol mode.
+// SM: a printing character right after it (33 to 126 but the semicolon, 161 or 254) is drawn at
+// each point PA, PD, PE, PR and PU go to; SM without one ends symbol mode.
 void Reader::symbolMode(Mnemonic) {
     const auto byte = in_.atEnd() ? quint8(0) : quint8(in_.peek());
-    symbol_ = (byte > 0x20 && byte < 0x7f && byte != ';') || byte >= 0xa0 ? in_.take() : 0;
+    symbol_ =
+        (byte > 0x20 && byte < 0x7f && byte != ';') || byte == 161 || byte == 254 ? in_.take() : 0;
     in_.parameters();
 }
 

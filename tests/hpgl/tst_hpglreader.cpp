@@ -84,6 +84,9 @@ private Q_SLOTS:
         QTest::newRow("SM centres its character on each point, SM alone ends it")
             << QByteArray("IN;SI0.25,0.5;SMI;PU1000,1000,2000,1000;SM;PU3000,1000;")
             << QSizeF(1000, 200) << 2 << all;
+        QTest::newRow("SM at the points of PE")
+            << QByteArray("IN;SI0.25,0.5;SMI;PE<=\xbf\xbf<=O\xdeO\xde;") << QSizeF(1000, 1200) << 2
+            << all;
         QTest::newRow("DV1 stacks the characters")
             << QByteArray("IN;SI0.25,0.5;DV1;LBII\x03") << QSizeF(0, 600) << 2 << all;
         QTest::newRow("a DV path out of range changes nothing")
