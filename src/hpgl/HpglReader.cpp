@@ -609,7 +609,7 @@ void Reader::label(Mnemonic mnemonic) {
     budget_.count(writer.characters());
     if (writer.approximate())
         ++list_.approximate[QStringLiteral("LB")];
-    if (!isFar(writer.pen()))
+    if (!isFar(writer.pen()) && labelsConcatenate(style_.label(p1_, p2_)))
         pos_ = writer.pen();
     afterLabel_ = pos_;
 }

@@ -38,6 +38,22 @@ double lineStep(const LabelStyle& style) {
     return 2 * style.size.height() * (1 + style.extraLine);
 }
 
+bool labelsConcatenate(const LabelStyle& style) {
+    const int origin = style.origin % 10;
+    const int column = (origin - 1) / 3; // left, centre, right
+    const int row = (origin - 1) % 3;    // bottom, centre, top
+    switch (style.path) {
+    case 1:
+        return row == 2;
+    case 2:
+        return column == 2;
+    case 3:
+        return row == 0;
+    default:
+        return column == 0;
+    }
+}
+
 LabelWriter::LabelWriter(LabelStyle& style, const QPointF& pen, const QPointF& returnPoint)
     : style_(style), pen_(pen), return_(returnPoint) {}
 
@@ -72,18 +88,25 @@ QPointF LabelWriter::lineFeedStep() const {
 }
 
 // Origins 1 to 9 put the pen at the bottom, middle or top of the left end, the middle or the
-// right end of the text; 11 to 19 the same, half a character's width and height away. A text
-// on another path than to the right is placed by its first character.
+// right end of the box the text fills, whichever way its path runs; 11 to 19 the same, half a
+// character's width and height away.
 QPointF LabelWriter::originOffset(QByteArrayView part) const {
     const int origin = style_.origin % 10;
     const int column = (origin - 1) / 3; // left, centre, right
     const int row = (origin - 1) % 3;    // bottom, centre, top
     const double width = style_.size.width();
     const double height = style_.size.height();
-    const int cells = style_.path == 0 ? cellsOf(part) : std::min(cellsOf(part), 1);
-    const double extent = cells > 0 ? (cells - 1) * characterStep(style_) + width : 0;
-    double across = column == 0 ? 0 : column == 1 ? -extent / 2 : -extent;
-    double upwards = row == 0 ? 0 : row == 1 ? -height / 2 : -height;
+    const int cells = cellsOf(part);
+    // From the first character's place to the last's.
+    const QPointF run = pathStep() * std::max(cells - 1, 0);
+    const double runAlong = run.x() * characterStep(style_);
+    const double runUp = run.y() * lineStep(style_);
+    const double left = std::min(0.0, runAlong);
+    const double right = std::max(0.0, runAlong) + (cells > 0 ? width : 0);
+    const double bottom = std::min(0.0, runUp);
+    const double top = std::max(0.0, runUp) + height;
+    double across = -(left + column * (right - left) / 2);
+    double upwards = -(bottom + row * (top - bottom) / 2);
     if (style_.origin > 10) {
         across += column == 0 ? width / 2 : column == 2 ? -width / 2 : 0;
         upwards += row == 0 ? height / 2 : row == 2 ? -height / 2 : 0;

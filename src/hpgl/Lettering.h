@@ -31,12 +31,18 @@ struct LabelStyle {
 double characterStep(const LabelStyle& style);
 double lineStep(const LabelStyle& style);
 
+// Whether a label leaves the pen after its last character, where the next label goes on from
+// it: where the origin is on the side the path starts from (1 to 3 for the path to the right, 3,
+// 6 and 9 for the path down, and so on). Other labels leave the pen where it was before them.
+bool labelsConcatenate(const LabelStyle& style);
+
 // Letters a label in the stroke font, as a plotter draws it: each glyph's lines in plotter units
 // with the pen moving on from one character's place to the next, along the path DV chooses. A
 // carriage return goes back to the return point along the path, a line feed one line across it
 // (down, for the default path), a backspace one character back, and shift out and shift in
 // choose the alternate and the standard set. Each part of the text between them is placed by
-// the label origin on its own, as if it were a label of its own.
+// the label origin on its own, as if it were a label of its own: the box it fills, along its
+// path, around the pen.
 class LabelWriter {
 public:
     // Takes line, in plotter units; false to stop the lettering there.

@@ -81,6 +81,9 @@ private Q_SLOTS:
                                << 7 << all;
         QTest::newRow("BL buffers a label, PB letters it")
             << QByteArray("IN;SI0.2,0.3;PU0,0;BLABC\x03;PB;") << QSizeF(320, 120) << 7 << all;
+        QTest::newRow("a centred label leaves the pen where it was")
+            << QByteArray("IN;SI0.25,0.5;LO4;PU0,0;LBII\x03PD0,-1000;") << QSizeF(150, 1200) << 3
+            << all;
         QTest::newRow("SM centres its character on each point, SM alone ends it")
             << QByteArray("IN;SI0.25,0.5;SMI;PU1000,1000,2000,1000;SM;PU3000,1000;")
             << QSizeF(1000, 200) << 2 << all;

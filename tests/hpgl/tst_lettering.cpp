@@ -169,8 +169,8 @@ private Q_SLOTS:
     }
 
     // DV: each character goes on right of, below, left of or above the last; a line feed a
-    // cell to the side of the path, a carriage return back along it. A label on another path
-    // than to the right is placed by its first character.
+    // cell to the side of the path, a carriage return back along it. The origin places the box
+    // the text fills: a column stands on the pen at origin 1, hangs from it at 9.
     void thePathStacksTheCharacters_data() {
         QTest::addColumn<int>("path");
         QTest::addColumn<bool>("reverse");
@@ -179,7 +179,7 @@ private Q_SLOTS:
         QTest::addColumn<QPointF>("firstFoot");
         QTest::addColumn<QPointF>("penAfter");
         QTest::newRow("down, new column to the left")
-            << 1 << false << 1 << QByteArray("II\r\nI") << QPointF(50, 0) << QPointF(-150, -400);
+            << 1 << false << 1 << QByteArray("II\r\nI") << QPointF(50, 400) << QPointF(-150, -400);
         QTest::newRow("left, reverse line feed below")
             << 2 << true << 1 << QByteArray("I\nI") << QPointF(50, 0) << QPointF(-300, -400);
         QTest::newRow("up, backspace down")
@@ -205,6 +205,29 @@ private Q_SLOTS:
         QVERIFY(near(lines.front().back(), firstFoot));
         QVERIFY2(near(pen, penAfter),
                  qPrintable(QStringLiteral("%1,%2").arg(pen.x()).arg(pen.y())));
+    }
+
+    // A label leaves the pen after it only where the origin is on the side its path starts from.
+    void labelsGoOnFromTheStartSide_data() {
+        QTest::addColumn<int>("path");
+        QTest::addColumn<int>("origin");
+        QTest::addColumn<bool>("concatenate");
+        QTest::newRow("right, left top") << 0 << 13 << true;
+        QTest::newRow("right, centre") << 0 << 5 << false;
+        QTest::newRow("down, right top") << 1 << 9 << true;
+        QTest::newRow("down, left bottom") << 1 << 1 << false;
+        QTest::newRow("left, right middle") << 2 << 18 << true;
+        QTest::newRow("up, centre bottom") << 3 << 4 << true;
+    }
+
+    void labelsGoOnFromTheStartSide() {
+        QFETCH(int, path);
+        QFETCH(int, origin);
+        QFETCH(bool, concatenate);
+        LabelStyle style{{100, 200}};
+        style.path = path;
+        style.origin = origin;
+        QCOMPARE(labelsConcatenate(style), concatenate);
     }
 
     void aSymbolIsCentredOnThePen() {
