@@ -73,6 +73,16 @@ void DrawingStyle::labelOrigin(const std::vector<double>& values) {
         label_.origin = int(origin);
 }
 
+// DV path, line: a path or a line outside 0 to 3 and 0 to 1 leaves both as they are.
+void DrawingStyle::textPath(const std::vector<double>& values) {
+    const double path = values.empty() ? 0 : values[0];
+    const double line = values.size() > 1 ? values[1] : 0;
+    if ((path == 0 || path == 1 || path == 2 || path == 3) && (line == 0 || line == 1)) {
+        label_.path = int(path);
+        label_.reverseLineFeed = line == 1;
+    }
+}
+
 void DrawingStyle::characterSet(const std::vector<double>& values, bool alternate) {
     const int set =
         values.empty() || !allFinite(values) ? 0 : int(std::clamp(values[0], -1.0, 1e6));

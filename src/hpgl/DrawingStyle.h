@@ -24,7 +24,7 @@ struct Fill {
 };
 
 // How things are drawn, as the instructions that change no place on the sheet set it: the
-// lettering (SI, SR, DI, DR, SL, ES, LO, CS, CA, SS, SA, DT), tick marks (TL), line types (LT,
+// lettering (SI, SR, DI, DR, SL, ES, LO, DV, CS, CA, SS, SA, DT), tick marks (TL), line types (LT,
 // UL), fill types (FT, AC) and pen widths (PW, WU, PT). Sizes relative to P1 and P2 stay
 // relative: they are worked out when used.
 class DrawingStyle {
@@ -38,6 +38,7 @@ public:
     void slant(const std::vector<double>& values);
     void extraSpace(const std::vector<double>& values);
     void labelOrigin(const std::vector<double>& values);
+    void textPath(const std::vector<double>& values);
     void characterSet(const std::vector<double>& values, bool alternate);
     void selectSet(bool alternate) { label_.alternate = alternate; }
     void tickLength(const std::vector<double>& values);

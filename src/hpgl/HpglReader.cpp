@@ -81,11 +81,13 @@ private:
     void polygon(Mnemonic mnemonic);
     void encodedPolyline(Mnemonic);
     void labelTerminator(Mnemonic);
-    void label(Mnemonic);
+    void label(Mnemonic mnemonic);
+    void bufferLabel(Mnemonic) { buffered_ = in_.textUpTo(labelEnd_).toByteArray(); }
     void characterPlot(Mnemonic);
     void tick(Mnemonic mnemonic);
     void anchorCorner(Mnemonic);
-    // SI, SR, DI, DR, SL, ES, LO, CS, CA, SS, SA, TL, LT, UL, FT, RF, PW, WU, PT.
+    void symbolMode(Mnemonic);
+    // SI, SR, DI, DR, SL, ES, LO, DV, CS, CA, SS, SA, TL, LT, UL, FT, RF, PW, WU, PT.
     void drawingStyle(Mnemonic mnemonic);
     void comment(Mnemonic) { in_.skipComment(); }
     // Understood, and nothing to draw: what a marker cannot show (pens' colours, widths, speed,
@@ -130,6 +132,7 @@ private:
     void moveTo(const QPointF& target);
     void along(const QList<QPointF>& points);
     void markHere();
+    void drawSymbol();
     void endStroke() { open_ = false; }
     void addShape(QList<QPointF> points, bool filled, Mnemonic mnemonic);
     // A pen-down stroke of the current pen.
@@ -182,6 +185,8 @@ private:
     PolygonBuffer polygonBuffer_;
     char labelEnd_ = EndOfText;
     bool labelEndDrawn_ = false; // DT's mode 0
+    char symbol_ = 0;            // SM's character; 0 for none
+    QByteArray buffered_;        // BL's label, for PB
     QPointF returnPoint_;
     std::optional<QPointF> afterLabel_; // the pen's place after the last label or CP
     DrawingStyle style_;
@@ -225,13 +230,16 @@ const std::array<Reader::Instruction, 26 * 26>& Reader::instructions() {
             set(letters, &Reader::polygon);
         set("PE", &Reader::encodedPolyline);
         set("DT", &Reader::labelTerminator);
-        set("LB", &Reader::label);
+        for (const char* letters : {"LB", "PB"})
+            set(letters, &Reader::label);
+        set("BL", &Reader::bufferLabel);
         set("CP", &Reader::characterPlot);
+        set("SM", &Reader::symbolMode);
         for (const char* letters : {"XT", "YT"})
             set(letters, &Reader::tick);
         set("AC", &Reader::anchorCorner);
-        for (const char* letters : {"SI", "SR", "DI", "DR", "SL", "ES", "LO", "CS", "CA", "SS",
-                                    "SA", "TL", "LT", "UL", "FT", "RF", "PW", "WU", "PT"})
+        for (const char* letters : {"SI", "SR", "DI", "DR", "SL", "ES", "LO", "DV", "CS", "CA",
+                                    "SS", "SA", "TL", "LT", "UL", "FT", "RF", "PW", "WU", "PT"})
             set(letters, &Reader::drawingStyle);
         for (const char* letters : {"CO", "MG"})
             set(letters, &Reader::comment);
@@ -259,6 +267,7 @@ void Reader::initialize(Mnemonic mnemonic) {
     polygonMode_ = false;
     labelEnd_ = EndOfText;
     labelEndDrawn_ = false;
+    symbol_ = 0;
     style_.reset();
     if (mnemonic.first == 'I') {
         rotation_ = 0;
@@ -590,6 +599,8 @@ void Reader::encodedPolyline(Mnemonic) {
             if (penUp_)
                 endStroke();
             moveTo(place(*x, *y, !absoluteNext));
+            if (symbol_ && !polygonMode_)
+                drawSymbol();
             penUpNext = absoluteNext = false;
         }
     }
@@ -606,9 +617,13 @@ void Reader::labelTerminator(Mnemonic) {
 }
 
 // LB: lettering in the stroke font, each glyph line a stroke of the pen, each character
-// counted, so that no label costs more than the points it may draw.
-void Reader::label(Mnemonic) {
-    const QByteArrayView text = in_.textUpTo(labelEnd_);
+// counted, so that no label costs more than the points it may draw. PB letters the label BL
+// put in the buffer the same way.
+void Reader::label(Mnemonic mnemonic) {
+    if (mnemonic.first == 'P')
+        in_.parameters();
+    const QByteArrayView text =
+        mnemonic.first == 'P' ? QByteArrayView(buffered_) : in_.textUpTo(labelEnd_);
     endStroke();
     startLabel();
     LabelWriter writer(style_.label(p1_, p2_), pos_, returnPoint_);
@@ -622,7 +637,7 @@ void Reader::label(Mnemonic) {
     budget_.count(writer.characters());
     if (writer.approximate())
         ++list_.approximate[QStringLiteral("LB")];
-    if (!isFar(writer.pen()))
+    if (!isFar(writer.pen()) && labelsConcatenate(style_.label(p1_, p2_)))
         pos_ = writer.pen();
     afterLabel_ = pos_;
 }
@@ -645,6 +660,27 @@ void Reader::characterPlot(Mnemonic) {
         pos_ = writer.pen();
     }
     afterLabel_ = pos_;
+}
+
+// SM: a printing character right after it (33 to 126 but the semicolon, 161 or 254) is drawn at
+// each point PA, PD, PE, PR and PU go to; SM without one ends symbol mode.
+void Reader::symbolMode(Mnemonic) {
+    const auto byte = in_.atEnd() ? quint8(0) : quint8(in_.peek());
+    symbol_ =
+        (byte > 0x20 && byte < 0x7f && byte != ';') || byte == 161 || byte == 254 ? in_.take() : 0;
+    in_.parameters();
+}
+
+// The symbol centred on the pen, in glyph lines of their own.
+void Reader::drawSymbol() {
+    endStroke();
+    LabelWriter writer(style_.label(p1_, p2_), pos_, pos_);
+    writer.symbol(symbol_, [this](QList<QPointF> line) {
+        if (!anyFar(line))
+            budget_.keep(marking(sheet(std::move(line))));
+        return !budget_.spent();
+    });
+    budget_.count(writer.characters());
 }
 
 // XT and YT: a tick up and down (or right and left) of the pen, as long as TL makes it of the
@@ -686,6 +722,8 @@ void Reader::drawingStyle(Mnemonic mnemonic) {
         return style_.extraSpace(values);
     case 'L' << 8 | 'O':
         return style_.labelOrigin(values);
+    case 'D' << 8 | 'V':
+        return style_.textPath(values);
     case 'C' << 8 | 'S':
     case 'C' << 8 | 'A':
         return style_.characterSet(values, mnemonic.second == 'A');
@@ -732,8 +770,11 @@ void Reader::moves(const std::vector<double>& values, Mnemonic mnemonic) {
     const bool patterned = dasher_ || style_.dotsOnly();
     if (!penUp_ && !polygonMode_ && (!patterned || values.size() < 2))
         markHere();
-    for (std::size_t i = 0; i + 1 < values.size() && !budget_.spent(); i += 2)
+    for (std::size_t i = 0; i + 1 < values.size() && !budget_.spent(); i += 2) {
         moveTo(place(values[i], values[i + 1], relative_));
+        if (symbol_ && !polygonMode_)
+            drawSymbol();
+    }
 }
 
 void Reader::moveTo(const QPointF& target) {

@@ -38,6 +38,22 @@ double lineStep(const LabelStyle& style) {
     return 2 * style.size.height() * (1 + style.extraLine);
 }
 
+bool labelsConcatenate(const LabelStyle& style) {
+    const int origin = style.origin % 10;
+    const int column = (origin - 1) / 3; // left, centre, right
+    const int row = (origin - 1) % 3;    // bottom, centre, top
+    switch (style.path) {
+    case 1:
+        return row == 2;
+    case 2:
+        return column == 2;
+    case 3:
+        return row == 0;
+    default:
+        return column == 0;
+    }
+}
+
 LabelWriter::LabelWriter(LabelStyle& style, const QPointF& pen, const QPointF& returnPoint)
     : style_(style), pen_(pen), return_(returnPoint) {}
 
@@ -51,8 +67,29 @@ QPointF LabelWriter::up() const {
     return {-a.y(), a.x()};
 }
 
+// DV's paths turn the step by -90 degrees each; a line feed goes -90 degrees from the path, or
+// +90 with the reverse line feed.
+QPointF LabelWriter::pathStep() const {
+    switch (style_.path) {
+    case 1:
+        return {0, -1};
+    case 2:
+        return {-1, 0};
+    case 3:
+        return {0, 1};
+    default:
+        return {1, 0};
+    }
+}
+
+QPointF LabelWriter::lineFeedStep() const {
+    const QPointF step = pathStep();
+    return style_.reverseLineFeed ? QPointF(-step.y(), step.x()) : QPointF(step.y(), -step.x());
+}
+
 // Origins 1 to 9 put the pen at the bottom, middle or top of the left end, the middle or the
-// right end of the text; 11 to 19 the same, half a character's width and height away.
+// right end of the box the text fills, whichever way its path runs; 11 to 19 the same, half a
+// character's width and height away.
 QPointF LabelWriter::originOffset(QByteArrayView part) const {
     const int origin = style_.origin % 10;
     const int column = (origin - 1) / 3; // left, centre, right
@@ -60,9 +97,16 @@ QPointF LabelWriter::originOffset(QByteArrayView part) const {
     const double width = style_.size.width();
     const double height = style_.size.height();
     const int cells = cellsOf(part);
-    const double extent = cells > 0 ? (cells - 1) * characterStep(style_) + width : 0;
-    double across = column == 0 ? 0 : column == 1 ? -extent / 2 : -extent;
-    double upwards = row == 0 ? 0 : row == 1 ? -height / 2 : -height;
+    // From the first character's place to the last's.
+    const QPointF run = pathStep() * std::max(cells - 1, 0);
+    const double runAlong = run.x() * characterStep(style_);
+    const double runUp = run.y() * lineStep(style_);
+    const double left = std::min(0.0, runAlong);
+    const double right = std::max(0.0, runAlong) + (cells > 0 ? width : 0);
+    const double bottom = std::min(0.0, runUp);
+    const double top = std::max(0.0, runUp) + height;
+    double across = -(left + column * (right - left) / 2);
+    double upwards = -(bottom + row * (top - bottom) / 2);
     if (style_.origin > 10) {
         across += column == 0 ? width / 2 : column == 2 ? -width / 2 : 0;
         upwards += row == 0 ? height / 2 : row == 2 ? -height / 2 : 0;
@@ -77,7 +121,7 @@ bool LabelWriter::write(QByteArrayView text, const Draw& draw) {
             if (text[at++] == CarriageReturn)
                 carriageReturn();
             else
-                move(0, -1);
+                move(lineFeedStep().x(), lineFeedStep().y());
             continue;
         }
         qsizetype end = at;
@@ -88,7 +132,7 @@ bool LabelWriter::write(QByteArrayView text, const Draw& draw) {
         pen_ += originOffset(part);
         for (const char byte : part) {
             if (byte == Backspace) {
-                move(-1, 0);
+                move(-pathStep().x(), -pathStep().y());
             } else if (byte == ShiftOut || byte == ShiftIn) {
                 style_.alternate = byte == ShiftOut;
             } else if (const char32_t character =
@@ -109,12 +153,23 @@ void LabelWriter::move(double characters, double lines) {
 
 void LabelWriter::newLine() {
     carriageReturn();
-    move(0, -1);
+    move(lineFeedStep().x(), lineFeedStep().y());
 }
 
-// Back along the baseline to the return point's place, on the same line.
+bool LabelWriter::symbol(char byte, const Draw& draw) {
+    const QPointF at = pen_;
+    pen_ -= along() * (style_.size.width() / 2) + up() * (style_.size.height() / 2);
+    const char32_t character =
+        characterOf(quint8(byte), style_.alternate ? style_.alternateSet : style_.standardSet);
+    const bool more = character == 0 || letter(character, draw);
+    pen_ = at;
+    return more;
+}
+
+// Back along the path to the return point's place, on the same line.
 void LabelWriter::carriageReturn() {
-    pen_ -= along() * QPointF::dotProduct(pen_ - return_, along());
+    const QPointF path = along() * pathStep().x() + up() * pathStep().y();
+    pen_ -= path * QPointF::dotProduct(pen_ - return_, path);
 }
 
 bool LabelWriter::letter(char32_t character, const Draw& draw) {
@@ -142,7 +197,7 @@ bool LabelWriter::letter(char32_t character, const Draw& draw) {
             break;
         }
     }
-    pen_ += a * characterStep(style_);
+    move(pathStep().x(), pathStep().y());
     return more;
 }
 

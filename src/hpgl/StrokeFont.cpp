@@ -96,6 +96,111 @@ std::optional<GlyphLines> composed(char32_t character, const std::vector<GlyphLi
     return lines;
 }
 
+// Lines scaled about the glyph's origin, then moved.
+GlyphLines placed(GlyphLines lines, QPointF scale, QPointF by) {
+    for (QList<QPointF>& line : lines) {
+        for (QPointF& point : line)
+            point = QPointF(point.x() * scale.x(), point.y() * scale.y()) + by;
+    }
+    return lines;
+}
+
+GlyphLines joined(GlyphLines lines, const GlyphLines& more) {
+    lines.insert(lines.end(), more.begin(), more.end());
+    return lines;
+}
+
+// The signs of Roman-8 and Latin-1 that no letter and accent make: currencies, ligatures,
+// fractions, ordinals and the like, drawn of other glyphs and a few lines in the face's units.
+template <typename Of>
+void addMoreSigns(std::unordered_map<char32_t, GlyphLines>& more, const Of& of) {
+    const QPointF same{1, 1};
+    const QPointF half{0.5, 0.5};
+    const GlyphLines pound = {{{5, 18},
+                               {4, 20},
+                               {2, 21},
+                               {-1, 21},
+                               {-3, 20},
+                               {-4, 18},
+                               {-4, 3},
+                               {-5, 1},
+                               {-7, 0},
+                               {7, 0}},
+                              {{-7, 11}, {3, 11}}};
+    more[U'\u00A3'] = pound;
+    more[U'\u20A4'] = joined(pound, {{{-7, 7}, {3, 7}}});
+    more[U'\u00A5'] = joined(of('Y'), {{{-5, 7}, {5, 7}}, {{-5, 4}, {5, 4}}});
+    more[U'\u00A2'] = joined(of('c'), {{{0, 17}, {0, -3}}});
+    more[U'\u00A7'] = joined(placed(of('s'), same, {0, 7}), placed(of('s'), same, {0, -3}));
+    more[U'\u00A4'] =
+        joined(placed(of('o'), {0.6, 0.6}, {0, 3}),
+               {{{-6, 13}, {-4, 11}}, {{6, 13}, {4, 11}}, {{-6, 1}, {-4, 3}}, {{6, 1}, {4, 3}}});
+    more[U'\u0192'] = joined(of('f'), {{{0, 0}, {-1, -5}, {-3, -7}, {-5, -7}}});
+    more[U'\u00C6'] = {{{-9, 0}, {0, 21}, {9, 21}},
+                       {{0, 21}, {0, 0}, {9, 0}},
+                       {{-5, 8}, {0, 8}},
+                       {{0, 11}, {7, 11}}};
+    more[U'\u00E6'] = joined(placed(of('a'), {0.6, 1}, {-4, 0}), placed(of('e'), {0.6, 1}, {4, 0}));
+    more[U'\u00DF'] = {{{-6, 0},
+                        {-6, 16},
+                        {-5, 19},
+                        {-3, 21},
+                        {0, 21},
+                        {2, 20},
+                        {3, 18},
+                        {3, 16},
+                        {2, 14},
+                        {-1, 12},
+                        {3, 11},
+                        {5, 9},
+                        {6, 7},
+                        {6, 4},
+                        {5, 2},
+                        {3, 0},
+                        {0, 0},
+                        {-2, 1}}};
+    more[U'\u00D0'] = joined(of('D'), {{{-9, 11}, {-1, 11}}});
+    more[U'\u00F0'] = joined(of('o'), {{{7, 8}, {6, 14}, {4, 18}, {1, 21}}, {{-1, 20}, {5, 16}}});
+    more[U'\u00DE'] = {
+        {{-6, 21}, {-6, 0}},
+        {{-6, 16}, {3, 16}, {5, 15}, {6, 14}, {7, 12}, {7, 9}, {6, 7}, {5, 6}, {3, 5}, {-6, 5}}};
+    more[U'\u00FE'] = joined(of('p'), {{{-6, 14}, {-6, 21}}});
+    more[U'\u00B5'] = joined(of('u'), {{{-5, 4}, {-5, -7}}});
+    more[U'\u00B6'] = {
+        {{2, 21}, {2, -3}},
+        {{6, 21}, {6, -3}},
+        {{8, 21}, {-1, 21}, {-4, 20}, {-5, 18}, {-5, 15}, {-4, 13}, {-1, 12}, {2, 12}}};
+    const GlyphLines slash = {{{6, 21}, {-6, 0}}};
+    const auto fraction = [&](char over, char under) {
+        return joined(joined(placed(of(over), half, {-5, 10}), slash),
+                      placed(of(under), half, {5, 0}));
+    };
+    more[U'\u00BC'] = fraction('1', '4');
+    more[U'\u00BD'] = fraction('1', '2');
+    more[U'\u00BE'] = fraction('3', '4');
+    for (const auto& [sign, digit] :
+         {std::pair{U'\u00B9', '1'}, {U'\u00B2', '2'}, {U'\u00B3', '3'}})
+        more[sign] = placed(of(digit), half, {0, 11});
+    const GlyphLines underline = {{{-4, 8}, {4, 8}}};
+    more[U'\u00AA'] = joined(placed(of('a'), {0.6, 0.6}, {0, 10}), underline);
+    more[U'\u00BA'] = joined(placed(of('o'), {0.6, 0.6}, {0, 10}), underline);
+    more[U'\u00AB'] = joined(placed(of('<'), half, {-3, 4}), placed(of('<'), half, {3, 4}));
+    more[U'\u00BB'] = joined(placed(of('>'), half, {-3, 4}), placed(of('>'), half, {3, 4}));
+    GlyphLines square = {{{-6, 4}, {6, 4}, {6, 16}, {-6, 16}, {-6, 4}}};
+    for (int y = 6; y < 16; y += 2)
+        square.push_back({{-6, double(y)}, {6, double(y)}});
+    more[U'\u25A0'] = square;
+    more[U'\u00D7'] = {{{-5, 14}, {5, 4}}, {{5, 14}, {-5, 4}}};
+    more[U'\u00F7'] =
+        joined(of('-'), joined(placed(of('.'), same, {0, 13}), placed(of('.'), same, {0, 3})));
+    more[U'\u00AC'] = {{{-7, 11}, {7, 11}, {7, 6}}};
+    more[U'\u00A6'] = {{{0, 21}, {0, 12}}, {{0, 7}, {0, -3}}};
+    more[U'\u00AD'] = of('-');
+    const GlyphLines ring = placed(of('O'), {1.2, 1.2}, {0, -2});
+    more[U'\u00A9'] = joined(ring, placed(of('C'), half, {0, 5}));
+    more[U'\u00AE'] = joined(ring, placed(of('R'), half, {0, 5}));
+}
+
 // Signs made of other glyphs, or of a few lines.
 void addSigns(std::unordered_map<char32_t, GlyphLines>& more,
               const std::vector<GlyphLines>& ascii) {
@@ -124,6 +229,7 @@ void addSigns(std::unordered_map<char32_t, GlyphLines>& more,
     more[U'\u00B1'] = {{{0, 5}, {0, 19}}, {{-7, 12}, {7, 12}}, {{-7, 2}, {7, 2}}};
     more[U'\u2014'] = {{{-11, 9}, {11, 9}}};
     more[U'\u203E'] = {{{-8, 24}, {8, 24}}}; // overline
+    addMoreSigns(more, of);
 }
 
 struct Face {

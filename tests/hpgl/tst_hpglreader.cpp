@@ -96,6 +96,21 @@ private Q_SLOTS:
         // around the letters.
         QTest::newRow("label") << QByteArray("IN;SI0.2,0.3;PU0,0;LBABC\x03;") << QSizeF(320, 120)
                                << 7 << all;
+        QTest::newRow("BL buffers a label, PB letters it")
+            << QByteArray("IN;SI0.2,0.3;PU0,0;BLABC\x03;PB;") << QSizeF(320, 120) << 7 << all;
+        QTest::newRow("a centred label leaves the pen where it was")
+            << QByteArray("IN;SI0.25,0.5;LO4;PU0,0;LBII\x03PD0,-1000;") << QSizeF(150, 1200) << 3
+            << all;
+        QTest::newRow("SM centres its character on each point, SM alone ends it")
+            << QByteArray("IN;SI0.25,0.5;SMI;PU1000,1000,2000,1000;SM;PU3000,1000;")
+            << QSizeF(1000, 200) << 2 << all;
+        QTest::newRow("SM at the points of PE")
+            << QByteArray("IN;SI0.25,0.5;SMI;PE<=\xbf\xbf<=O\xdeO\xde;") << QSizeF(1000, 1200) << 2
+            << all;
+        QTest::newRow("DV1 stacks the characters")
+            << QByteArray("IN;SI0.25,0.5;DV1;LBII\x03") << QSizeF(0, 600) << 2 << all;
+        QTest::newRow("a DV path out of range changes nothing")
+            << QByteArray("IN;SI0.25,0.5;DV4;LBII\x03") << QSizeF(150, 200) << 2 << all;
         QTest::newRow("tick marks")
             << QByteArray("IN;TL2,1;PU500,500;XT;YT;") << QSizeF(300, 225) << 2 << all;
         QTest::newRow("line type, 1 mm")

@@ -168,6 +168,80 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1,%2").arg(pen.x()).arg(pen.y())));
     }
 
+    // DV: each character goes on right of, below, left of or above the last; a line feed a
+    // cell to the side of the path, a carriage return back along it. The origin places the box
+    // the text fills: a column stands on the pen at origin 1, hangs from it at 9.
+    void thePathStacksTheCharacters_data() {
+        QTest::addColumn<int>("path");
+        QTest::addColumn<bool>("reverse");
+        QTest::addColumn<int>("origin");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QPointF>("firstFoot");
+        QTest::addColumn<QPointF>("penAfter");
+        QTest::newRow("down, new column to the left")
+            << 1 << false << 1 << QByteArray("II\r\nI") << QPointF(50, 400) << QPointF(-150, -400);
+        QTest::newRow("left, reverse line feed below")
+            << 2 << true << 1 << QByteArray("I\nI") << QPointF(50, 0) << QPointF(-300, -400);
+        QTest::newRow("up, backspace down")
+            << 3 << false << 1 << QByteArray("I\bI") << QPointF(50, 0) << QPointF(0, 400);
+        QTest::newRow("down, right top")
+            << 1 << false << 9 << QByteArray("II") << QPointF(-50, -200) << QPointF(-100, -1000);
+    }
+
+    void thePathStacksTheCharacters() {
+        QFETCH(int, path);
+        QFETCH(bool, reverse);
+        QFETCH(int, origin);
+        QFETCH(QByteArray, text);
+        QFETCH(QPointF, firstFoot);
+        QFETCH(QPointF, penAfter);
+        LabelStyle style{{100, 200}};
+        style.path = path;
+        style.reverseLineFeed = reverse;
+        style.origin = origin;
+        QPointF pen;
+        const std::vector<QList<QPointF>> lines = lettered(style, text, &pen);
+        QVERIFY(!lines.empty());
+        QVERIFY(near(lines.front().back(), firstFoot));
+        QVERIFY2(near(pen, penAfter),
+                 qPrintable(QStringLiteral("%1,%2").arg(pen.x()).arg(pen.y())));
+    }
+
+    // A label leaves the pen after it only where the origin is on the side its path starts from.
+    void labelsGoOnFromTheStartSide_data() {
+        QTest::addColumn<int>("path");
+        QTest::addColumn<int>("origin");
+        QTest::addColumn<bool>("concatenate");
+        QTest::newRow("right, left top") << 0 << 13 << true;
+        QTest::newRow("right, centre") << 0 << 5 << false;
+        QTest::newRow("down, right top") << 1 << 9 << true;
+        QTest::newRow("down, left bottom") << 1 << 1 << false;
+        QTest::newRow("left, right middle") << 2 << 18 << true;
+        QTest::newRow("up, centre bottom") << 3 << 4 << true;
+    }
+
+    void labelsGoOnFromTheStartSide() {
+        QFETCH(int, path);
+        QFETCH(int, origin);
+        QFETCH(bool, concatenate);
+        LabelStyle style{{100, 200}};
+        style.path = path;
+        style.origin = origin;
+        QCOMPARE(labelsConcatenate(style), concatenate);
+    }
+
+    void aSymbolIsCentredOnThePen() {
+        LabelStyle style{{100, 200}};
+        LabelWriter writer(style, {1000, 1000}, {0, 0});
+        QList<QPointF> drawn;
+        QVERIFY(writer.symbol('I', [&drawn](QList<QPointF> line) {
+            drawn += line;
+            return true;
+        }));
+        QCOMPARE(drawn, (QList<QPointF>{{1000, 1100}, {1000, 900}}));
+        QCOMPARE(writer.pen(), QPointF(1000, 1000));
+    }
+
     void shiftOutTakesTheAlternateSet() {
         LabelStyle style{{100, 200}};
         style.alternateSet = 33;
@@ -177,10 +251,21 @@ private Q_SLOTS:
         QCOMPARE(lettered(style, "\x0f[").size(), strokefont::glyph(U'[')->size());
     }
 
-    void aCharacterWithoutGlyphIsApproximate() {
+    void everyRoman8AndLatin1CharacterHasAGlyph() {
+        for (const int set : {277, 14}) {
+            for (int byte = 0xA1; byte < 0xFF; ++byte) {
+                const char32_t character = characterOf(quint8(byte), set);
+                QVERIFY2(strokefont::glyph(character) && !strokefont::glyph(character)->empty(),
+                         qPrintable(QStringLiteral("set %1, byte %2").arg(set).arg(byte, 0, 16)));
+            }
+        }
+    }
+
+    void aSetNotKnownIsApproximate() {
         LabelStyle style{{100, 200}};
+        style.standardSet = 99;
         LabelWriter writer(style, {0, 0}, {0, 0});
-        writer.write("A\xbb", [](QList<QPointF>) { return true; }); // Roman-8's pound sign
+        writer.write("AB", [](QList<QPointF>) { return true; });
         QCOMPARE(writer.characters(), 2);
         QVERIFY(writer.approximate());
     }
