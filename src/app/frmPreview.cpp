@@ -142,9 +142,8 @@ void frmPreview::showTexts() {
     }
     lblNotes->setText(hpgl::notesText(*drawing_, byteCount_, paintedInPart_));
     if (!drawing_->hasDrawing()) {
-        showMessage(drawing_->completeness == hpgl::DisplayList::Completeness::ReadInPart
-                        ? tr("This logo is too complex to preview")
-                        : tr("This file has no HPGL drawing to preview"));
+        showMessage(drawing_->tooComplexToDraw() ? tr("This logo is too complex to preview")
+                                                 : tr("This file has no HPGL drawing to preview"));
         return;
     }
     lblSize->setText(hpgl::sizeText(*drawing_));

@@ -61,6 +61,10 @@ struct DisplayList {
     // How many pen-down lines, edges, arcs and fills it has.
     qsizetype markCount() const;
     bool hasDrawing() const { return markCount() > 0; }
+    // Nothing drawn because the reading stopped first: the file may draw beyond that.
+    bool tooComplexToDraw() const {
+        return !hasDrawing() && completeness == Completeness::ReadInPart;
+    }
 };
 
 } // namespace markast::hpgl

@@ -37,8 +37,7 @@ QString sizeText(const DisplayList& list) {
 }
 
 QString notesText(const DisplayList& list, qsizetype byteCount, bool paintedInPart) {
-    // A file read only in part may draw beyond what was read.
-    if (!list.hasDrawing() && list.completeness == DisplayList::Completeness::ReadInPart)
+    if (list.tooComplexToDraw())
         return Preview::tr("Too complex to preview: nothing is drawn in its first %1 of %2 bytes")
             .arg(QLocale().toString(qlonglong(list.readBytes)),
                  QLocale().toString(qlonglong(byteCount)));

@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
     // Within the preview's limits of work and memory, whatever the file holds.
     const hpgl::DisplayList list = hpgl::readHpgl(logo->payload());
     if (!list.hasDrawing()) {
-        say(list.completeness == hpgl::DisplayList::Completeness::ReadInPart
+        say(list.tooComplexToDraw()
                 ? Render::tr("Not drawn: %1 is too complex to draw").arg(options->in)
                 : Render::tr("Not drawn: %1 has no HPGL drawing in it").arg(options->in));
         return NothingToDraw;
